@@ -1,0 +1,133 @@
+#pragma once
+
+#include <string>
+
+#include "doc/stored_model.h"
+#include "model/model_state.h"
+#include "model/view_host.h"
+
+namespace tessaro {
+
+class CVelmarDoc;
+class SettingsStore;
+class Surface;
+
+// The form view's logic: it owns the working model, talks to its window
+// through ViewHost and mirrors every stored field into its document.
+// Member functions are defined in the folder of their concern: field
+// handlers and stepping buttons in model/, solving and snapshots in
+// solver/, drawing, toggles and lattice points in render/, the deferred
+// refresh in doc/, pointer and clipboard handlers in interact/.
+class CEquation : public ModelState {
+ public:
+  // Construction values; reads the area colour from the settings store.
+  CEquation(ViewHost& host, SettingsStore* settings);
+  CEquation(const CEquation&) = delete;
+  CEquation& operator=(const CEquation&) = delete;
+  ~CEquation() = default;
+
+  ViewHost& Host() { return host_; }
+  CVelmarDoc* doc = nullptr;
+
+  // Snapshots of the stored model (undo and held copies).
+  StoredModel undoSnapshot;
+  bool undoSnapshotTaken = false;
+  StoredModel heldSnapshot;
+
+  // --- model/: parser, formatter, form exchange, field handlers ---------
+  // Cuts a line text into its parts; 1 when read, 0 when refused (the
+  // message is shown). name may be null (the PAYOFF line has none).
+  int ParseEquation(std::string text, std::string* name, double& xCoef, int& sign, double& yCoef,
+                    double& relation, double& rhs);
+  void FormatEquation(std::string& dest, std::string name, double xCoef, std::string xLabelText,
+                      double sign, double yCoef, std::string yLabelText, double relation,
+                      double rhs) const;
+  void RefreshEquationTexts();
+  // fieldsToModel true: pull with checks, returns 1 or 0; false: push, returns 1.
+  int UpdateData(bool fieldsToModel);
+
+  bool OnCreate(CVelmarDoc* document);
+  void OnInitialUpdate();
+  void SyncDecimalsSpin();
+  void OnChangeXLabel();
+  void OnChangeYLabel();
+  void OnChangePayoff();
+  void OnChangeLine(int i);
+  void OnChangeRangeField();
+
+  // Stepping buttons.
+  void OnPayoffPlus();
+  void OnPayoffMinus();
+  void OnLinePlus(int i);
+  void OnLineMinus(int i);
+  void OnZoomPlus(bool yAxis);
+  void OnZoomMinus(bool yAxis);
+  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
+  void OnRangePlus(int which);
+  void OnRangeMinus(int which);
+  // Routes a click of a "+"/"-" button by its control id; false if unknown.
+  bool OnButtonClicked(int buttonId);
+
+  // --- solver/ ----------------------------------------------------------
+  void FeasibleIntersection(double a1, double b1, double c1, double a2, double b2, double c2,
+                            double& x, double& y) const;
+  static void TruncateDecimals(double& value, int digits);
+  void OnAutoMax();
+  void OnAutoMin();
+  void SolveMax();
+  void SolveMin();
+  void ProbeRightHandSide(int row, int step);
+  void OnAutoZoom();
+  void SaveUndoSnapshot();
+  void OnHold();
+  void OnUndo();
+  void OnRevert();
+  // Copies every stored field from the document into the working model.
+  void LoadModelFromDoc();
+
+  // --- render/ ----------------------------------------------------------
+  void RedrawGraph();
+  void DrawAxes(Surface& surface) const;
+  void DrawModel(Surface& surface);
+  void DrawResultsText(Surface& surface) const;
+  // Axes, model and results text: the clipboard picture and the page.
+  void DrawPicture(Surface& surface);
+  void BuildVertexList();
+  bool SharesLine(double x1, double y1, double x2, double y2) const;
+  static void DrawDashedLine(Surface& surface, int x0, int y0, int x1, int y1, int dashLength);
+  // The optimal-decisions text of status pane 2; empty when no optimum.
+  std::string StatusResultsText() const;
+  void RefreshResultsPane();
+  void ComputeIntegerDots();
+  void OnToggleIntegerDot();
+  void OnToggleTrim();
+  void OnToggleLabel();
+  void OnToggleColor();
+  void OnToggleGrey();
+  void OnPreviewPayoff();
+  void OnDecimalsSpinKillFocus();
+  void OnConfigColor();
+
+  // --- doc/: deferred refresh -------------------------------------------
+  void OnPaint();
+  void OnTimer(int timerId);
+  void RecomputeFarBounds();
+
+  // --- interact/ ----------------------------------------------------------
+  void OnMouseMove(int flags, int px, int py);
+  void OnLButtonDown(int flags, int px, int py);
+  void OnLButtonUp(int flags, int px, int py);
+  void OnRButtonDown(int flags, int px, int py);
+  void OnRButtonUp(int flags, int px, int py);
+  // Whether a left press at this view point would grab something.
+  bool WouldGrab(int px, int py) const;
+  void OnEditCut();
+  void OnEditCopy();
+  void OnEditPaste();
+
+ private:
+  ViewHost& host_;
+  SettingsStore* settings_;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,7 @@
+#include "model/equation.h"
+
+namespace tessaro {
+
+void CEquation::OnAutoZoom() {}
+
+}  // namespace tessaro

@@ -1,0 +1,13 @@
+#include "model/equation.h"
+
+namespace tessaro {
+
+void CEquation::OnAutoMax() {}
+
+void CEquation::OnAutoMin() {}
+
+void CEquation::SolveMax() {}
+
+void CEquation::SolveMin() {}
+
+}  // namespace tessaro
