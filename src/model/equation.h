@@ -55,6 +55,20 @@ class CEquation : public ModelState {
   void OnChangeLine(int i);
   void OnChangeRangeField();
 
+  // The one sequence of a model change from a button, a command or the
+  // pointer. BeginModelChange clears editUndoFlag and takes the undo
+  // snapshot. FinishModelChange pushes the model into the form, recomputes
+  // the lattice points when they are shown (if asked) and redraws.
+  void BeginModelChange();
+  void FinishModelChange(bool recomputeDots);
+  // Sets the document's modified flag.
+  void MarkModified();
+  // Copy stored fields of the working model into the document.
+  void StoreLineInDoc(int i);
+  void StorePayoffInDoc();
+  void StoreRangesInDoc();  // the six range and zoom values and decimals
+  void StoreTogglesInDoc();
+
   // Stepping buttons.
   void OnPayoffPlus();
   void OnPayoffMinus();
