@@ -1,11 +1,78 @@
+#include <cmath>
+#include <string>
+
+#include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "model/number_text.h"
 
 namespace tessaro {
 
-void CEquation::OnPaint() {}
+namespace {
 
-void CEquation::OnTimer(int) {}
+// The deferred refresh reads at most this many characters of a range or
+// zoom field, and of the decimals field.
+constexpr std::size_t kNumberChars = 19;
+constexpr std::size_t kIntegerChars = 9;
 
-void CEquation::RecomputeFarBounds() {}
+// A range or zoom field read like the C library reads a number; a value
+// beyond the largest double keeps the previous one, so that no infinity
+// enters the model from a field.
+double ReadNumberField(const ViewHost& host, int id, double previous) {
+  const std::string text = host.FieldText(id).substr(0, kNumberChars);
+  double value = 0.0;
+  return ConvertFiniteNumber(text, value) ? value : previous;
+}
+
+}  // namespace
+
+// Painting only arms the refresh; OnTimer draws.
+void CEquation::OnPaint() {
+  host_.StartRefreshTimer();
+}
+
+void CEquation::OnTimer(int timerId) {
+  if (timerId != TIMER_REFRESH) return;
+  host_.StopRefreshTimer();
+  if (doc == nullptr || !host_.FormReady()) return;
+
+  const double newXZoom = ReadNumberField(host_, ctl::X_ZOOM, xZoom);
+  const double newYZoom = ReadNumberField(host_, ctl::Y_ZOOM, yZoom);
+  // While a zoom field reads 0 (or is empty) nothing is applied and the
+  // refresh is tried again. Only the values read count: a zoom of 0 loaded
+  // from a file is replaced as soon as the field holds another number.
+  if (newXZoom == 0.0 || newYZoom == 0.0) {
+    host_.StartRefreshTimer();
+    return;
+  }
+  xZoom = newXZoom;
+  yZoom = newYZoom;
+  xMax = ReadNumberField(host_, ctl::X_MAX, xMax);
+  yMax = ReadNumberField(host_, ctl::Y_MAX, yMax);
+  xMin = ReadNumberField(host_, ctl::X_MIN, xMin);
+  yMin = ReadNumberField(host_, ctl::Y_MIN, yMin);
+  decimals = ConvertInteger(host_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
+
+  RefreshEquationTexts();
+  StoreRangesInDoc();
+  RecomputeFarBounds();
+  RedrawGraph();
+
+  // A file with a wrong magic string is refused when loading; this guard
+  // closes a document that was marked bad all the same.
+  if (doc->badFormat == 1) {
+    host_.ShowMessage(MSG_NOT_KVR, MsgButtons::Ok, MsgIcon::None);
+    host_.CloseDocument();  // destroys this view: nothing may follow
+  }
+}
+
+// The far bounds lie FAR_BOUND_PIXELS beyond the right and top ends of the
+// range. A bound that would not be finite (a zoom so small that the
+// division overflows) keeps its previous value.
+void CEquation::RecomputeFarBounds() {
+  const double farX = xMax + FAR_BOUND_PIXELS / xZoom;
+  const double farY = yMax + FAR_BOUND_PIXELS / yZoom;
+  if (std::isfinite(farX)) rowC[ROW_FAR_X] = farX;
+  if (std::isfinite(farY)) rowC[ROW_FAR_Y] = farY;
+}
 
 }  // namespace tessaro

@@ -1,19 +1,229 @@
+#include <string>
+
+#include "doc/velmar_doc.h"
+#include "interact/drag_value.h"
+#include "interact/grab.h"
+#include "interact/pointer_mapping.h"
+#include "interact/pointer_text.h"
+#include "interact/rotation.h"
 #include "model/equation.h"
+
+// The pointer handlers of the form view. They draw nothing themselves: the
+// grabbed item is recorded in the drag fields and the drawing highlights
+// it. Every value computed from the pointer is checked before it is
+// stored, so a drag at an extreme zoom or range, or a rotation on an axis,
+// leaves the model as it was instead of writing a non-finite number. Each
+// step copies into the document exactly the fields it changed.
 
 namespace tessaro {
 
-void CEquation::OnMouseMove(int, int, int) {}
+namespace {
 
-void CEquation::OnLButtonDown(int, int, int) {}
+ModelPoint PointerToModel(const ModelState& model, const ViewHost& host, int px, int py) {
+  return ViewToModel(px, py, host.ScrollX(), host.ScrollY(), ScaleOf(model));
+}
 
-void CEquation::OnLButtonUp(int, int, int) {}
+// The payoff line written as an "=" line with the current level.
+void FormatPayoffText(CEquation& eq) {
+  eq.FormatEquation(eq.payoffText, std::string(), eq.payoffA, eq.xLabel, eq.payoffSign, eq.payoffB,
+                    eq.yLabel, REL_EQ, eq.payoffLevel);
+}
 
-void CEquation::OnRButtonDown(int, int, int) {}
+// Moves constraint line i parallel to itself through p: its right-hand
+// side becomes the line's value at p, cut to the shown decimals.
+void DragLineTo(CEquation& eq, int i, const ModelPoint& p) {
+  double rhs = eq.rowA[i] * p.x + eq.rowSign[i] * eq.rowB[i] * p.y;
+  if (!UsableDragValue(rhs)) return;
+  CEquation::TruncateDecimals(rhs, eq.decimals);
+  eq.rowC[i] = rhs;
+  eq.lineC[i] = rhs;
+  if (eq.doc != nullptr) eq.doc->lineC[i] = rhs;
+  eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
+                    eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
+  eq.UpdateData(false);
+  if (eq.integerDotsOn != 0) eq.ComputeIntegerDots();
+  eq.RedrawGraph();
+  eq.MarkModified();
+}
 
-void CEquation::OnRButtonUp(int, int, int) {}
+// The offsets of a label whose top-left corner follows p; false when they
+// cannot be stored.
+bool LabelOffsetsAt(const CEquation& eq, const ModelPoint& p, double& lx, double& ly) {
+  lx = p.x - eq.xMin;
+  ly = p.y - eq.yMin;
+  return UsableDragValue(lx) && UsableDragValue(ly);
+}
 
-bool CEquation::WouldGrab(int, int) const {
-  return false;
+void DragLabelTo(CEquation& eq, int j, const ModelPoint& p) {
+  double lx = 0.0;
+  double ly = 0.0;
+  if (!LabelOffsetsAt(eq, p, lx, ly)) return;
+  eq.labelX[j] = lx;
+  eq.labelY[j] = ly;
+  eq.UpdateData(false);
+  eq.SyncDecimalsSpin();
+  if (eq.doc != nullptr) {
+    eq.doc->labelX[j] = lx;
+    eq.doc->labelY[j] = ly;
+  }
+  eq.RedrawGraph();
+  eq.MarkModified();
+}
+
+// Moves the payoff line parallel to itself through p. The text is written
+// before the redraw so that the status pane shows the new level.
+void DragPayoffTo(CEquation& eq, const ModelPoint& p) {
+  double level = eq.payoffA * p.x + eq.payoffSign * eq.payoffB * p.y;
+  if (!UsableDragValue(level)) return;
+  CEquation::TruncateDecimals(level, eq.decimals);
+  eq.payoffLevel = level;
+  if (eq.doc != nullptr) eq.doc->payoffLevel = level;
+  FormatPayoffText(eq);
+  eq.UpdateData(false);
+  eq.SyncDecimalsSpin();
+  eq.RedrawGraph();
+  eq.MarkModified();
+}
+
+// Turns the payoff line about one of its axis intercepts so that it passes
+// through p. Both coefficients are cut to the shown decimals before they
+// are stored, drawn and written, so the document, the picture and the text
+// agree. Where the rotation is undefined nothing changes, and the next
+// movement off the axis goes on rotating.
+void RotatePayoffTo(CEquation& eq, const ModelPoint& p) {
+  const std::optional<double> coefficient =
+      RotatedCoefficient(eq.rotatePayoff, PayoffLine(eq), p);
+  if (!coefficient) return;
+  if (eq.rotatePayoff == ROTATE_KEEP_X_INTERCEPT) {
+    eq.payoffB = *coefficient;
+  } else {
+    eq.payoffA = *coefficient;
+  }
+  CEquation::TruncateDecimals(eq.payoffA, eq.decimals);
+  CEquation::TruncateDecimals(eq.payoffB, eq.decimals);
+  // Only the coefficients go into the document: the level is the right
+  // press's preview, which the release takes back.
+  if (eq.doc != nullptr) {
+    eq.doc->payoffA = eq.payoffA;
+    eq.doc->payoffB = eq.payoffB;
+  }
+  FormatPayoffText(eq);
+  eq.UpdateData(false);
+  eq.SyncDecimalsSpin();
+  eq.RedrawGraph();
+  eq.MarkModified();
+}
+
+void DragPayoffLabelTo(CEquation& eq, const ModelPoint& p) {
+  double lx = 0.0;
+  double ly = 0.0;
+  if (!LabelOffsetsAt(eq, p, lx, ly)) return;
+  eq.payoffLabelX = lx;
+  eq.payoffLabelY = ly;
+  if (eq.doc != nullptr) {
+    eq.doc->payoffLabelX = lx;
+    eq.doc->payoffLabelY = ly;
+  }
+  eq.MarkModified();
+  eq.RedrawGraph();
+}
+
+bool ValidLineIndex(int i) {
+  return i >= 0 && i < LINE_COUNT;
+}
+
+}  // namespace
+
+void CEquation::OnMouseMove(int, int px, int py) {
+  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  host_.SetStatusPane(0, PointerText(p.x, p.y, decimals));
+  if (!IsFinitePoint(p)) return;
+
+  // Separate tests in this order: one movement can apply several.
+  if (ValidLineIndex(dragLine)) DragLineTo(*this, dragLine, p);
+  if (ValidLineIndex(dragLabel)) DragLabelTo(*this, dragLabel, p);
+  if (dragPayoff >= 0) DragPayoffTo(*this, p);
+  if (rotatePayoff >= 0) RotatePayoffTo(*this, p);
+  if (dragPayoffLabel >= 0) DragPayoffLabelTo(*this, p);
+}
+
+void CEquation::OnLButtonDown(int, int px, int py) {
+  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  // A left press does not end a rotation under way.
+  dragPayoffLabel = -1;
+  dragLine = -1;
+  dragPayoff = -1;
+  dragLabel = -1;
+
+  // Each grab takes its own snapshot before anything changes, so one Undo
+  // reverts the whole drag.
+  const GrabTargets grab = FindGrabTargets(*this, p);
+  if (grab.line >= 0) {
+    dragLine = grab.line;
+    BeginModelChange();
+  }
+  if (grab.label >= 0) {
+    dragLabel = grab.label;
+    BeginModelChange();
+  }
+  if (grab.payoff) {
+    dragPayoff = 1;
+    BeginModelChange();
+  }
+  if (grab.payoffLabel) {
+    dragPayoffLabel = 1;
+    BeginModelChange();
+  }
+  RedrawGraph();
+}
+
+void CEquation::OnLButtonUp(int, int, int) {
+  dragLine = -1;
+  dragLabel = -1;
+  dragPayoff = -1;
+  dragPayoffLabel = -1;
+  RedrawGraph();
+}
+
+void CEquation::OnRButtonDown(int, int px, int py) {
+  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  rotatePayoff = ROTATE_NONE;
+  if (OnPayoffBand(PayoffLine(*this), p)) {
+    rotatePayoff = RotationModeAt(p);
+    BeginModelChange();
+  }
+  dragLine = -1;
+  dragLabel = -1;
+  dragPayoff = -1;
+  dragPayoffLabel = -1;
+
+  // Preview: the payoff line runs through the pressed point until release.
+  // The preview level is not cut to the decimals and not stored.
+  savedPayoffLevel = payoffLevel;
+  if (IsFinitePoint(p)) {
+    const double preview = payoffA * p.x + payoffSign * payoffB * p.y;
+    if (UsableDragValue(preview)) payoffLevel = preview;
+  }
+  FormatPayoffText(*this);
+  UpdateData(false);
+  RedrawGraph();
+}
+
+void CEquation::OnRButtonUp(int, int, int) {
+  dragLine = -1;
+  dragLabel = -1;
+  dragPayoff = -1;
+  dragPayoffLabel = -1;
+  rotatePayoff = ROTATE_NONE;
+  // A release without any press in this view has no level to restore.
+  if (savedPayoffLevel != NO_POINT) payoffLevel = savedPayoffLevel;
+  FormatPayoffText(*this);
+  UpdateData(false);
+  RedrawGraph();
+}
+
+bool CEquation::WouldGrab(int px, int py) const {
+  return FindGrabTargets(*this, PointerToModel(*this, host_, px, py)).Any();
 }
 
 }  // namespace tessaro

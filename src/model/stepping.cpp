@@ -1,25 +1,198 @@
+#include "doc/velmar_doc.h"
 #include "model/equation.h"
 
 namespace tessaro {
 
-void CEquation::OnPayoffPlus() {}
+namespace {
 
-void CEquation::OnPayoffMinus() {}
+constexpr double kStep = 1.0;
+// Below a zoom of 1 the zoom buttons move by the factor 1.2; "-" multiplies
+// by this double, the nearest to 1 / 1.2, so that 0.8333333333333334
+// stepped up by 1.2 gives exactly 1.0 again.
+constexpr double kZoomUp = 1.2;
+constexpr double kZoomDown = 0.8333333333333334;
 
-void CEquation::OnLinePlus(int) {}
+double ZoomedIn(double zoom) {
+  return zoom >= 1.0 ? zoom + 1.0 : zoom * kZoomUp;
+}
 
-void CEquation::OnLineMinus(int) {}
+double ZoomedOut(double zoom) {
+  double z = zoom - 1.0;
+  if (z < 1.0) z = (z + 1.0) * kZoomDown;
+  if (z < ZOOM_FLOOR) z = ZOOM_FLOOR;
+  return z;
+}
 
-void CEquation::OnZoomPlus(bool) {}
+}  // namespace
 
-void CEquation::OnZoomMinus(bool) {}
+namespace {
 
-void CEquation::OnRangePlus(int) {}
+// The PAYOFF buttons ignore Preview Payoff.
+void StepPayoff(CEquation& eq, double step) {
+  eq.BeginModelChange();
+  eq.MarkModified();
+  eq.payoffLevel += step;
+  if (eq.doc != nullptr) eq.doc->payoffLevel = eq.payoffLevel;
+  eq.FormatEquation(eq.payoffText, std::string(), eq.payoffA, eq.xLabel, eq.payoffSign, eq.payoffB,
+                    eq.yLabel, REL_EQ, eq.payoffLevel);
+  eq.FinishModelChange(true);
+}
 
-void CEquation::OnRangeMinus(int) {}
+}  // namespace
 
-bool CEquation::OnButtonClicked(int) {
-  return false;
+void CEquation::OnPayoffPlus() {
+  StepPayoff(*this, kStep);
+}
+
+void CEquation::OnPayoffMinus() {
+  StepPayoff(*this, -kStep);
+}
+
+namespace {
+
+// The common body of the constraint buttons; step is +1 or -1.
+void StepLine(CEquation& eq, int i, int step) {
+  if (i < 0 || i >= LINE_COUNT) return;
+  eq.BeginModelChange();
+  // With Preview Payoff on, the buttons ask for the shadow price instead;
+  // the probe formats and draws by itself.
+  if (eq.previewPayoff != 0) {
+    eq.ProbeRightHandSide(i, step);
+    return;
+  }
+  eq.MarkModified();
+  eq.lineC[i] += step * kStep;
+  if (eq.doc != nullptr) eq.doc->lineC[i] = eq.lineC[i];
+  eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
+                    eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
+  eq.FinishModelChange(true);
+}
+
+}  // namespace
+
+void CEquation::OnLinePlus(int i) {
+  StepLine(*this, i, +1);
+}
+
+void CEquation::OnLineMinus(int i) {
+  StepLine(*this, i, -1);
+}
+
+void CEquation::OnZoomPlus(bool yAxis) {
+  BeginModelChange();
+  MarkModified();
+  double& zoom = yAxis ? yZoom : xZoom;
+  zoom = ZoomedIn(zoom);
+  if (doc != nullptr) (yAxis ? doc->yZoom : doc->xZoom) = zoom;
+  // Neither the lattice points nor the far bounds follow here; the far
+  // bounds are recomputed by the next deferred refresh.
+  FinishModelChange(false);
+}
+
+void CEquation::OnZoomMinus(bool yAxis) {
+  BeginModelChange();
+  MarkModified();
+  double& zoom = yAxis ? yZoom : xZoom;
+  zoom = ZoomedOut(zoom);
+  if (doc != nullptr) (yAxis ? doc->yZoom : doc->xZoom) = zoom;
+  FinishModelChange(false);
+}
+
+namespace {
+
+// The range value a button steps, in the model or in the document.
+template <class Fields>
+double& RangeValue(Fields& m, int which) {
+  switch (which) {
+    case 0:
+      return m.xMin;
+    case 1:
+      return m.xMax;
+    case 2:
+      return m.yMin;
+    default:
+      return m.yMax;
+  }
+}
+
+// Nothing compares the minimum with the maximum.
+void StepRange(CEquation& eq, int which, double step) {
+  if (which < 0 || which > 3) return;
+  eq.BeginModelChange();
+  eq.MarkModified();
+  double& value = RangeValue(eq, which);
+  value += step;
+  if (eq.doc != nullptr) RangeValue(*eq.doc, which) = value;
+  eq.FinishModelChange(false);
+}
+
+}  // namespace
+
+void CEquation::OnRangePlus(int which) {
+  StepRange(*this, which, kStep);
+}
+
+void CEquation::OnRangeMinus(int which) {
+  StepRange(*this, which, -kStep);
+}
+
+bool CEquation::OnButtonClicked(int buttonId) {
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    if (buttonId == ctl::LINE_PLUS[i]) {
+      OnLinePlus(i);
+      return true;
+    }
+    if (buttonId == ctl::LINE_MINUS[i]) {
+      OnLineMinus(i);
+      return true;
+    }
+  }
+  switch (buttonId) {
+    case ctl::PAYOFF_PLUS:
+      OnPayoffPlus();
+      return true;
+    case ctl::PAYOFF_MINUS:
+      OnPayoffMinus();
+      return true;
+    case ctl::X_ZOOM_PLUS:
+      OnZoomPlus(false);
+      return true;
+    case ctl::X_ZOOM_MINUS:
+      OnZoomMinus(false);
+      return true;
+    case ctl::Y_ZOOM_PLUS:
+      OnZoomPlus(true);
+      return true;
+    case ctl::Y_ZOOM_MINUS:
+      OnZoomMinus(true);
+      return true;
+    case ctl::X_MIN_PLUS:
+      OnRangePlus(0);
+      return true;
+    case ctl::X_MIN_MINUS:
+      OnRangeMinus(0);
+      return true;
+    case ctl::X_MAX_PLUS:
+      OnRangePlus(1);
+      return true;
+    case ctl::X_MAX_MINUS:
+      OnRangeMinus(1);
+      return true;
+    case ctl::Y_MIN_PLUS:
+      OnRangePlus(2);
+      return true;
+    case ctl::Y_MIN_MINUS:
+      OnRangeMinus(2);
+      return true;
+    case ctl::Y_MAX_PLUS:
+      OnRangePlus(3);
+      return true;
+    case ctl::Y_MAX_MINUS:
+      OnRangeMinus(3);
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace tessaro

@@ -1,15 +1,185 @@
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 #include "model/equation.h"
+#include "model/saturate.h"
+#include "render/area_color.h"
+#include "render/drawing_style.h"
+#include "render/feasible_polygon.h"
+#include "render/label_text.h"
+#include "render/line_ends.h"
 
 namespace tessaro {
 
-void CEquation::DrawModel(Surface&) {}
+namespace {
 
-void CEquation::BuildVertexList() {}
+// Unplaced constraint labels step this many pixels right and up per line.
+constexpr double LABEL_STEP_PIXELS = 26.0;
+// A label stays between these pixel offsets from the origin.
+constexpr double LABEL_MAX_RIGHT = 600.0;
+constexpr double LABEL_MAX_LEFT = 20.0;
+constexpr double LABEL_MAX_UP = 300.0;
+constexpr double LABEL_MAX_DOWN = 35.0;
+constexpr int PAYOFF_DASH_LENGTH = 16;
+// Half the side of the box of a lattice dot.
+constexpr double DOT_RADIUS = 2.0;
 
-bool CEquation::SharesLine(double, double, double, double) const {
-  return false;
+PlotFrame FrameOf(const CEquation& eq) {
+  return PlotFrame{eq.xMin, eq.xMax, eq.yMin, eq.yMax, eq.xZoom, eq.yZoom};
 }
 
-void CEquation::DrawDashedLine(Surface&, int, int, int, int, int) {}
+// Gives an unplaced label (or one that is not a number) its default offset
+// and keeps it within the allowed box; returns where it is drawn. A default
+// that is not a finite number (a zero zoom) is not stored.
+IntPoint PlaceLabel(double& lx, double& ly, double defaultX, double defaultY, double xZoom,
+                    double yZoom) {
+  if ((lx == NO_POINT || std::isnan(lx)) && std::isfinite(defaultX)) lx = defaultX;
+  if ((ly == NO_POINT || std::isnan(ly)) && std::isfinite(defaultY)) ly = defaultY;
+  if (lx > LABEL_MAX_RIGHT / xZoom) lx = LABEL_MAX_RIGHT / xZoom;
+  if (lx < -LABEL_MAX_LEFT / xZoom) lx = -LABEL_MAX_LEFT / xZoom;
+  if (ly > LABEL_MAX_UP / yZoom) ly = LABEL_MAX_UP / yZoom;
+  if (ly < -LABEL_MAX_DOWN / yZoom) ly = -LABEL_MAX_DOWN / yZoom;
+  return {SaturateToInt(lx * xZoom), SaturateToInt(-ly * yZoom)};
+}
+
+// Red italic text; the normal black upright text is restored afterwards.
+void DrawHighlightedText(Surface& s, IntPoint at, const std::string& text) {
+  s.SetTransparentBackground();
+  s.SetTextColor(COLOR_HIGHLIGHT);
+  s.SetBackgroundColor(COLOR_BLACK);
+  s.SelectFont(DrawingFont(true));
+  s.TextOut(at.x, at.y, text);
+  s.SelectFont(DrawingFont(false));
+  s.SetTextColor(COLOR_BLACK);
+  s.SetBackgroundColor(COLOR_WHITE);
+}
+
+void FillPolygon(Surface& s, const std::vector<IntPoint>& points, const Rgb& color) {
+  s.SelectBrush(color);
+  s.Polygon(points);
+  s.SelectDefaultBrush();
+}
+
+// The feasible area. Without trim it is drawn only with a fill and not
+// while a line or the payoff moves; with trim it is always built, painted
+// white without a fill, and filled only when the walk joined more than one
+// pair of corners.
+void DrawFeasibleArea(CEquation& eq, Surface& s) {
+  const bool trim = eq.trimOn != 0;
+  if (!trim && !(eq.fillMode > 0 && eq.dragLine < 0 && eq.dragPayoff != 1 && eq.rotatePayoff < 1)) {
+    return;
+  }
+  eq.BuildVertexList();
+  const PolygonWalk walk = WalkFeasiblePolygon(eq);
+  if (walk.points.empty()) return;
+  const Rgb fill = eq.fillMode == 2 ? COLOR_GREY_FILL : AreaColor();
+  if (!trim) {
+    FillPolygon(s, walk.points, fill);
+  } else if (eq.fillMode == 0) {
+    s.Polygon(walk.points);
+  } else if (eq.fillMode > 0 && walk.joins > 1) {
+    FillPolygon(s, walk.points, fill);
+  }
+}
+
+// Constraint line i: dotted blue while dragged, thick blue while its label
+// is dragged. Coordinates are limited to 32000 from above.
+void DrawConstraintLine(const CEquation& eq, Surface& s, int i) {
+  LineEnds ends;
+  if (!ComputeLineEnds(eq.rowA[i], eq.rowSign[i] * eq.rowB[i], eq.rowB[i], eq.rowC[i], FrameOf(eq),
+                       ends)) {
+    return;
+  }
+  bool blue = false;
+  if (eq.dragLine == i) {
+    s.SelectPen(Pen{PenStyle::Dotted, 1, COLOR_DRAG_BLUE});
+    blue = true;
+  }
+  if (eq.dragLabel == i) {
+    s.SelectPen(SolidPen(2, COLOR_DRAG_BLUE));
+    blue = true;
+  }
+  auto limit = [](double v) { return SaturateToInt(std::min(v, COORD_LIMIT)); };
+  s.MoveTo(limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1));
+  s.LineTo(limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2));
+  if (blue) s.SelectPen(BlackPen());
+}
+
+void DrawConstraintLabel(CEquation& eq, Surface& s, int i) {
+  const std::string text = LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0,
+                                         eq.rowB[i], eq.yLabel, eq.rowC[i], eq.decimals);
+  const IntPoint at =
+      PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
+                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom);
+  if (eq.dragLine == i || eq.dragLabel == i) {
+    DrawHighlightedText(s, at, text);
+  } else if (eq.labelsOn == 1) {
+    s.TextOut(at.x, at.y, text);
+  }
+  if (eq.dragLine == i) eq.Host().SetStatusPane(1, text);
+}
+
+void DrawLatticeDots(const CEquation& eq, Surface& s) {
+  s.SelectPen(SolidPen(3, COLOR_ACTIVE_BLUE));
+  const int count = std::clamp(eq.dotCount, 0, DOT_CAPACITY);
+  for (int k = 0; k < count; ++k) {
+    const double px = std::min((eq.dotX[k] - eq.xMin) * eq.xZoom, COORD_LIMIT);
+    const double py = std::min(-(eq.dotY[k] - eq.yMin) * eq.yZoom, COORD_LIMIT);
+    s.Ellipse(SaturateToInt(px - DOT_RADIUS), SaturateToInt(py + DOT_RADIUS),
+              SaturateToInt(px + DOT_RADIUS), SaturateToInt(py - DOT_RADIUS));
+  }
+  s.SelectPen(BlackPen());
+}
+
+// The payoff line, dashed, and its label, which shows whatever labelsOn says.
+void DrawPayoff(CEquation& eq, Surface& s) {
+  const bool moving = eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 ||
+                      eq.dragPayoffLabel == 1;
+  s.SelectPen(SolidPen(1, moving ? COLOR_ACTIVE_BLUE : COLOR_PAYOFF_RED));
+  LineEnds ends;
+  const bool drawable = ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB,
+                                        eq.payoffLevel, FrameOf(eq), ends);
+  if (drawable) {
+    auto limit = [](double v) {
+      return SaturateToRange(v, -static_cast<int>(COORD_LIMIT), static_cast<int>(COORD_LIMIT));
+    };
+    CEquation::DrawDashedLine(s, limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1),
+                              limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2),
+                              PAYOFF_DASH_LENGTH);
+  }
+  const std::string text = PayoffLabelText(eq.payoffA, eq.xLabel, eq.payoffSign > 0, eq.payoffB,
+                                           eq.yLabel, eq.payoffLevel, eq.decimals);
+  // An unplaced payoff label starts at the first end point of the line.
+  const IntPoint at = PlaceLabel(eq.payoffLabelX, eq.payoffLabelY, drawable ? ends.dx1 : 0.0,
+                                 drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom);
+  if (eq.dragPayoffLabel == 1 || eq.dragPayoff > 0 || eq.rotatePayoff > 0) {
+    DrawHighlightedText(s, at, text);
+  } else {
+    s.TextOut(at.x, at.y, text);
+  }
+  if (eq.dragPayoff == 1) eq.Host().SetStatusPane(1, text);
+}
+
+}  // namespace
+
+void CEquation::DrawModel(Surface& surface) {
+  surface.SelectPen(BlackPen());
+  surface.SelectFont(DrawingFont(false));
+  surface.SetTransparentBackground();
+
+  DrawFeasibleArea(*this, surface);
+  if (trimOn == 0) {
+    for (int i = 0; i < LINE_COUNT; ++i) {
+      if (RowIsPresent(*this, i)) DrawConstraintLine(*this, surface, i);
+    }
+  }
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    if (RowIsPresent(*this, i)) DrawConstraintLabel(*this, surface, i);
+  }
+  if (integerDotsOn == 1) DrawLatticeDots(*this, surface);
+  if (payoffA != 0.0 || payoffB != 0.0) DrawPayoff(*this, surface);
+  surface.SelectPen(BlackPen());
+}
 
 }  // namespace tessaro

@@ -1,9 +1,97 @@
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 #include "model/equation.h"
+#include "model/saturate.h"
+#include "render/drawing_style.h"
 
 namespace tessaro {
 
-void CEquation::RedrawGraph() {}
+namespace {
 
-void CEquation::DrawAxes(Surface&) const {}
+// The erased area and the axes, in plot units from the origin.
+constexpr int ERASE_LEFT = -300;
+constexpr int ERASE_TOP = 3000;
+constexpr int ERASE_RIGHT = 3000;
+constexpr int ERASE_BOTTOM = -3000;
+constexpr int X_AXIS_LENGTH = 5800;
+constexpr int Y_AXIS_LENGTH = 1600;
+constexpr int TICK_LENGTH = 4;
+// Tick numbers hang below the X axis and start left of the Y axis.
+constexpr int X_TICK_TEXT_Y = 15;
+constexpr int Y_TICK_TEXT_X = -25;
+// About twenty ticks along each axis.
+constexpr double TICK_STEP_FRACTION = 0.05;
+
+// Ticks every step whole units from trunc(low) to trunc(high), step being a
+// twentieth of the range and at least 1. The conversions saturate and the
+// counter is 64 bits wide, so even a range of 1e300 gives a handful of
+// ticks; the count never exceeds about 41. A range that is not a number
+// gives no ticks.
+template <typename DrawTick>
+void ForEachTick(double low, double high, DrawTick drawTick) {
+  if (std::isnan(low) || std::isnan(high)) return;
+  std::int64_t step = SaturateToInt((high - low) * TICK_STEP_FRACTION);
+  if (step < 1) step = 1;
+  const std::int64_t last = SaturateToInt(high);
+  for (std::int64_t t = SaturateToInt(low); t <= last; t += step) {
+    drawTick(static_cast<int>(t));
+  }
+}
+
+}  // namespace
+
+void CEquation::RedrawGraph() {
+  if (xZoom == 0.0 || yZoom == 0.0 || decimals < 0) {
+    // The fields have not settled yet: let the timer try again.
+    host_.StopRefreshTimer();
+    host_.StartRefreshTimer();
+    return;
+  }
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    rowA[i] = lineA[i];
+    rowB[i] = lineB[i];
+    rowC[i] = lineC[i];
+  }
+  Surface* surface = host_.OffscreenSurface();
+  if (surface == nullptr) return;
+  DrawAxes(*surface);
+  DrawModel(*surface);
+  host_.PresentPicture();
+  RefreshResultsPane();
+}
+
+void CEquation::DrawAxes(Surface& surface) const {
+  surface.SelectPen(SolidPen(1, COLOR_WHITE));
+  surface.SelectDefaultBrush();
+  surface.Rectangle(ERASE_LEFT, ERASE_TOP, ERASE_RIGHT, ERASE_BOTTOM);
+
+  surface.SelectPen(SolidPen(2, COLOR_BLACK));
+  surface.MoveTo(0, 0);
+  surface.LineTo(X_AXIS_LENGTH, 0);
+  surface.MoveTo(0, 0);
+  surface.LineTo(0, -Y_AXIS_LENGTH);
+
+  surface.SelectFont(DrawingFont(false));
+  surface.SetTransparentBackground();
+  surface.SetTextColor(COLOR_BLACK);
+
+  ForEachTick(xMin, xMax, [&](int t) {
+    const int px = SaturateToInt((t - xMin) * xZoom);
+    surface.MoveTo(px, 0);
+    surface.LineTo(px, TICK_LENGTH);
+    surface.TextOut(px, X_TICK_TEXT_Y, std::to_string(t));
+  });
+  ForEachTick(yMin, yMax, [&](int t) {
+    const int py = SaturateToInt(-(t - yMin) * yZoom);
+    surface.MoveTo(0, py);
+    surface.LineTo(-TICK_LENGTH, py);
+    surface.TextOut(Y_TICK_TEXT_X, py, std::to_string(t));
+  });
+
+  surface.TextOut(Y_TICK_TEXT_X, SaturateToInt(-(yMax - yMin) * yZoom - 10), yLabel);
+  surface.TextOut(SaturateToInt((xMax - xMin) * xZoom + 45), 10, xLabel);
+}
 
 }  // namespace tessaro

@@ -1,19 +1,65 @@
+#include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "model/settings_store.h"
+#include "render/area_color.h"
 
 namespace tessaro {
 
-void CEquation::OnToggleTrim() {}
+namespace {
 
-void CEquation::OnToggleLabel() {}
+constexpr int FILL_COLOR = 1;
+constexpr int FILL_GREY = 2;
 
-void CEquation::OnToggleColor() {}
+}  // namespace
 
-void CEquation::OnToggleGrey() {}
+// The four display toggles each mark the document modified, change their
+// option, store it into the document and redraw.
 
-void CEquation::OnPreviewPayoff() {}
+void CEquation::OnToggleTrim() {
+  if (doc != nullptr) doc->SetModifiedFlag();
+  trimOn = 1 - trimOn;
+  if (doc != nullptr) doc->trimOn = trimOn;
+  RedrawGraph();
+}
 
-void CEquation::OnDecimalsSpinKillFocus() {}
+void CEquation::OnToggleLabel() {
+  if (doc != nullptr) doc->SetModifiedFlag();
+  labelsOn = 1 - labelsOn;
+  if (doc != nullptr) doc->labelsOn = labelsOn;
+  RedrawGraph();
+}
 
-void CEquation::OnConfigColor() {}
+// Colour and Grey share fillMode: each switches its own mode on, replacing
+// the other, or off when it is the current one.
+void CEquation::OnToggleColor() {
+  if (doc != nullptr) doc->SetModifiedFlag();
+  fillMode = fillMode == FILL_COLOR ? 0 : FILL_COLOR;
+  if (doc != nullptr) doc->fillMode = fillMode;
+  RedrawGraph();
+}
+
+void CEquation::OnToggleGrey() {
+  if (doc != nullptr) doc->SetModifiedFlag();
+  fillMode = fillMode == FILL_GREY ? 0 : FILL_GREY;
+  if (doc != nullptr) doc->fillMode = fillMode;
+  RedrawGraph();
+}
+
+// Only the switch: neither the document nor the picture changes.
+void CEquation::OnPreviewPayoff() {
+  previewPayoff = 1 - previewPayoff;
+}
+
+void CEquation::OnDecimalsSpinKillFocus() {
+  if (doc != nullptr) doc->decimals = decimals;
+}
+
+void CEquation::OnConfigColor() {
+  Rgb chosen = AreaColor();
+  if (!host_.ChooseColor(AreaColor(), chosen)) return;
+  AreaColor() = chosen;
+  if (settings_ != nullptr) StoreAreaColor(*settings_, chosen);
+  RedrawGraph();
+}
 
 }  // namespace tessaro

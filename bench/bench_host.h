@@ -1,0 +1,81 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/view_host.h"
+#include "render/surface.h"
+
+namespace tessaro::bench {
+
+// A surface that only counts the drawing calls, so that a benchmark of the
+// core measures the core and not a recorder.
+class CountingSurface : public Surface {
+ public:
+  long calls = 0;
+  void SelectPen(const Pen&) override { ++calls; }
+  void SelectBrush(const Rgb&) override { ++calls; }
+  void SelectDefaultBrush() override { ++calls; }
+  void SelectFont(const Font&) override { ++calls; }
+  void SetTextColor(const Rgb&) override { ++calls; }
+  void SetBackgroundColor(const Rgb&) override { ++calls; }
+  void SetTransparentBackground() override { ++calls; }
+  void MoveTo(int, int) override { ++calls; }
+  void LineTo(int, int) override { ++calls; }
+  void Rectangle(int, int, int, int) override { ++calls; }
+  void Polygon(const std::vector<IntPoint>& points) override {
+    calls += static_cast<long>(points.size());
+  }
+  void Ellipse(int, int, int, int) override { ++calls; }
+  void TextOut(int, int, const std::string& text) override {
+    calls += static_cast<long>(text.size());
+  }
+};
+
+// A window for one form view: field texts in a map, message boxes answered
+// with OK, the offscreen surface supplied by the benchmark.
+class BenchHost : public ViewHost {
+ public:
+  explicit BenchHost(Surface& surface) : surface_(surface) {}
+
+  std::map<int, std::string> fields;
+  std::vector<std::string> messages;
+  std::string panes[3];
+  int presents = 0;
+
+  std::string FieldText(int id) const override {
+    auto it = fields.find(id);
+    return it == fields.end() ? std::string() : it->second;
+  }
+  void SetFieldText(int id, const std::string& text) override { fields[id] = text; }
+  bool FormReady() const override { return true; }
+  void FocusField(int, bool) override {}
+  MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon) override {
+    messages.push_back(text);
+    return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
+  }
+  void SetStatusPane(int pane, const std::string& text) override {
+    if (pane >= 0 && pane < 3) panes[pane] = text;
+  }
+  void StartRefreshTimer() override {}
+  void StopRefreshTimer() override {}
+  void CreateOffscreenSurface() override { created_ = true; }
+  Surface* OffscreenSurface() override { return created_ ? &surface_ : nullptr; }
+  // The Qt form copies its image here; a benchmark that paints into a
+  // real image counts the presents instead.
+  void PresentPicture() override { ++presents; }
+  void SetSpinRange(int, int) override {}
+  void SetSpinPosition(int) override {}
+  void SendEditRequest(EditRequest) override {}
+  int ScrollX() const override { return 0; }
+  int ScrollY() const override { return 0; }
+  bool ChooseColor(const Rgb&, Rgb&) override { return false; }
+  void CloseDocument() override {}
+
+ private:
+  Surface& surface_;
+  bool created_ = false;
+};
+
+}  // namespace tessaro::bench

@@ -1,0 +1,73 @@
+#include "app/child_window.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QShowEvent>
+
+#include "app/form_view.h"
+#include "doc/velmar_doc.h"
+
+namespace tessaro::app {
+
+ChildWindow::ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document,
+                         tessaro::SettingsStore* settings, QWidget* parent)
+    : QMdiSubWindow(parent), document_(std::move(document)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  view_ = new FormView(document_.get(), settings, this);
+  setWidget(view_);
+  connect(view_, &FormView::modifiedChanged, this, [this](bool) { RefreshModifiedMark(); });
+  connect(view_, &FormView::closeRequested, this, &ChildWindow::CloseWithoutAsking,
+          Qt::QueuedConnection);
+}
+
+ChildWindow::~ChildWindow() {
+  // The view refers to the document: it goes first.
+  delete view_;
+  view_ = nullptr;
+}
+
+void ChildWindow::SetTitle(const QString& title) {
+  title_ = title;
+  setWindowTitle(title_ + QStringLiteral("[*]"));
+}
+
+void ChildWindow::SetPath(const QString& path) {
+  path_ = QFileInfo(path).absoluteFilePath();
+  SetTitle(QFileInfo(path_).fileName());
+}
+
+QString ChildWindow::SaveName() const {
+  return path_.isEmpty() ? title_ : path_;
+}
+
+bool ChildWindow::IsModified() const {
+  return document_->IsModified();
+}
+
+void ChildWindow::RefreshModifiedMark() {
+  const bool modified = IsModified();
+  if (modified == isWindowModified()) return;
+  setWindowModified(modified);
+  Q_EMIT modifiedMarkChanged();
+}
+
+void ChildWindow::CloseWithoutAsking() {
+  forceClose_ = true;
+  close();
+}
+
+void ChildWindow::closeEvent(QCloseEvent* event) {
+  if (!forceClose_ && guard_ && !guard_(this)) {
+    event->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(event);
+  closed_ = event->isAccepted();
+}
+
+void ChildWindow::showEvent(QShowEvent* event) {
+  QMdiSubWindow::showEvent(event);
+  if (!isMaximized()) showMaximized();
+}
+
+}  // namespace tessaro::app

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace tessaro {
+class CVelmarDoc;
+class SettingsStore;
+}  // namespace tessaro
+
+namespace tessaro::app {
+
+class FormView;
+
+// One model window: a sub-window of the main window's MDI area holding one
+// form view over the one document it owns. It is shown maximized whenever
+// it is shown, so a model always fills the main window.
+class ChildWindow : public QMdiSubWindow {
+  Q_OBJECT
+
+ public:
+  // Asked before the window closes by the user; false keeps it open.
+  using CloseGuard = std::function<bool(ChildWindow*)>;
+
+  ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document, tessaro::SettingsStore* settings,
+              QWidget* parent = nullptr);
+  ~ChildWindow() override;
+
+  FormView* View() const { return view_; }
+  tessaro::CVelmarDoc* Document() const { return document_.get(); }
+
+  // "kvr1", "kvr2", ... for a new document; the file's name once it has one.
+  const QString& Title() const { return title_; }
+  void SetTitle(const QString& title);
+  // The absolute path of the document's file; empty for a new document.
+  const QString& Path() const { return path_; }
+  // Sets the path and takes the file's name as the title.
+  void SetPath(const QString& path);
+  // The name the save question uses: the path, or the title when there is none.
+  QString SaveName() const;
+
+  bool IsModified() const;
+  // True once the window accepted its close (it is deleted soon after).
+  bool IsClosed() const { return closed_; }
+  // Shows the document's modified flag as "*" in the window titles.
+  void RefreshModifiedMark();
+
+  void SetCloseGuard(CloseGuard guard) { guard_ = std::move(guard); }
+  // Closes the window at once, without asking about changes.
+  void CloseWithoutAsking();
+
+ Q_SIGNALS:
+  void modifiedMarkChanged();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  std::unique_ptr<tessaro::CVelmarDoc> document_;
+  FormView* view_ = nullptr;
+  QString title_;
+  QString path_;
+  CloseGuard guard_;
+  bool forceClose_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace tessaro::app

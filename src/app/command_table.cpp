@@ -1,0 +1,144 @@
+#include "app/command_table.h"
+
+#include "model/constants.h"
+
+namespace tessaro::app {
+
+namespace {
+
+constexpr CommandRoute kShell = CommandRoute::Shell;
+constexpr CommandRoute kView = CommandRoute::View;
+
+}  // namespace
+
+const std::vector<CommandSpec>& CommandTable() {
+  static const std::vector<CommandSpec> table = {
+      {cmd::FILE_NEW, kShell, "Create a new document", "New"},
+      {cmd::FILE_OPEN, kShell, "Open an existing document", "Open"},
+      {cmd::FILE_CLOSE, kShell, "Close the active document", "Close"},
+      {cmd::FILE_SAVE, kShell, "Save the active document", "Save"},
+      {cmd::FILE_SAVE_AS, kShell, "Save the active document with a new name", "Save As"},
+      {cmd::FILE_PRINT_SETUP, kShell, "Change the printer and printing options", "Page Setup"},
+      {cmd::FILE_PRINT, kView, "Print the active document", "Print"},
+      {cmd::FILE_MRU_FIRST, kShell, "Open this document", ""},
+      {cmd::APP_EXIT, kShell, "Quit the application; prompts to save documents", "Exit"},
+      {cmd::EDIT_UNDO, kView, "Undo the last action", "Undo"},
+      {cmd::EDIT_CUT, kView, "Cut the selection and put it on the Clipboard", "Cut"},
+      {cmd::EDIT_COPY, kView, "Copy the selection and put it on the Clipboard", "Copy"},
+      {cmd::EDIT_PASTE, kView, "Insert Clipboard contents", "Paste"},
+      {cmd::COPY_PICTURE, kView, "Copy Picture to Clipboard", "Copy Picture"},
+      {cmd::PREVIEW_PAYOFF, kView, "Toggle Preview Payoff", ""},
+      {cmd::CONFIG_COLOR, kView, "", ""},
+      {cmd::AUTO_MAX, kView, "Auto Calculate Maximum", "Auto Max"},
+      {cmd::AUTO_MIN, kView, "Auto Calculate Minimum", "Auto Min"},
+      {cmd::AUTO_ZOOM, kView, "Auto Zoom", "Auto Zoom"},
+      {cmd::TOGGLE_TRIM, kView, "Trim out of range line", "Toggle Trim Line"},
+      {cmd::TOGGLE_LABEL, kView, "Display/Don't display Label", "Toggle Label"},
+      {cmd::TOGGLE_COLOR, kView, "Toggle Color for valid area", "Toggle Color"},
+      {cmd::TOGGLE_GREY, kView, "Toggle Grey for valid area", "Toggle Grey"},
+      {cmd::TOGGLE_INTEGER_DOT, kView, "Display Integer Dot", "Toggle Integer Dot"},
+      {cmd::HOLD, kView, "Remember current status in memory", "Hold"},
+      {cmd::RESET_EQUATIONS, kView, "Reset Equations", "Reset Equations"},
+      {cmd::VIEW_TOOLBAR, kShell, "Show or hide the toolbar", "Toggle ToolBar"},
+      {cmd::VIEW_STATUS_BAR, kShell, "Show or hide the status bar", "Toggle StatusBar"},
+      {cmd::WINDOW_CASCADE, kShell, "Arrange windows so they overlap", "Cascade Windows"},
+      {cmd::WINDOW_TILE, kShell, "Arrange windows as non-overlapping tiles", "Tile Windows"},
+      {cmd::WINDOW_ARRANGE, kShell, "Arrange icons at the bottom of the window", "Arrange Icons"},
+      {cmd::HELP_TOPICS, kShell, "List Help topics", "Help Topics"},
+      {cmd::HELP, kShell, "Display help for current task or command", "Help"},
+      {cmd::APP_ABOUT, kShell, "Display program information, version number and copyright",
+       "About"},
+      {cmd::NEXT_PANE, kShell, "Switch to the next window pane", "Next Pane"},
+      {cmd::PREV_PANE, kShell, "Switch back to the previous window pane", "Previous Pane"},
+  };
+  return table;
+}
+
+const CommandSpec* FindCommand(int id) {
+  for (const CommandSpec& spec : CommandTable()) {
+    if (spec.id == id) return &spec;
+  }
+  return nullptr;
+}
+
+const std::vector<MenuSpec>& NoDocumentMenus() {
+  static const std::vector<MenuSpec> menus = {
+      {"&File",
+       {{cmd::FILE_NEW, "&New\tCtrl+N"},
+        {cmd::FILE_OPEN, "&Open...\tCtrl+O"},
+        {0, ""},
+        {cmd::FILE_PRINT_SETUP, "P&rint Setup..."},
+        {0, ""},
+        {cmd::FILE_MRU_FIRST, "Recent File"},
+        {0, ""},
+        {cmd::APP_EXIT, "E&xit"}}},
+      {"&View", {{cmd::VIEW_TOOLBAR, "&Toolbar"}, {cmd::VIEW_STATUS_BAR, "&Status Bar"}}},
+      {"&Help", {{cmd::APP_ABOUT, "&About"}}},
+  };
+  return menus;
+}
+
+const std::vector<MenuSpec>& DocumentMenus() {
+  static const std::vector<MenuSpec> menus = {
+      {"&File",
+       {{cmd::FILE_NEW, "&New\tCtrl+N"},
+        {cmd::FILE_OPEN, "&Open...\tCtrl+O"},
+        {cmd::FILE_CLOSE, "&Close\tCtrl+W"},
+        {cmd::FILE_SAVE, "&Save\tCtrl+S"},
+        {cmd::FILE_SAVE_AS, "Save &As..."},
+        {0, ""},
+        {cmd::FILE_PRINT, "&Print...\tCtrl+P"},
+        {cmd::FILE_PRINT_SETUP, "P&rint Setup..."},
+        {0, ""},
+        {cmd::FILE_MRU_FIRST, "Recent File"},
+        {0, ""},
+        {cmd::APP_EXIT, "E&xit\tCtrl+Q"}}},
+      {"&Edit",
+       {{cmd::EDIT_UNDO, "&Undo\tCtrl+Z"},
+        {0, ""},
+        {cmd::EDIT_CUT, "Cu&t\tCtrl+X"},
+        {cmd::EDIT_COPY, "&Copy\tCtrl+C"},
+        {cmd::COPY_PICTURE, "Copy Picture"},
+        {cmd::EDIT_PASTE, "&Paste\tCtrl+V"}}},
+      {"&View",
+       {{cmd::VIEW_TOOLBAR, "&Toolbar"},
+        {cmd::VIEW_STATUS_BAR, "&Status Bar"},
+        {cmd::PREVIEW_PAYOFF, "Preview Payoff"}}},
+      {"Option", {{cmd::CONFIG_COLOR, "Config Color"}}},
+      {"&Window",
+       {{cmd::WINDOW_CASCADE, "&Cascade"},
+        {cmd::WINDOW_TILE, "&Tile"},
+        {cmd::WINDOW_ARRANGE, "&Arrange Icons"}}},
+      {"&Help", {{cmd::HELP_TOPICS, "&Help Topics"}, {cmd::APP_ABOUT, "&About Tessaro ..."}}},
+  };
+  return menus;
+}
+
+const std::vector<int>& ToolbarLayout() {
+  static const std::vector<int> layout = {
+      cmd::FILE_NEW,         cmd::FILE_OPEN,    cmd::FILE_SAVE,       cmd::FILE_PRINT,
+      0,                     cmd::EDIT_COPY,    cmd::COPY_PICTURE,    cmd::EDIT_CUT,
+      cmd::EDIT_PASTE,       0,                 cmd::AUTO_MAX,        cmd::AUTO_MIN,
+      cmd::AUTO_ZOOM,        0,                 cmd::TOGGLE_TRIM,     cmd::TOGGLE_LABEL,
+      cmd::TOGGLE_COLOR,     cmd::TOGGLE_GREY,  cmd::TOGGLE_INTEGER_DOT, 0,
+      cmd::HOLD,             cmd::RESET_EQUATIONS, cmd::EDIT_UNDO,    0,
+      cmd::APP_ABOUT,
+  };
+  return layout;
+}
+
+const std::vector<AcceleratorSpec>& AcceleratorTable() {
+  static const std::vector<AcceleratorSpec> table = {
+      {"Ctrl+C", cmd::EDIT_COPY},     {"Ctrl+N", cmd::FILE_NEW},
+      {"Ctrl+O", cmd::FILE_OPEN},     {"Ctrl+P", cmd::FILE_PRINT},
+      {"Ctrl+Q", cmd::APP_EXIT},      {"Ctrl+S", cmd::FILE_SAVE},
+      {"Ctrl+V", cmd::EDIT_PASTE},    {"Shift+Del", cmd::EDIT_CUT},
+      {"F6", cmd::NEXT_PANE},         {"Shift+F6", cmd::PREV_PANE},
+      {"Ctrl+Ins", cmd::EDIT_COPY},   {"Shift+Ins", cmd::EDIT_PASTE},
+      {"Ctrl+W", cmd::FILE_CLOSE},    {"Ctrl+X", cmd::EDIT_CUT},
+      {"Ctrl+Z", cmd::EDIT_UNDO},     {"Ctrl+Z", cmd::EDIT_UNDO},
+  };
+  return table;
+}
+
+}  // namespace tessaro::app

@@ -1,0 +1,219 @@
+#include "app/document_manager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "app/child_window.h"
+#include "app/form_view.h"
+#include "app/message_seam.h"
+#include "app/recent_files.h"
+#include "doc/file_store.h"
+#include "doc/velmar_doc.h"
+
+namespace tessaro::app {
+
+namespace {
+
+FileDialogs& Dialogs() {
+  static FileDialogs dialogs;
+  return dialogs;
+}
+
+QString AskOpenPath(QWidget* parent) {
+  if (Dialogs().openPath) return Dialogs().openPath(parent);
+  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
+                                      QStringLiteral("All Files(*.*);;KVR File(*.kvr)"));
+}
+
+QString AskSavePath(QWidget* parent, const QString& suggested) {
+  if (Dialogs().savePath) return Dialogs().savePath(parent, suggested);
+  return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggested,
+                                      QStringLiteral("KVR Files (*.kvr)"));
+}
+
+std::string MessageText(const QString& text) {
+  return text.toLocal8Bit().toStdString();
+}
+
+std::string FilePathBytes(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+QString Canonical(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// The fixed text of a wrong magic string is a plain box; other failures
+// carry the exclamation icon.
+void ShowFailure(QWidget* parent, const std::string& message, const QString& path) {
+  std::string text = message;
+  if (text.empty()) text = MessageText(QStringLiteral("Cannot use the file %1.").arg(path));
+  const MsgIcon icon = text == MSG_NOT_KVR ? MsgIcon::None : MsgIcon::Exclamation;
+  ShowMessageBox(parent, text, MsgButtons::Ok, icon);
+}
+
+}  // namespace
+
+void SetFileDialogs(FileDialogs dialogs) {
+  Dialogs() = std::move(dialogs);
+}
+
+DocumentManager::DocumentManager(QMdiArea* area, tessaro::SettingsStore* settings,
+                                 RecentFiles* recent, QWidget* dialogParent)
+    : QObject(area), area_(area), settings_(settings), recent_(recent),
+      dialogParent_(dialogParent) {}
+
+QList<ChildWindow*> DocumentManager::Documents() const {
+  QList<ChildWindow*> open;
+  for (const QPointer<ChildWindow>& child : documents_) {
+    if (child && !child->IsClosed()) open.append(child.data());
+  }
+  return open;
+}
+
+ChildWindow* DocumentManager::Active() const {
+  auto* child = qobject_cast<ChildWindow*>(area_->activeSubWindow());
+  return child && !child->IsClosed() ? child : nullptr;
+}
+
+ChildWindow* DocumentManager::Adopt(ChildWindow* child) {
+  documents_.removeAll(QPointer<ChildWindow>());
+  documents_.append(child);
+  child->SetCloseGuard([this](ChildWindow* closing) { return closingAll_ || MaybeSave(closing); });
+  connect(child, &QObject::destroyed, this, &DocumentManager::documentsChanged,
+          Qt::QueuedConnection);
+  connect(child, &ChildWindow::modifiedMarkChanged, this, &DocumentManager::documentsChanged);
+  area_->addSubWindow(child);
+  child->View()->InitialUpdate();
+  child->showMaximized();
+  area_->setActiveSubWindow(child);
+  Q_EMIT documentsChanged();
+  return child;
+}
+
+ChildWindow* DocumentManager::NewDocument() {
+  auto* child = new ChildWindow(std::make_unique<tessaro::CVelmarDoc>(), settings_);
+  child->SetTitle(QStringLiteral("kvr%1").arg(++untitledCount_));
+  return Adopt(child);
+}
+
+ChildWindow* DocumentManager::FindByPath(const QString& path) const {
+  const QString wanted = Canonical(path);
+  for (ChildWindow* child : Documents()) {
+    if (!child->Path().isEmpty() && Canonical(child->Path()) == wanted) return child;
+  }
+  return nullptr;
+}
+
+ChildWindow* DocumentManager::OpenDocument(const QString& path) {
+  if (path.isEmpty()) return nullptr;
+  if (ChildWindow* open = FindByPath(path)) {
+    open->showMaximized();
+    area_->setActiveSubWindow(open);
+    return open;
+  }
+  auto document = std::make_unique<tessaro::CVelmarDoc>();
+  std::string message;
+  if (!LoadDocumentFile(FilePathBytes(path), *document, message)) {
+    ShowFailure(dialogParent_, message, path);
+    return nullptr;
+  }
+  document->SetModifiedFlag(false);
+  auto* child = new ChildWindow(std::move(document), settings_);
+  child->SetPath(path);
+  recent_->Add(child->Path());
+  Q_EMIT recentFilesChanged();
+  return Adopt(child);
+}
+
+void DocumentManager::FileOpen() {
+  ChildWindow* opened = OpenDocument(AskOpenPath(dialogParent_));
+  if (!opened || firstOpenDone_) return;
+  firstOpenDone_ = true;
+  CloseUnchangedFirstDocument();
+  if (!opened->IsClosed()) area_->setActiveSubWindow(opened);
+}
+
+void DocumentManager::CloseUnchangedFirstDocument() {
+  for (ChildWindow* child : Documents()) {
+    child->showMaximized();
+    if (child->Title() != QStringLiteral("kvr1")) continue;
+    if (!child->IsModified()) child->CloseWithoutAsking();
+    return;
+  }
+}
+
+bool DocumentManager::WriteFile(ChildWindow* child, const QString& path) {
+  std::string message;
+  if (!SaveDocumentFile(FilePathBytes(path), *child->Document(), message)) {
+    ShowFailure(dialogParent_, message, path);
+    return false;
+  }
+  child->Document()->SetModifiedFlag(false);
+  child->RefreshModifiedMark();
+  return true;
+}
+
+bool DocumentManager::Save(ChildWindow* child) {
+  if (!child) return false;
+  if (child->Path().isEmpty()) return SaveAs(child);
+  return WriteFile(child, child->Path());
+}
+
+bool DocumentManager::SaveAs(ChildWindow* child) {
+  if (!child) return false;
+  const QString suggested = child->Path().isEmpty()
+                                ? QDir::current().filePath(child->Title() + QStringLiteral(".kvr"))
+                                : child->Path();
+  QString path = AskSavePath(dialogParent_, suggested);
+  if (path.isEmpty()) return false;
+  // A name typed without an extension gets the model files' one.
+  if (!QFileInfo(path).fileName().contains(u'.')) path += QStringLiteral(".kvr");
+  if (!WriteFile(child, path)) return false;
+  child->SetPath(path);
+  recent_->Add(child->Path());
+  Q_EMIT recentFilesChanged();
+  Q_EMIT documentsChanged();
+  return true;
+}
+
+bool DocumentManager::MaybeSave(ChildWindow* child) {
+  if (!child || !child->IsModified()) return true;
+  const QString question = QStringLiteral("Save changes to %1?").arg(child->SaveName());
+  switch (ShowMessageBox(dialogParent_, MessageText(question), MsgButtons::YesNoCancel,
+                         MsgIcon::Exclamation)) {
+    case MsgResult::Yes:
+      return Save(child);
+    case MsgResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool DocumentManager::Close(ChildWindow* child) {
+  if (!child || !MaybeSave(child)) return false;
+  child->CloseWithoutAsking();
+  return true;
+}
+
+bool DocumentManager::CloseAll() {
+  const QList<ChildWindow*> open = Documents();
+  for (ChildWindow* child : open) {
+    if (!MaybeSave(child)) return false;
+  }
+  closingAll_ = true;
+  for (ChildWindow* child : open) child->CloseWithoutAsking();
+  closingAll_ = false;
+  return true;
+}
+
+}  // namespace tessaro::app

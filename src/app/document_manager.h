@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QMdiArea;
+class QWidget;
+
+namespace tessaro {
+class SettingsStore;
+}
+
+namespace tessaro::app {
+
+class ChildWindow;
+class RecentFiles;
+
+// The file dialogs of the document commands, replaceable so that tests can
+// answer them. Each returns the chosen path, or an empty text on Cancel.
+struct FileDialogs {
+  std::function<QString(QWidget* parent)> openPath;
+  std::function<QString(QWidget* parent, const QString& suggestedPath)> savePath;
+};
+
+// Replaces the dialogs (tests); empty functions restore the real dialogs.
+void SetFileDialogs(FileDialogs dialogs);
+
+// New, open, save, save as and close of model documents, each document in
+// its own child window of the MDI area. Every question about unsaved
+// changes goes through MaybeSave; every failure is shown in a message box
+// naming the file, and leaves the documents as they were.
+class DocumentManager : public QObject {
+  Q_OBJECT
+
+ public:
+  DocumentManager(QMdiArea* area, tessaro::SettingsStore* settings, RecentFiles* recent,
+                  QWidget* dialogParent);
+
+  // The open documents in the order they were created.
+  QList<ChildWindow*> Documents() const;
+  ChildWindow* Active() const;
+
+  // File New: an empty document titled "kvr1", "kvr2", ...
+  ChildWindow* NewDocument();
+  // Opens a file in a new window, or activates the window already showing
+  // it. Null (after a message) when the file cannot be read.
+  ChildWindow* OpenDocument(const QString& path);
+  // File Open: asks for a file and opens it. The first successful open of a
+  // run closes the start-up document "kvr1" if it is still unchanged.
+  void FileOpen();
+
+  bool Save(ChildWindow* child);
+  bool SaveAs(ChildWindow* child);
+  // Asks "Save changes to %1?" for a modified document: Yes saves, No
+  // drops the changes, Cancel (or a failed save) returns false.
+  bool MaybeSave(ChildWindow* child);
+  // Close: asks about changes, then closes the window. False when kept.
+  bool Close(ChildWindow* child);
+  // Exit: asks about every modified document in turn; a Cancel stops and
+  // closes nothing. Otherwise closes every document and returns true.
+  bool CloseAll();
+
+ Q_SIGNALS:
+  // A document was created, opened, saved, renamed or closed.
+  void documentsChanged();
+  void recentFilesChanged();
+
+ private:
+  ChildWindow* Adopt(ChildWindow* child);
+  ChildWindow* FindByPath(const QString& path) const;
+  bool WriteFile(ChildWindow* child, const QString& path);
+  void CloseUnchangedFirstDocument();
+
+  QMdiArea* area_;
+  tessaro::SettingsStore* settings_;
+  RecentFiles* recent_;
+  QWidget* dialogParent_;
+  QList<QPointer<ChildWindow>> documents_;
+  int untitledCount_ = 0;
+  bool firstOpenDone_ = false;
+  bool closingAll_ = false;
+};
+
+}  // namespace tessaro::app

@@ -1,0 +1,55 @@
+#include "app/edit_key_filter.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "model/constants.h"
+
+namespace tessaro::app {
+
+int EditKeyFilter::CommandOf(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Undo)) return cmd::EDIT_UNDO;
+  if (event.matches(QKeySequence::Cut)) return cmd::EDIT_CUT;
+  if (event.matches(QKeySequence::Copy)) return cmd::EDIT_COPY;
+  if (event.matches(QKeySequence::Paste)) return cmd::EDIT_PASTE;
+  // The accelerator table's own keys, whatever the platform's key theme.
+  Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::ControlModifier) {
+    switch (event.key()) {
+      case Qt::Key_Z:
+        return cmd::EDIT_UNDO;
+      case Qt::Key_X:
+        return cmd::EDIT_CUT;
+      case Qt::Key_C:
+      case Qt::Key_Insert:
+        return cmd::EDIT_COPY;
+      case Qt::Key_V:
+        return cmd::EDIT_PASTE;
+      default:
+        break;
+    }
+  } else if (mods == Qt::ShiftModifier) {
+    if (event.key() == Qt::Key_Delete) return cmd::EDIT_CUT;
+    if (event.key() == Qt::Key_Insert) return cmd::EDIT_PASTE;
+  }
+  return 0;
+}
+
+bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    if (CommandOf(*static_cast<QKeyEvent*>(event)) != 0) {
+      event->ignore();  // not wanted by the edit: the shortcut may fire
+      return true;
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    int command = CommandOf(*static_cast<QKeyEvent*>(event));
+    if (command != 0) {
+      Q_EMIT commandRequested(command);
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tessaro::app

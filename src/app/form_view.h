@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <map>
+#include <memory>
+
+#include "app/painter_surface.h"
+#include "model/view_host.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tessaro {
+class CEquation;
+class CVelmarDoc;
+class SettingsStore;
+}  // namespace tessaro
+
+namespace tessaro::app {
+
+class PlotWidget;
+class SpinControl;
+
+// The form view of one document: the fields, the "+"/"-" buttons, the
+// decimals spin control and the plot area at their fixed places, over the
+// core's CEquation. It turns Qt events into calls of CEquation's handlers
+// with plain values and carries out what the core asks through ViewHost;
+// it decides nothing about the model.
+class FormView : public QWidget, public tessaro::ViewHost {
+  Q_OBJECT
+
+ public:
+  // Builds every control of the form, constructs the CEquation and runs
+  // its OnCreate with doc. doc and settings must outlive the view.
+  FormView(tessaro::CVelmarDoc* doc, tessaro::SettingsStore* settings, QWidget* parent = nullptr);
+  ~FormView() override;
+
+  // Runs CEquation::OnInitialUpdate; called once after construction.
+  void InitialUpdate();
+
+  tessaro::CEquation& Equation() { return *equation_; }
+  tessaro::CVelmarDoc* Document() const { return doc_; }
+
+  // Runs a view command by its id (tessaro::cmd); false when the id is not
+  // one of the view's commands.
+  bool RunCommand(int commandId);
+  // The check mark of a command (only Preview Payoff has one).
+  bool IsCommandChecked(int commandId) const;
+
+  // The last text written into status pane 0, 1 or 2.
+  QString PaneText(int pane) const;
+
+  // The offscreen 1280 x 1024 image (null before the initial update).
+  const QImage& OffscreenImage();
+  // How many pictures were presented so far.
+  int PresentCount() const { return presentCount_; }
+
+  // The line edit of a field id, the push button of a button id, the spin
+  // control; null for an unknown id.
+  QLineEdit* Field(int id) const;
+  QPushButton* Button(int id) const;
+  SpinControl* Spin() const { return spin_; }
+  PlotWidget* Plot() const { return plot_; }
+
+  // --- ViewHost -----------------------------------------------------------
+  std::string FieldText(int id) const override;
+  void SetFieldText(int id, const std::string& text) override;
+  bool FormReady() const override { return formReady_; }
+  void FocusField(int id, bool selectAll) override;
+  MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+  void SetStatusPane(int pane, const std::string& text) override;
+  void StartRefreshTimer() override;
+  void StopRefreshTimer() override;
+  void CreateOffscreenSurface() override;
+  Surface* OffscreenSurface() override;
+  void PresentPicture() override;
+  void SetSpinRange(int low, int high) override;
+  void SetSpinPosition(int position) override;
+  void SendEditRequest(EditRequest request) override;
+  int ScrollX() const override { return 0; }
+  int ScrollY() const override { return 0; }
+  bool ChooseColor(const Rgb& initial, Rgb& chosen) override;
+  void CloseDocument() override;
+
+ Q_SIGNALS:
+  void paneTextChanged(int pane, const QString& text);
+  void modifiedChanged(bool modified);
+  void closeRequested();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void BuildControls();
+  // Delivers a change of a field's text made by the user, the spin control
+  // or a clipboard edit to the field's change handler.
+  void OnFieldEdited(int id);
+  // Runs one core handler, then reports a change of the modified flag.
+  template <typename Handler>
+  void Dispatch(Handler&& handler);
+  void EndOffscreenPainting();
+  void UpdateCursor(int px, int py);
+
+  tessaro::CVelmarDoc* doc_;
+  std::map<int, QLineEdit*> fields_;
+  std::map<int, QPushButton*> buttons_;
+  SpinControl* spin_ = nullptr;
+  PlotWidget* plot_ = nullptr;
+  bool formReady_ = false;
+  std::array<QString, 3> panes_;
+  QTimer refreshTimer_;
+
+  // The offscreen picture: the painter is open from the first drawing call
+  // of a redraw until the picture is presented.
+  QImage image_;
+  QPainter painter_;
+  PainterSurface surface_;
+  int presentCount_ = 0;
+
+  bool lastModified_ = false;
+  bool grabCursor_ = false;
+
+  // Last: destroyed first, while the controls it talks to still exist.
+  std::unique_ptr<tessaro::CEquation> equation_;
+};
+
+}  // namespace tessaro::app

@@ -1,0 +1,179 @@
+#include "app/picture_output.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QSvgGenerator>
+#include <QTransform>
+#include <cmath>
+#include <memory>
+
+#include "app/message_seam.h"
+#include "app/painter_surface.h"
+#include "model/equation.h"
+#include "model/saturate.h"
+
+namespace tessaro::app {
+namespace {
+
+// a * b / c rounded to the nearest integer, half away from zero, without
+// overflow of the product; 0 when c is 0.
+int MulDivRound(int a, int b, int c) {
+  if (c == 0) return 0;
+  double exact = static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c);
+  return SaturateToInt(std::round(exact));
+}
+
+void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite) {
+  QPainter painter(&device);
+  if (fillWhite) painter.fillRect(QRect(0, 0, kPictureWidth, kPictureHeight), Qt::white);
+  painter.setTransform(QTransform::fromTranslate(kPictureOriginX, kPictureOriginY));
+  PainterSurface surface(&painter);
+  equation.DrawPicture(surface);
+}
+
+std::unique_ptr<QPrinter>& PrinterHolder() {
+  static std::unique_ptr<QPrinter> printer;
+  return printer;
+}
+
+void ReleasePrinter() {
+  PrinterHolder().reset();
+}
+
+}  // namespace
+
+QByteArray RenderPictureSvg(tessaro::CEquation& equation) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(kPictureWidth, kPictureHeight));
+  generator.setViewBox(QRect(0, 0, kPictureWidth, kPictureHeight));
+  // At the screen's resolution the frame measures 704 x 480 screen pixels.
+  generator.setResolution(ScreenDpiX());
+  generator.setTitle(QStringLiteral("Tessaro"));
+  DrawPictureOn(generator, equation, false);
+  return bytes;
+}
+
+QImage RenderPictureImage(tessaro::CEquation& equation) {
+  QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  DrawPictureOn(image, equation, true);
+  return image;
+}
+
+void CopyPictureToClipboard(tessaro::CEquation& equation) {
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("image/svg+xml"), RenderPictureSvg(equation));
+  data->setImageData(RenderPictureImage(equation));
+  QGuiApplication::clipboard()->setMimeData(data);  // the clipboard owns it
+}
+
+PageMapping ComputePageMapping(const PageMetrics& page, int screenDpiX, int screenDpiY) {
+  PageMapping mapping;
+  // Isotropic mapping: window extent in millimetres, viewport extent in
+  // pixels scaled by 25.4/95 mm; both directions take the smaller scale.
+  double sx = 0.0;
+  double sy = 0.0;
+  if (page.widthMm > 0) {
+    sx = std::trunc(page.widthPx * kMillimetresPerPageUnit) / page.widthMm;
+  }
+  if (page.heightMm > 0) {
+    sy = std::trunc(page.heightPx * kMillimetresPerPageUnit) / page.heightMm;
+  }
+  double scale = (sx > 0.0 && sy > 0.0) ? std::min(sx, sy) : std::max(sx, sy);
+  if (!(scale > 0.0) || !std::isfinite(scale)) {
+    // No usable page size: 1/95 inch from the resolution alone.
+    scale = page.dpiX > 0 ? page.dpiX / 95.0 : 1.0;
+  }
+  mapping.scale = scale;
+  mapping.originX = MulDivRound(kPageOriginX, page.dpiX, screenDpiX);
+  mapping.originY = MulDivRound(kPageOriginY, page.dpiY, screenDpiY);
+  return mapping;
+}
+
+PageMetrics MetricsOf(const QPrinter& printer) {
+  PageMetrics metrics;
+  QPageLayout layout = printer.pageLayout();
+  QRectF mm = layout.paintRect(QPageLayout::Millimeter);
+  QRect px = layout.paintRectPixels(printer.resolution());
+  metrics.widthMm = SaturateToInt(mm.width());
+  metrics.heightMm = SaturateToInt(mm.height());
+  metrics.widthPx = px.width();
+  metrics.heightPx = px.height();
+  metrics.dpiX = printer.resolution();
+  metrics.dpiY = printer.resolution();
+  return metrics;
+}
+
+int ScreenDpiX() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  int dpi = screen != nullptr ? SaturateToInt(std::round(screen->logicalDotsPerInchX())) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
+int ScreenDpiY() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  int dpi = screen != nullptr ? SaturateToInt(std::round(screen->logicalDotsPerInchY())) : 0;
+  return dpi > 0 ? dpi : 96;
+}
+
+QPrinter& SharedPrinter() {
+  std::unique_ptr<QPrinter>& printer = PrinterHolder();
+  if (!printer) {
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Released while the application object still exists.
+    qAddPostRoutine(ReleasePrinter);
+  }
+  return *printer;
+}
+
+bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error) {
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+      error = "Cannot write " + printer.outputFileName().toStdString() + ".";
+    } else {
+      error = "Cannot print on " + printer.printerName().toStdString() + ".";
+    }
+    return false;
+  }
+  PageMapping mapping = ComputePageMapping(MetricsOf(printer), ScreenDpiX(), ScreenDpiY());
+  painter.setTransform(
+      QTransform(mapping.scale, 0.0, 0.0, mapping.scale, mapping.originX, mapping.originY));
+  PainterSurface surface(&painter);
+  equation.DrawPicture(surface);
+  if (!painter.end()) {
+    error = "Printing failed.";
+    return false;
+  }
+  return true;
+}
+
+bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation) {
+  QPrinter& printer = SharedPrinter();
+  QPrintDialog dialog(&printer, parent);
+  dialog.setMinMax(1, 1);
+  dialog.setFromTo(1, 1);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  std::string error;
+  if (!PrintPage(printer, equation, error)) {
+    ShowMessageBox(parent, error, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tessaro::app

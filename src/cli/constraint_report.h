@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/model_state.h"
+
+namespace tessaro {
+
+class CEquation;
+class HeadlessHost;
+
+// A constraint's left side this close to its right-hand side (relative to
+// the size of the right-hand side, at least 1) counts as binding.
+inline constexpr double BINDING_TOLERANCE = 0.000001;
+
+// One probe of a right-hand side, as the command line reports it.
+struct ProbeLine {
+  double change = 0.0;
+  // The solver's message when the stepped model had no optimum.
+  std::string note;
+};
+
+struct ConstraintReport {
+  int row = 0;
+  std::string name;
+  std::string text;
+  double slack = 0.0;
+  bool binds = false;
+  ProbeLine plus;
+  ProbeLine minus;
+};
+
+// Room left by constraint `row` at (x, y): c - lhs for "<=", lhs - c for
+// ">=", |lhs - c| for "=". Negative when the point breaks the row.
+double Slack(const GeometryRows& rows, int row, double x, double y);
+bool Binds(const GeometryRows& rows, int row, double x, double y);
+
+// For every present constraint of a solved view: its slack at the first
+// optimal point and the two probes of its right-hand side. Each probe runs
+// on the view and the model is put back exactly afterwards, so the reports
+// do not disturb one another.
+std::vector<ConstraintReport> ReportConstraints(CEquation& view, HeadlessHost& host);
+
+}  // namespace tessaro

@@ -1,0 +1,110 @@
+// tessaro: the program's command. It answers --solve itself, without
+// loading any of the windowing libraries, so that a script may solve many
+// models quickly; for everything else it replaces itself with tessaro-gui,
+// found beside this executable or in the installed program's directory,
+// passing every argument on unchanged.
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/solve_command.h"
+
+namespace {
+
+constexpr const char* kGuiName = "tessaro-gui";
+
+int Usage(std::ostream& out, int status) {
+  out << "usage: tessaro [MODEL.kvr]\n"
+         "       tessaro --solve MODEL.kvr [--max|--min]\n"
+         "       tessaro --export MODEL.kvr OUT.png|OUT.svg\n"
+         "       tessaro --pdf MODEL.kvr OUT.pdf\n"
+         "       tessaro --print MODEL.kvr\n"
+         "       tessaro --print-to PRINTER MODEL.kvr\n";
+  return status;
+}
+
+// `--solve MODEL.kvr [--max|--min]`, in any order after the switch.
+int Solve(int argc, char** argv) {
+  std::string path;
+  bool maximize = true;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (arg == "--max") {
+      maximize = true;
+    } else if (arg == "--min") {
+      maximize = false;
+    } else if (path.empty() && !arg.empty() && arg.front() != '-') {
+      path = arg;
+    } else {
+      std::cerr << "tessaro: unexpected argument '" << arg << "'\n";
+      return Usage(std::cerr, 1);
+    }
+  }
+  if (path.empty()) {
+    std::cerr << "tessaro: --solve needs a model file\n";
+    return Usage(std::cerr, 1);
+  }
+  return tessaro::RunSolveCommand(path, maximize, std::cout, std::cerr);
+}
+
+// The directory of the running executable, from /proc/self/exe; empty when
+// it cannot be read.
+std::string OwnDirectory() {
+  std::vector<char> buffer(256);
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return std::string();
+    if (static_cast<size_t>(n) < buffer.size()) {
+      const std::string path(buffer.data(), static_cast<size_t>(n));
+      const size_t slash = path.rfind('/');
+      return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    }
+    if (buffer.size() > 65536) return std::string();
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::vector<std::string> GuiCandidates() {
+  std::vector<std::string> candidates;
+  const std::string own = OwnDirectory();
+  if (!own.empty()) candidates.push_back(own + "/" + kGuiName);
+#ifdef TESSARO_INSTALL_BINDIR
+  candidates.push_back(std::string(TESSARO_INSTALL_BINDIR) + "/" + kGuiName);
+#endif
+  return candidates;
+}
+
+int StartGui(int argc, char** argv) {
+  std::vector<char*> args(argv, argv + argc);
+  args.push_back(nullptr);
+  int lastError = ENOENT;
+  for (const std::string& candidate : GuiCandidates()) {
+    if (access(candidate.c_str(), X_OK) != 0) continue;
+    std::string program = candidate;
+    args[0] = program.data();
+    execv(program.c_str(), args.data());
+    lastError = errno;  // execv returns only on failure
+  }
+  std::cerr << "tessaro: cannot start " << kGuiName << ": " << std::strerror(lastError) << "\n";
+  return 127;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1) {
+    const std::string_view first(argv[1]);
+    if (first == "--solve") return Solve(argc, argv);
+    if (first == "--version") {
+      std::cout << "Tessaro 2.6\n";
+      return 0;
+    }
+  }
+  return StartGui(argc, argv);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "render/line_ends.h"
+#include "render/surface.h"
+
+namespace tessaro {
+
+// The rows a lattice point must satisfy: the six constraints, x >= 0 and
+// y >= 0 (the far bounds take no part).
+inline constexpr int LATTICE_ROW_COUNT = 8;
+
+// One row a * x + b * y (relation) c, b carrying the sign of the Y term.
+struct LatticeRow {
+  double a = 0.0;
+  double b = 0.0;
+  double c = 0.0;
+  double relation = 0.0;
+  bool present = false;  // the row's X coefficient or Y magnitude is not zero
+};
+using LatticeRows = std::array<LatticeRow, LATTICE_ROW_COUNT>;
+
+// A point may miss a row by this much and still count as on its side.
+inline constexpr double LATTICE_TOLERANCE = 0.0001;
+
+// Rows with a coefficient beyond this magnitude take no part: below it,
+// a * ix + b * iy stays finite for every int ix and iy (each product under
+// 2.2e299), which keeps each row's test monotone along a column.
+inline constexpr double LATTICE_COEF_LIMIT = 1e290;
+
+// Columns visited by the bounded enumeration before it gives up. Each
+// column with any point adds one to the list, so this matters only for a
+// long stretch of columns without a single point (a thin slanted strip over
+// a huge range); it bounds that work to well under a second.
+inline constexpr std::int64_t LATTICE_COLUMN_BUDGET = std::int64_t{1} << 22;
+
+// An inclusive range of integers; empty when first > last.
+struct IntegerSpan {
+  std::int64_t first = 0;
+  std::int64_t last = -1;
+  bool Empty() const { return first > last; }
+};
+
+// The columns ix from trunc(xMin + 0.5) while ix <= trunc(xMax) + 50 / xZoom,
+// 50 pixels beyond the right edge, kept within the int range.
+IntegerSpan LatticeColumnSpan(const PlotFrame& frame);
+// The rows iy from trunc(yMin + 0.5) while iy <= trunc(yMax) + 40 / yZoom.
+IntegerSpan LatticeRowSpan(const PlotFrame& frame);
+
+// Whether a row takes part in the lattice test: present, its coefficients
+// and right-hand side finite and the coefficients within LATTICE_COEF_LIMIT.
+bool LatticeRowUsable(const LatticeRow& row);
+
+// The factor k = r - 1 of the row's relation code r, read by its integer
+// part as every reader of the relation does: -1 for "<=", 0 for "=", +1
+// for ">=".
+double LatticeRelationFactor(const LatticeRow& row);
+
+// The exact test. A row rejects the point when
+// (a * ix + b * iy) * k < c * k - 0.0001 with k its relation factor; an "="
+// row (k = 0) rejects it when the left side misses c by more than 0.0001.
+bool LatticePointFeasible(const LatticeRows& rows, std::int64_t ix, std::int64_t iy);
+
+struct LatticeResult {
+  std::vector<IntPoint> points;  // ix ascending, iy ascending within a column
+  bool limitReached = false;     // the limit-th point was found; the list holds it
+  bool budgetExhausted = false;  // gave up after LATTICE_COLUMN_BUDGET columns
+};
+
+// The feasible lattice points of the spans in column order, at most limit
+// of them. Visits only the columns of the feasible area's X extent and
+// finds each column's feasible rows from the constraints directly.
+LatticeResult EnumerateLatticePoints(const LatticeRows& rows, const PlotFrame& frame, int limit);
+
+// The same list by testing every point of the spans; for checking only.
+LatticeResult EnumerateLatticePointsPlain(const LatticeRows& rows, const PlotFrame& frame,
+                                          int limit);
+
+}  // namespace tessaro

@@ -1,0 +1,402 @@
+#include "doc/file_store.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "doc/velmar_doc.h"
+#include "sample_models.h"
+#include "temp_folder.h"
+
+namespace tessaro {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
+
+const Bytes kOldBytes = {'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e', 0x00, 0xFF};
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// The outcome of a save run in a child process.
+struct ChildOutcome {
+  bool skipped = false;  // the child could not take the conditions asked for
+  bool saved = false;
+  std::string message;
+};
+
+enum class ChildMode { Plain, Unprivileged, SmallFileLimit };
+
+// Runs SaveDocumentFile in a child process, so that a dropped user or a
+// file size limit does not touch the test process.
+ChildOutcome SaveInChild(const std::string& path, const CVelmarDoc& doc, ChildMode mode) {
+  int fds[2];
+  if (::pipe(fds) != 0) return {true, false, "no pipe"};
+  pid_t pid = ::fork();
+  if (pid == 0) {
+    ::close(fds[0]);
+    char status = '0';
+    if (mode == ChildMode::Unprivileged && ::geteuid() == 0) {
+      constexpr gid_t kNobody = 65534;
+      if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+        status = 's';
+      }
+    }
+    if (mode == ChildMode::SmallFileLimit) {
+      // Writing past the limit then fails with EFBIG instead of a signal.
+      ::signal(SIGXFSZ, SIG_IGN);
+      struct rlimit limit {};
+      limit.rlim_cur = limit.rlim_max = 200;
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) status = 's';
+    }
+    std::string message;
+    if (status != 's' && SaveDocumentFile(path, doc, message)) status = '1';
+    std::string out = status + message;
+    ssize_t ignored = ::write(fds[1], out.data(), out.size());
+    static_cast<void>(ignored);
+    ::close(fds[1]);
+    ::_exit(0);
+  }
+  ::close(fds[1]);
+  std::string got;
+  char buffer[512];
+  ssize_t n = 0;
+  while ((n = ::read(fds[0], buffer, sizeof buffer)) > 0) got.append(buffer, buffer + n);
+  ::close(fds[0]);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  ChildOutcome outcome;
+  if (got.empty() || got[0] == 's') {
+    outcome.skipped = true;
+    return outcome;
+  }
+  outcome.saved = got[0] == '1';
+  outcome.message = got.substr(1);
+  return outcome;
+}
+
+struct FailedSaveCase {
+  const char* name;
+  // Prepares the folder and returns the path to save to.
+  std::function<std::string(const TempFolder&)> prepare;
+  ChildMode mode;
+  const char* reason;  // part of the message
+};
+
+class FailedSaveTest : public testing::TestWithParam<FailedSaveCase> {};
+
+TEST_P(FailedSaveTest, LeavesTheOldFileAndNamesIt) {
+  const FailedSaveCase& c = GetParam();
+  TempFolder folder;
+  ASSERT_FALSE(folder.Path().empty());
+  ASSERT_TRUE(WriteBytes(folder / "old.kvr", kOldBytes));
+  const std::string path = c.prepare(folder);
+  const std::set<std::string> before = test::Listing(folder.Path());
+
+  ChildOutcome outcome = SaveInChild(path, test::LongTextModel(), c.mode);
+  if (outcome.skipped) GTEST_SKIP() << "the child could not take the conditions of " << c.name;
+
+  EXPECT_FALSE(outcome.saved);
+  EXPECT_TRUE(Contains(outcome.message, "\"" + path + "\"")) << outcome.message;
+  EXPECT_TRUE(Contains(outcome.message, c.reason)) << outcome.message;
+  EXPECT_EQ(ReadBytes(folder / "old.kvr"), kOldBytes);
+  EXPECT_EQ(test::Listing(folder.Path()), before);  // no temporary file left
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RealDisk, FailedSaveTest,
+    testing::Values(
+        FailedSaveCase{"readOnlyFolder",
+                       [](const TempFolder& f) {
+                         ::chmod(f.Path().c_str(), 0555);
+                         return f / "old.kvr";
+                       },
+                       ChildMode::Unprivileged, "Permission denied"},
+        FailedSaveCase{"targetIsFolder",
+                       [](const TempFolder& f) {
+                         ::mkdir((f / "model.kvr").c_str(), 0755);
+                         WriteBytes(f / "model.kvr/inside", kOldBytes);
+                         return f / "model.kvr";
+                       },
+                       ChildMode::Plain, "is a folder"},
+        FailedSaveCase{"nameTooLong",
+                       [](const TempFolder& f) { return f / (std::string(300, 'n') + ".kvr"); },
+                       ChildMode::Plain, "File name too long"},
+        FailedSaveCase{"missingFolder", [](const TempFolder& f) { return f / "none/model.kvr"; },
+                       ChildMode::Plain, "No such file or directory"},
+        FailedSaveCase{"diskFillsDuringWrite", [](const TempFolder& f) { return f / "old.kvr"; },
+                       ChildMode::SmallFileLimit, "File too large"}),
+    [](const testing::TestParamInfo<FailedSaveCase>& info) { return info.param.name; });
+
+// A disk that fails one step of a save on request and otherwise passes
+// every call to the real one, counting open descriptors.
+class FaultyDisk : public FileSystem {
+ public:
+  enum class Step { None, OpenTemp, Write, WriteNothing, Fsync, Close, Rename };
+  Step failAt = Step::None;
+  int error = EIO;
+  std::set<int> open;
+  int writes = 0;
+  std::vector<int> openFlags;
+
+  int Open(const std::string& path, int flags, unsigned mode) override {
+    openFlags.push_back(flags);
+    if (failAt == Step::OpenTemp && (flags & O_CREAT)) return Fail();
+    int fd = real_.Open(path, flags, mode);
+    if (fd >= 0) open.insert(fd);
+    return fd;
+  }
+  long Read(int fd, void* buffer, std::size_t size) override {
+    return real_.Read(fd, buffer, size);
+  }
+  long Write(int fd, const void* data, std::size_t size) override {
+    ++writes;
+    if (failAt == Step::WriteNothing) return 0;
+    if (failAt == Step::Write) {
+      // Half of the data reaches the disk, then the disk is full.
+      if (writes == 1 && size > 1) return real_.Write(fd, data, size / 2);
+      return Fail();
+    }
+    return real_.Write(fd, data, size);
+  }
+  int Fsync(int fd) override { return failAt == Step::Fsync ? Fail() : real_.Fsync(fd); }
+  int Close(int fd) override {
+    open.erase(fd);
+    int result = real_.Close(fd);
+    return failAt == Step::Close ? Fail() : result;
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    return failAt == Step::Rename ? Fail() : real_.Rename(from, to);
+  }
+  int Unlink(const std::string& path) override { return real_.Unlink(path); }
+  int StatOpen(int fd, FileInfo& info) override { return real_.StatOpen(fd, info); }
+  int StatPath(const std::string& path, FileInfo& info) override {
+    return real_.StatPath(path, info);
+  }
+
+ private:
+  int Fail() {
+    errno = error;
+    return -1;
+  }
+  FileSystem& real_ = SystemFileSystem();
+};
+
+struct StepCase {
+  const char* name;
+  FaultyDisk::Step step;
+  int error;
+};
+
+class FailedStepTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(FailedStepTest, EachStepFailingKeepsTheOldFile) {
+  const StepCase& c = GetParam();
+  TempFolder folder;
+  const std::string path = folder / "model.kvr";
+  ASSERT_TRUE(WriteBytes(path, kOldBytes));
+  const std::set<std::string> before = test::Listing(folder.Path());
+  FaultyDisk disk;
+  disk.failAt = c.step;
+  disk.error = c.error;
+
+  std::string message;
+  EXPECT_FALSE(SaveDocumentFile(path, test::WorkshopModel(), message, disk));
+  EXPECT_TRUE(Contains(message, "\"" + path + "\"")) << message;
+  EXPECT_TRUE(Contains(message, std::strerror(c.error))) << message;
+  EXPECT_EQ(ReadBytes(path), kOldBytes);
+  EXPECT_EQ(test::Listing(folder.Path()), before);
+  EXPECT_TRUE(disk.open.empty()) << "a descriptor was left open";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seam, FailedStepTest,
+    testing::Values(StepCase{"openTemporary", FaultyDisk::Step::OpenTemp, EACCES},
+                    StepCase{"writeHalfThenFull", FaultyDisk::Step::Write, ENOSPC},
+                    StepCase{"writeNothing", FaultyDisk::Step::WriteNothing, ENOSPC},
+                    StepCase{"fsync", FaultyDisk::Step::Fsync, EIO},
+                    StepCase{"close", FaultyDisk::Step::Close, EDQUOT},
+                    StepCase{"rename", FaultyDisk::Step::Rename, EXDEV}),
+    [](const testing::TestParamInfo<StepCase>& info) { return info.param.name; });
+
+TEST(SaveFile, ReplacesOldFileKeepingItsPermissions) {
+  TempFolder folder;
+  const std::string path = folder / "model.kvr";
+  ASSERT_TRUE(WriteBytes(path, kOldBytes));
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  std::string message;
+  const CVelmarDoc doc = test::WorkshopModel();
+  ASSERT_TRUE(SaveDocumentFile(path, doc, message)) << message;
+  EXPECT_EQ(ReadBytes(path), doc.SaveToBytes());
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(test::Listing(folder.Path()), std::set<std::string>{"model.kvr"});
+}
+
+TEST(SaveFile, SymbolicLinkIsFollowed) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteBytes(folder / "real.kvr", kOldBytes));
+  ASSERT_EQ(::symlink("real.kvr", (folder / "link.kvr").c_str()), 0);
+  std::string message;
+  ASSERT_TRUE(SaveDocumentFile(folder / "link.kvr", CVelmarDoc(), message)) << message;
+  struct stat st {};
+  ASSERT_EQ(::lstat((folder / "link.kvr").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadBytes(folder / "real.kvr").size(), 471u);
+}
+
+TEST(SaveFile, ShortWritesStillWriteEverything) {
+  class OneByteDisk : public FaultyDisk {
+   public:
+    long Write(int fd, const void* data, std::size_t) override {
+      return FaultyDisk::Write(fd, data, 1);
+    }
+  };
+  TempFolder folder;
+  OneByteDisk disk;
+  std::string message;
+  const CVelmarDoc doc = test::WorkshopModel();
+  ASSERT_TRUE(SaveDocumentFile(folder / "m.kvr", doc, message, disk)) << message;
+  EXPECT_EQ(ReadBytes(folder / "m.kvr"), doc.SaveToBytes());
+  EXPECT_EQ(disk.writes, static_cast<int>(doc.SaveToBytes().size()));
+}
+
+struct LoadCase {
+  const char* name;
+  std::function<std::string(const TempFolder&)> prepare;
+  bool loads;
+  const char* exactMessage;  // null: the message names the file instead
+  const char* reason;
+  int badFormat;
+};
+
+class LoadFileTest : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadFileTest, ResultAndMessage) {
+  const LoadCase& c = GetParam();
+  TempFolder folder;
+  const std::string path = c.prepare(folder);
+  CVelmarDoc doc;
+  doc.SetModifiedFlag(true);
+  std::string message;
+  EXPECT_EQ(LoadDocumentFile(path, doc, message), c.loads) << message;
+  EXPECT_EQ(doc.badFormat, c.badFormat);
+  if (c.loads) {
+    EXPECT_EQ(doc.xLabel, "chairs");
+    EXPECT_FALSE(doc.IsModified());
+    return;
+  }
+  EXPECT_EQ(doc.SaveToBytes(), CVelmarDoc().SaveToBytes());
+  if (c.exactMessage != nullptr) {
+    EXPECT_EQ(message, c.exactMessage);
+  } else {
+    EXPECT_TRUE(Contains(message, "\"" + path + "\"")) << message;
+    EXPECT_TRUE(Contains(message, c.reason)) << message;
+  }
+}
+
+std::string Saved(const TempFolder& f, const Bytes& bytes) {
+  WriteBytes(f / "m.kvr", bytes);
+  return f / "m.kvr";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadFileTest,
+    testing::Values(
+        LoadCase{"valid",
+                 [](const TempFolder& f) { return Saved(f, test::WorkshopModel().SaveToBytes()); },
+                 true, nullptr, "", 0},
+        LoadCase{"wrongMagic",
+                 [](const TempFolder& f) {
+                   return Saved(f, test::WithMagic(test::WorkshopModel().SaveToBytes(),
+                                                   test::StringRecord("KVR2.5 ")));
+                 },
+                 false, "This file is not in KVR format.\nPlease click OK to cancel.", "", 1},
+        LoadCase{"truncated",
+                 [](const TempFolder& f) {
+                   Bytes b = test::WorkshopModel().SaveToBytes();
+                   b.resize(100);
+                   return Saved(f, b);
+                 },
+                 false, "Unexpected file format.", "", 0},
+        LoadCase{"empty", [](const TempFolder& f) { return Saved(f, {}); }, false,
+                 "Unexpected file format.", "", 0},
+        LoadCase{"missing", [](const TempFolder& f) { return f / "absent.kvr"; }, false, nullptr,
+                 "No such file or directory", 0},
+        LoadCase{"folder",
+                 [](const TempFolder& f) {
+                   ::mkdir((f / "d.kvr").c_str(), 0755);
+                   return f / "d.kvr";
+                 },
+                 false, nullptr, "is a folder", 0},
+        LoadCase{"namedPipe",
+                 [](const TempFolder& f) {
+                   ::mkfifo((f / "p.kvr").c_str(), 0644);
+                   return f / "p.kvr";
+                 },
+                 false, nullptr, "not a regular file", 0}),
+    [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
+
+TEST(LoadFile, NeverOpensForWritingNorWrites) {
+  TempFolder folder;
+  const Bytes bytes = test::WorkshopModel().SaveToBytes();
+  ASSERT_TRUE(WriteBytes(folder / "m.kvr", bytes));
+  struct stat st {};
+  ASSERT_EQ(::stat((folder / "m.kvr").c_str(), &st), 0);
+  FaultyDisk disk;
+  CVelmarDoc doc;
+  std::string message;
+  ASSERT_TRUE(LoadDocumentFile(folder / "m.kvr", doc, message, disk)) << message;
+  EXPECT_EQ(disk.writes, 0);
+  ASSERT_FALSE(disk.openFlags.empty());
+  for (int flags : disk.openFlags) {
+    EXPECT_EQ(flags & O_ACCMODE, O_RDONLY);
+    EXPECT_EQ(flags & (O_CREAT | O_TRUNC | O_APPEND), 0);
+  }
+  EXPECT_TRUE(disk.open.empty());
+  struct stat after {};
+  ASSERT_EQ(::stat((folder / "m.kvr").c_str(), &after), 0);
+  EXPECT_EQ(after.st_mtim.tv_sec, st.st_mtim.tv_sec);
+  EXPECT_EQ(after.st_mtim.tv_nsec, st.st_mtim.tv_nsec);
+  EXPECT_EQ(ReadBytes(folder / "m.kvr"), bytes);
+}
+
+TEST(LoadFile, ReadErrorNamesTheFileAndKeepsTheDocument) {
+  class BrokenReadDisk : public FaultyDisk {
+   public:
+    long Read(int, void*, std::size_t) override {
+      errno = EIO;
+      return -1;
+    }
+  };
+  TempFolder folder;
+  ASSERT_TRUE(WriteBytes(folder / "m.kvr", test::WorkshopModel().SaveToBytes()));
+  BrokenReadDisk disk;
+  CVelmarDoc doc;
+  std::string message;
+  EXPECT_FALSE(LoadDocumentFile(folder / "m.kvr", doc, message, disk));
+  EXPECT_TRUE(Contains(message, "\"" + (folder / "m.kvr") + "\"")) << message;
+  EXPECT_TRUE(Contains(message, std::strerror(EIO))) << message;
+  EXPECT_EQ(doc.xLabel, "");
+  EXPECT_TRUE(disk.open.empty());
+}
+
+}  // namespace
+}  // namespace tessaro

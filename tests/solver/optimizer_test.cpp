@@ -1,0 +1,170 @@
+#include "solver/optimizer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "solver_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::Ge;
+using test::Le;
+using test::Line;
+
+struct FailureCase {
+  std::string name;
+  std::vector<Line> lines;
+  double px;
+  double py;
+  bool maximize;
+  std::string message;
+  MsgIcon icon;
+  bool keepsList;
+};
+
+class SolveFailureTest : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(SolveFailureTest, ShowsMessageAndKeepsPayoffLevel) {
+  const FailureCase& c = GetParam();
+  test::SolverView v;
+  v.doc.payoffLevel = 7.5;
+  v.SetPayoff(c.px, 1, c.py);
+  v.SetLines({});
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    v.doc.lineA[i] = c.lines[i].a;
+    v.doc.lineB[i] = c.lines[i].b;
+    v.doc.lineRelation[i] = c.lines[i].relation;
+    v.doc.lineC[i] = c.lines[i].c;
+  }
+  v.view.LoadModelFromDoc();
+  v.view.optimalCount = 3;  // left over from an earlier run
+
+  EXPECT_FALSE(SolveAndReport(v.view, c.maximize));
+  ASSERT_EQ(v.host.messages.size(), 1u);
+  EXPECT_EQ(v.host.messages[0].text, c.message);
+  EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(v.host.messages[0].icon, c.icon);
+  EXPECT_EQ(v.view.payoffLevel, 7.5);
+  EXPECT_EQ(v.doc.payoffLevel, 7.5);
+  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.view.optimalCount > 0, c.keepsList);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, SolveFailureTest,
+    ::testing::Values(
+        FailureCase{"NoPayoff", {Le(1, 1, 4)}, 0, 0, true, MSG_NO_PAYOFF, MsgIcon::None, false},
+        FailureCase{"InfeasibleMax", {Ge(1, 1, 10), Le(1, 1, 5)}, 1, 1, true, MSG_INFEASIBLE,
+                    MsgIcon::Exclamation, false},
+        FailureCase{"InfeasibleMin", {Ge(1, 1, 10), Le(1, 1, 5)}, 1, 1, false, MSG_INFEASIBLE,
+                    MsgIcon::Exclamation, false},
+        FailureCase{"UnboundedMax", {Ge(1, 1, 2)}, 1, 1, true, MSG_UNBOUNDED, MsgIcon::Exclamation,
+                    true},
+        FailureCase{"UnboundedMin", {Ge(1, 0, 2)}, -1, 0, false, MSG_UNBOUNDED,
+                    MsgIcon::Exclamation, true}),
+    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST(SolveReportTest, WritesTruncatedLevelEverywhere) {
+  // Maximize x + y with 3x + 3y <= 10: optimum 10/3, shown with 2 decimals.
+  test::SolverView v;
+  v.SetLines({Le(3, 3, 10)});
+  v.SetPayoff(1, 1, 1);
+  ASSERT_TRUE(SolveAndReport(v.view, true));
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.view.payoffLevel, 3.33);
+  EXPECT_EQ(v.doc.payoffLevel, 3.33);
+  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_NE(v.view.payoffText.find(" = "), std::string::npos) << v.view.payoffText;
+  EXPECT_NE(v.view.payoffText.find("3.33"), std::string::npos) << v.view.payoffText;
+  EXPECT_NE(v.host.panes[2].find("( 3.33,  0.00)"), std::string::npos) << v.host.panes[2];
+
+  // The minimum of -x - y is cut toward zero as well.
+  v.SetPayoff(-1, 1, 1);
+  ASSERT_TRUE(SolveAndReport(v.view, false));
+  EXPECT_EQ(v.view.payoffLevel, -3.33);
+}
+
+TEST(SolveReportTest, AutoCommandsSetDirectionAndTakeSnapshot) {
+  test::SolverView v;
+  v.SetLines({Le(1, 1, 4), Le(1, 0, 3)});
+  v.SetPayoff(3, 1, 2);
+  v.view.editUndoFlag = 1;
+  v.view.OnAutoMax();
+  EXPECT_EQ(v.view.solveDirection, 1);
+  EXPECT_EQ(v.view.editUndoFlag, 0);
+  EXPECT_TRUE(v.view.undoSnapshotTaken);
+  EXPECT_EQ(v.view.payoffLevel, 11.0);
+  EXPECT_EQ(v.host.spinPosition, 2);
+  v.view.OnAutoMin();
+  EXPECT_EQ(v.view.solveDirection, -1);
+  EXPECT_EQ(v.view.payoffLevel, 0.0);
+  // The snapshot of Auto Min holds the level Auto Max had reached.
+  EXPECT_EQ(v.view.undoSnapshot.payoffLevel, 11.0);
+}
+
+struct LineCase {
+  std::string name;
+  bool maximize;
+  std::vector<double> xs;
+  std::vector<double> ys;
+  int decimals;
+  std::string expected;
+};
+
+class ResultsLineTest : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(ResultsLineTest, Text) {
+  const LineCase& c = GetParam();
+  ModelState m;
+  m.xLabel = "X";
+  m.yLabel = "Y";
+  m.xMax = 20;
+  m.xZoom = 10;  // outer mark at x = 45
+  m.yMax = 20;
+  m.yZoom = 10;  // outer mark at y = 40
+  m.decimals = c.decimals;
+  m.optimalCount = static_cast<int>(c.xs.size());
+  for (std::size_t k = 0; k < c.xs.size(); ++k) {
+    m.optimalX[k] = c.xs[k];
+    m.optimalY[k] = c.ys[k];
+  }
+  EXPECT_EQ(OptimizerResultsLine(m, c.maximize), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ResultsLineTest,
+    ::testing::Values(
+        LineCase{"TwoPoints", true, {4, 6}, {2, 0}, 2,
+                 "Optimal Decisions(X,Y): ( 4.00,  2.00) ( 6.00,  0.00)"},
+        LineCase{"DuplicateSkipped", true, {4, NO_POINT, 6}, {2, NO_POINT, 0}, 0,
+                 "Optimal Decisions(X,Y): (   4,    2) (   6,    0)"},
+        LineCase{"OuterMarkWhenMaximizing", true, {45, 3}, {1, 40}, 1,
+                 "Optimal Decisions(X,Y): (##,##) (##,##)"},
+        LineCase{"NoOuterMarkWhenMinimizing", false, {45}, {1}, 1,
+                 "Optimal Decisions(X,Y): (45.0,  1.0)"},
+        LineCase{"WideNumbers", false, {12345.5}, {-3}, 1,
+                 "Optimal Decisions(X,Y): (12345.5, -3.0)"}),
+    [](const ::testing::TestParamInfo<LineCase>& info) { return info.param.name; });
+
+TEST(ResultsLineTest, LongListIsWrittenInFull) {
+  ModelState m;
+  m.xLabel = std::string(150, 'x');
+  m.yLabel = "Y";
+  m.decimals = 30;
+  m.optimalCount = MAX_OPTIMAL;
+  for (int k = 0; k < MAX_OPTIMAL; ++k) {
+    m.optimalX[k] = k;
+    m.optimalY[k] = 1.0 / 3.0;
+  }
+  const std::string line = OptimizerResultsLine(m, false);
+  // Head 172 characters; pieces " (" x ", " y ")" with 32-character numbers,
+  // 33 for x from 10 on: 10 * 69 + 10 * 70.
+  EXPECT_EQ(line.size(), 172u + 690u + 700u);
+  EXPECT_EQ(line.substr(line.size() - 8), "333333)");
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "doc/velmar_doc.h"
+#include "model/equation.h"
+#include "support/fake_view_host.h"
+
+namespace tessaro::test {
+
+// A form view opened on its document the way the program opens one: the
+// window is created, then the initial update loads the document. Fill
+// `doc` before calling Open() to open a stored model.
+struct OpenView {
+  FakeViewHost host;
+  CVelmarDoc doc;
+  CEquation eq{host, nullptr};
+
+  void Open() {
+    eq.OnCreate(&doc);
+    eq.OnInitialUpdate();
+  }
+
+  // Types a whole new text into a field, as the user would, and runs the
+  // field's change handler.
+  void Type(int id, const std::string& text) {
+    host.fields[id] = text;
+    if (id == ctl::X_LABEL) {
+      eq.OnChangeXLabel();
+    } else if (id == ctl::Y_LABEL) {
+      eq.OnChangeYLabel();
+    } else if (id == ctl::PAYOFF) {
+      eq.OnChangePayoff();
+    } else if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
+      eq.OnChangeLine(id - ctl::LINE0);
+    } else {
+      eq.OnChangeRangeField();
+    }
+  }
+};
+
+}  // namespace tessaro::test
