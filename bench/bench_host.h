@@ -40,7 +40,8 @@ class BenchHost : public ViewHost {
   explicit BenchHost(Surface& surface) : surface_(surface) {}
 
   std::map<int, std::string> fields;
-  std::vector<std::string> messages;
+  std::string lastMessage;
+  int messageCount = 0;
   std::string panes[3];
   int presents = 0;
 
@@ -52,7 +53,8 @@ class BenchHost : public ViewHost {
   bool FormReady() const override { return true; }
   void FocusField(int, bool) override {}
   MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon) override {
-    messages.push_back(text);
+    lastMessage = text;
+    ++messageCount;
     return buttons == MsgButtons::YesNoCancel ? MsgResult::Yes : MsgResult::Ok;
   }
   void SetStatusPane(int pane, const std::string& text) override {

@@ -15,9 +15,8 @@ struct Constraint {
 
 // Line 0 (x <= 36) is the one the drag benchmark moves.
 constexpr Constraint kConstraints[LINE_COUNT] = {
-    {"Cx", 1, 1, 0, REL_LE, 36},   {"Cy", 0, 1, 1, REL_LE, 26},
-    {"C3", 1, 1, 1, REL_LE, 100},  {"C4", 2, 1, 1, REL_LE, 200},
-    {"C5", 1, -1, 1, REL_LE, 50},  {"C6", 1, 1, 2, REL_GE, 0},
+    {"Cx", 1, 1, 0, REL_LE, 36},  {"Cy", 0, 1, 1, REL_LE, 26},  {"C3", 1, 1, 1, REL_LE, 100},
+    {"C4", 2, 1, 1, REL_LE, 200}, {"C5", 1, -1, 1, REL_LE, 50}, {"C6", 1, 1, 2, REL_GE, 0},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "app/form_view.h"
+#include "app/toolbar_icons.h"
 #include "doc/velmar_doc.h"
 
 namespace tessaro::app {
@@ -13,6 +14,7 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document,
                          tessaro::SettingsStore* settings, QWidget* parent)
     : QMdiSubWindow(parent), document_(std::move(document)) {
   setAttribute(Qt::WA_DeleteOnClose);
+  setWindowIcon(ProgramIcon());
   view_ = new FormView(document_.get(), settings, this);
   setWidget(view_);
   connect(view_, &FormView::modifiedChanged, this, [this](bool) { RefreshModifiedMark(); });

@@ -13,8 +13,8 @@ enum class ControlKind { Caption, Edit, Button, Spin, Plot };
 
 struct ControlSpec {
   ControlKind kind;
-  int id;               // control id; 0 for captions
-  const char* caption;  // caption text, "+" or "-" for buttons
+  int id;                   // control id; 0 for captions
+  const char* caption;      // caption text, "+" or "-" for buttons
   int x, y, width, height;  // dialog units
 };
 

@@ -1,7 +1,5 @@
 #include "app/form_view.h"
 
-#include <QApplication>
-#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -12,8 +10,6 @@
 
 #include "app/edit_key_filter.h"
 #include "app/form_layout.h"
-#include "app/message_seam.h"
-#include "app/picture_output.h"
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
 #include "doc/velmar_doc.h"
@@ -22,12 +18,6 @@
 
 namespace tessaro::app {
 namespace {
-
-// The offscreen image and where the plot origin lies in it.
-constexpr int kImageWidth = 1280;
-constexpr int kImageHeight = 1024;
-constexpr int kImageOriginX = 30;
-constexpr int kImageOriginY = 300;
 
 // Button-state flags passed with pointer events, as the core's handlers
 // take them: left, right, shift, control, middle.
@@ -45,6 +35,15 @@ int PointerFlags(const QMouseEvent& event) {
   if (event.modifiers() & Qt::ShiftModifier) flags |= kFlagShift;
   if (event.modifiers() & Qt::ControlModifier) flags |= kFlagControl;
   return flags;
+}
+
+// A control that paints its whole rectangle itself. Qt then repaints only
+// the control when it changes (a blinking caret, a hovered button) and not
+// the form behind it, whose paint would arm the deferred refresh and redraw
+// the whole plot each time.
+void MakeOpaque(QWidget* control) {
+  control->setBackgroundRole(QPalette::Window);
+  control->setAutoFillBackground(true);
 }
 
 bool IsRangeField(int id) {
@@ -101,6 +100,7 @@ void FormView::BuildControls() {
         auto* edit = new QLineEdit(this);
         edit->setGeometry(place);
         edit->setTextMargins(0, 0, 0, 0);
+        MakeOpaque(edit);
         edit->installEventFilter(keyFilter);
         int id = spec.id;
         connect(edit, &QLineEdit::textEdited, this, [this, id] { OnFieldEdited(id); });
@@ -111,6 +111,7 @@ void FormView::BuildControls() {
         auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
         button->setGeometry(place);
         if (place.height() < 14) button->setFont(smallFont);
+        MakeOpaque(button);
         int id = spec.id;
         connect(button, &QPushButton::clicked, this,
                 [this, id] { Dispatch([this, id] { equation_->OnButtonClicked(id); }); });
@@ -120,6 +121,7 @@ void FormView::BuildControls() {
       case ControlKind::Spin: {
         spin_ = new SpinControl(this);
         spin_->setGeometry(place);
+        MakeOpaque(spin_);
         // The decimals spin's acceleration: from one second of holding on,
         // one step a repeat.
         spin_->SetAcceleration({{1, 1}});
@@ -141,14 +143,11 @@ void FormView::InitialUpdate() {
   Dispatch([this] { equation_->OnInitialUpdate(); });
 }
 
-template <typename Handler>
-void FormView::Dispatch(Handler&& handler) {
-  handler();
+void FormView::ReportModified() {
   bool modified = doc_ != nullptr && doc_->IsModified();
-  if (modified != lastModified_) {
-    lastModified_ = modified;
-    Q_EMIT modifiedChanged(modified);
-  }
+  if (modified == lastModified_) return;
+  lastModified_ = modified;
+  Q_EMIT modifiedChanged(modified);
 }
 
 void FormView::OnFieldEdited(int id) {
@@ -165,80 +164,6 @@ void FormView::OnFieldEdited(int id) {
       equation_->OnChangeRangeField();
     }
   });
-}
-
-bool FormView::RunCommand(int commandId) {
-  tessaro::CEquation& eq = *equation_;
-  switch (commandId) {
-    case cmd::AUTO_MAX:
-      Dispatch([&eq] { eq.OnAutoMax(); });
-      return true;
-    case cmd::AUTO_MIN:
-      Dispatch([&eq] { eq.OnAutoMin(); });
-      return true;
-    case cmd::AUTO_ZOOM:
-      Dispatch([&eq] { eq.OnAutoZoom(); });
-      return true;
-    case cmd::TOGGLE_TRIM:
-      Dispatch([&eq] { eq.OnToggleTrim(); });
-      return true;
-    case cmd::TOGGLE_LABEL:
-      Dispatch([&eq] { eq.OnToggleLabel(); });
-      return true;
-    case cmd::TOGGLE_COLOR:
-      Dispatch([&eq] { eq.OnToggleColor(); });
-      return true;
-    case cmd::TOGGLE_GREY:
-      Dispatch([&eq] { eq.OnToggleGrey(); });
-      return true;
-    case cmd::TOGGLE_INTEGER_DOT:
-      Dispatch([&eq] { eq.OnToggleIntegerDot(); });
-      return true;
-    case cmd::HOLD:
-      Dispatch([&eq] { eq.OnHold(); });
-      return true;
-    case cmd::RESET_EQUATIONS:
-      Dispatch([&eq] { eq.OnRevert(); });
-      return true;
-    case cmd::EDIT_UNDO:
-      Dispatch([&eq] { eq.OnUndo(); });
-      return true;
-    case cmd::EDIT_CUT:
-      Dispatch([&eq] { eq.OnEditCut(); });
-      return true;
-    case cmd::EDIT_COPY:
-      Dispatch([&eq] { eq.OnEditCopy(); });
-      return true;
-    case cmd::EDIT_PASTE:
-      Dispatch([&eq] { eq.OnEditPaste(); });
-      return true;
-    case cmd::PREVIEW_PAYOFF:
-      Dispatch([&eq] { eq.OnPreviewPayoff(); });
-      return true;
-    case cmd::CONFIG_COLOR:
-      Dispatch([&eq] { eq.OnConfigColor(); });
-      return true;
-    case cmd::COPY_PICTURE:
-      Dispatch([&eq] { CopyPictureToClipboard(eq); });
-      return true;
-    case cmd::FILE_PRINT:
-      Dispatch([this, &eq] { PrintWithDialog(this, eq); });
-      return true;
-    case cmd::FILE_PRINT_DIRECT:
-      Dispatch([this, &eq] {
-        std::string error;
-        if (!PrintPage(SharedPrinter(), eq, error)) {
-          ShowMessageBox(this, error, MsgButtons::Ok, MsgIcon::Exclamation);
-        }
-      });
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool FormView::IsCommandChecked(int commandId) const {
-  return commandId == cmd::PREVIEW_PAYOFF && equation_->previewPayoff == 1;
 }
 
 QString FormView::PaneText(int pane) const {
@@ -259,119 +184,6 @@ QLineEdit* FormView::Field(int id) const {
 QPushButton* FormView::Button(int id) const {
   auto it = buttons_.find(id);
   return it == buttons_.end() ? nullptr : it->second;
-}
-
-// --- ViewHost ----------------------------------------------------------------
-
-std::string FormView::FieldText(int id) const {
-  QLineEdit* edit = Field(id);
-  return edit == nullptr ? std::string() : edit->text().toStdString();
-}
-
-void FormView::SetFieldText(int id, const std::string& text) {
-  QLineEdit* edit = Field(id);
-  if (edit == nullptr) return;
-  QString value = QString::fromStdString(text);
-  // An equal text is left alone, so its caret and selection stay.
-  if (edit->text() == value) return;
-  edit->setText(value);  // emits no textEdited: no handler runs
-}
-
-void FormView::FocusField(int id, bool selectAll) {
-  QLineEdit* edit = Field(id);
-  if (edit == nullptr) return;
-  edit->setFocus(Qt::OtherFocusReason);
-  if (selectAll) edit->selectAll();
-}
-
-MsgResult FormView::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) {
-  return ShowMessageBox(this, text, buttons, icon);
-}
-
-void FormView::SetStatusPane(int pane, const std::string& text) {
-  if (pane < 0 || pane >= static_cast<int>(panes_.size())) return;
-  QString value = QString::fromStdString(text);
-  panes_[static_cast<std::size_t>(pane)] = value;
-  Q_EMIT paneTextChanged(pane, value);
-}
-
-void FormView::StartRefreshTimer() {
-  refreshTimer_.start();
-}
-
-void FormView::StopRefreshTimer() {
-  refreshTimer_.stop();
-}
-
-void FormView::CreateOffscreenSurface() {
-  EndOffscreenPainting();
-  image_ = QImage(kImageWidth, kImageHeight, QImage::Format_RGB32);
-  image_.fill(Qt::white);
-}
-
-Surface* FormView::OffscreenSurface() {
-  if (image_.isNull()) return nullptr;
-  if (!painter_.isActive()) {
-    painter_.begin(&image_);
-    painter_.setTransform(QTransform::fromTranslate(kImageOriginX, kImageOriginY));
-    surface_.Begin(&painter_);
-  }
-  return &surface_;
-}
-
-void FormView::EndOffscreenPainting() {
-  if (!painter_.isActive()) return;
-  surface_.End();
-  painter_.end();
-}
-
-void FormView::PresentPicture() {
-  EndOffscreenPainting();
-  ++presentCount_;
-  // Only the plot area repaints; it is opaque, so the form behind it is
-  // not painted again and the deferred refresh is not re-armed.
-  if (plot_ != nullptr) plot_->update();
-}
-
-void FormView::SetSpinRange(int low, int high) {
-  if (spin_ != nullptr) spin_->SetRange(low, high);
-}
-
-void FormView::SetSpinPosition(int position) {
-  if (spin_ != nullptr) spin_->SetPosition(position);
-}
-
-void FormView::SendEditRequest(EditRequest request) {
-  // Only a line edit understands the edit requests; any other focused
-  // control (a button, the spin control) ignores them.
-  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-  if (edit == nullptr) return;
-  switch (request) {
-    case EditRequest::Cut:
-      edit->cut();
-      break;
-    case EditRequest::Copy:
-      edit->copy();
-      break;
-    case EditRequest::Paste:
-      edit->paste();
-      break;
-    case EditRequest::Undo:
-      edit->undo();
-      break;
-  }
-}
-
-bool FormView::ChooseColor(const Rgb& initial, Rgb& chosen) {
-  QColor color = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
-  if (!color.isValid()) return false;
-  chosen = Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
-               static_cast<std::uint8_t>(color.blue())};
-  return true;
-}
-
-void FormView::CloseDocument() {
-  Q_EMIT closeRequested();
 }
 
 // --- Qt events ---------------------------------------------------------------

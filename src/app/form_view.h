@@ -106,7 +106,11 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void OnFieldEdited(int id);
   // Runs one core handler, then reports a change of the modified flag.
   template <typename Handler>
-  void Dispatch(Handler&& handler);
+  void Dispatch(Handler&& handler) {
+    handler();
+    ReportModified();
+  }
+  void ReportModified();
   void EndOffscreenPainting();
   void UpdateCursor(int px, int py);
 

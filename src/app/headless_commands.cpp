@@ -156,11 +156,12 @@ int RunPdf(const QString& modelPath, const QString& out) {
 }
 
 int RunPrint(const QString& printerName, const QString& modelPath) {
-  QPrinterInfo info =
-      printerName.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(printerName);
+  QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                            : QPrinterInfo::printerInfo(printerName);
   if (info.isNull()) {
-    PrintError(printerName.isEmpty() ? std::string("No default printer is available.")
-                                     : "No printer named " + Quoted(printerName) + " is available.");
+    PrintError(printerName.isEmpty()
+                   ? std::string("No default printer is available.")
+                   : "No printer named " + Quoted(printerName) + " is available.");
     return kExitFailed;
   }
   OpenedModel model;

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -145,6 +146,7 @@ void MainWindow::RunCommand(int commandId) {
   } else if (auto it = handlers_.find(commandId); it != handlers_.end()) {
     it->second();
   }
+  Q_EMIT commandRun(commandId);
   UpdateActions();
 }
 
@@ -253,7 +255,7 @@ void MainWindow::FillWindowMenu() {
     ChildWindow* child = open[i];
     QString title = child->Title();
     QAction* entry =
-        menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', "&&")));
+        menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', QStringLiteral("&&"))));
     entry->setCheckable(true);
     entry->setChecked(child == documents_->Active());
     entry->setStatusTip(QStringLiteral("Activate this window"));

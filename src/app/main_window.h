@@ -59,6 +59,10 @@ class MainWindow : public QMainWindow {
  public Q_SLOTS:
   void UpdateActions();
 
+ Q_SIGNALS:
+  // A command was carried out (it was enabled when it came).
+  void commandRun(int commandId);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;

@@ -61,8 +61,8 @@ void SpinControl::Step(int direction) {
     int typed = buddy_->text().trimmed().toInt(&ok);
     if (ok && typed >= low_ && typed <= high_) current = typed;
   }
-  long long next = static_cast<long long>(current) +
-                   static_cast<long long>(direction) * CurrentIncrement();
+  long long next =
+      static_cast<long long>(current) + static_cast<long long>(direction) * CurrentIncrement();
   position_ = static_cast<int>(std::clamp<long long>(next, low_, high_));
   if (buddy_ == nullptr) return;
   QString text = QString::number(position_);

@@ -27,6 +27,8 @@ class Archive {
   // A loading archive over size bytes at data; the bytes must outlive it.
   Archive(const std::uint8_t* data, std::size_t size);
   explicit Archive(const std::vector<std::uint8_t>& bytes);
+  // The archive keeps no copy, so a temporary buffer cannot be read.
+  explicit Archive(std::vector<std::uint8_t>&&) = delete;
 
   bool IsStoring() const { return storing_; }
   bool IsLoading() const { return !storing_; }

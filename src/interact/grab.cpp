@@ -1,6 +1,5 @@
 #include "interact/grab.h"
 
-
 namespace tessaro {
 
 namespace {

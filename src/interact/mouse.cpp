@@ -4,9 +4,9 @@
 #include "interact/drag_value.h"
 #include "interact/grab.h"
 #include "interact/pointer_mapping.h"
-#include "interact/pointer_text.h"
 #include "interact/rotation.h"
 #include "model/equation.h"
+#include "render/label_text.h"
 
 // The pointer handlers of the form view. They draw nothing themselves: the
 // grabbed item is recorded in the drag fields and the drawing highlights
@@ -91,8 +91,7 @@ void DragPayoffTo(CEquation& eq, const ModelPoint& p) {
 // agree. Where the rotation is undefined nothing changes, and the next
 // movement off the axis goes on rotating.
 void RotatePayoffTo(CEquation& eq, const ModelPoint& p) {
-  const std::optional<double> coefficient =
-      RotatedCoefficient(eq.rotatePayoff, PayoffLine(eq), p);
+  const std::optional<double> coefficient = RotatedCoefficient(eq.rotatePayoff, PayoffLine(eq), p);
   if (!coefficient) return;
   if (eq.rotatePayoff == ROTATE_KEEP_X_INTERCEPT) {
     eq.payoffB = *coefficient;
@@ -136,7 +135,9 @@ bool ValidLineIndex(int i) {
 
 void CEquation::OnMouseMove(int, int px, int py) {
   const ModelPoint p = PointerToModel(*this, host_, px, py);
-  host_.SetStatusPane(0, PointerText(p.x, p.y, decimals));
+  // The same " (%4.Nf, %4.Nf)" piece as an optimal point: N = decimals,
+  // none when negative, and no fixed-size text whatever N is.
+  host_.SetStatusPane(0, OptimalPointPiece(p.x, p.y, decimals));
   if (!IsFinitePoint(p)) return;
 
   // Separate tests in this order: one movement can apply several.

@@ -9,7 +9,7 @@ namespace {
 constexpr int kNumberWidth = 4;
 }  // namespace
 
-int TextDecimals(int decimals) {
+int LineTextDecimals(int decimals) {
   if (decimals < 0) return 0;
   if (decimals > MAX_TEXT_DECIMALS) return MAX_TEXT_DECIMALS;
   return decimals;
@@ -27,13 +27,13 @@ const char* RelationText(double relation) {
 }
 
 char SignCharacter(double sign) {
-  return SaturateToInt(sign) < 0 ? '-' : '+';
+  return sign < 0 ? '-' : '+';
 }
 
 std::string FormatLine(std::string_view name, double xCoef, std::string_view xLabel, double sign,
                        double yCoef, std::string_view yLabel, double relation, double rhs,
                        int decimals) {
-  const int digits = TextDecimals(decimals);
+  const int digits = LineTextDecimals(decimals);
   std::string text;
   if (!name.empty()) {
     text += name;

@@ -13,7 +13,7 @@ inline constexpr int MAX_TEXT_DECIMALS = 10000;
 // The number of decimals a line text is written with for the model's
 // `decimals`: a negative count gives 0, a count above MAX_TEXT_DECIMALS
 // gives MAX_TEXT_DECIMALS.
-int TextDecimals(int decimals);
+int LineTextDecimals(int decimals);
 
 // The relation text of a code, truncated toward zero: 1 "=", 2 ">=", and
 // "<=" for 0 and for any other code (such codes only come from a file).
@@ -26,7 +26,7 @@ char SignCharacter(double sign);
 
 // Writes one line in the shape the parser reads back:
 //   [name ": "] X [" " xLabel] " " S " " Y [" " yLabel] " " REL " " RHS " "
-// Each number is fixed-point with TextDecimals(decimals) decimals, at
+// Each number is fixed-point with LineTextDecimals(decimals) decimals, at
 // least 4 characters wide (blanks on the left), never cut. A part in
 // brackets is left out when its string is empty.
 std::string FormatLine(std::string_view name, double xCoef, std::string_view xLabel, double sign,

@@ -1,8 +1,8 @@
 #include "render/label_text.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <vector>
+
+#include "model/number_text.h"
 
 namespace tessaro {
 
@@ -12,14 +12,6 @@ int LabelDecimals(int decimals) {
 
 int TextDecimals(int decimals) {
   return std::clamp(decimals, 0, TEXT_DECIMALS_MAX);
-}
-
-std::string FormatFixed(double value, int width, int precision) {
-  int needed = std::snprintf(nullptr, 0, "%*.*f", width, precision, value);
-  if (needed <= 0) return {};
-  std::vector<char> buffer(static_cast<std::size_t>(needed) + 1);
-  std::snprintf(buffer.data(), buffer.size(), "%*.*f", width, precision, value);
-  return std::string(buffer.data(), static_cast<std::size_t>(needed));
 }
 
 namespace {
@@ -38,9 +30,9 @@ std::string Operator(bool plus) {
 std::string LineLabelText(const std::string& name, double a, const std::string& xLabel, bool plus,
                           double b, const std::string& yLabel, double c, int decimals) {
   int n = LabelDecimals(decimals);
-  return name + ": " + FormatFixed(a, LINE_NUMBER_WIDTH, n) + " " + xLabel + Operator(plus) +
-         FormatFixed(b, LINE_NUMBER_WIDTH, n) + " " + yLabel + " = " +
-         FormatFixed(c, LINE_NUMBER_WIDTH, n);
+  return name + ": " + FormatFixed(a, n, LINE_NUMBER_WIDTH) + " " + xLabel + Operator(plus) +
+         FormatFixed(b, n, LINE_NUMBER_WIDTH) + " " + yLabel + " = " +
+         FormatFixed(c, n, LINE_NUMBER_WIDTH);
 }
 
 std::string PayoffLabelText(double a, const std::string& xLabel, bool plus, double b,
@@ -58,8 +50,8 @@ std::string PrintedHead(const std::string& xLabel, const std::string& yLabel) {
 
 std::string OptimalPointPiece(double x, double y, int decimals) {
   int n = TextDecimals(decimals);
-  return " (" + FormatFixed(x, POINT_NUMBER_WIDTH, n) + ", " +
-         FormatFixed(y, POINT_NUMBER_WIDTH, n) + ")";
+  return " (" + FormatFixed(x, n, POINT_NUMBER_WIDTH) + ", " +
+         FormatFixed(y, n, POINT_NUMBER_WIDTH) + ")";
 }
 
 std::string PrintedConstraintText(const std::string& name, double a, const std::string& xLabel,
@@ -67,8 +59,8 @@ std::string PrintedConstraintText(const std::string& name, double a, const std::
                                   double c, int decimals) {
   int n = TextDecimals(decimals);
   const char* rel = relation == 0 ? " <= " : relation == 1 ? " = " : " >= ";
-  return name + ": " + FormatFixed(a, LINE_NUMBER_WIDTH, n) + xLabel + Operator(plus) +
-         FormatFixed(b, LINE_NUMBER_WIDTH, n) + yLabel + rel + FormatFixed(c, LINE_NUMBER_WIDTH, n);
+  return name + ": " + FormatFixed(a, n, LINE_NUMBER_WIDTH) + xLabel + Operator(plus) +
+         FormatFixed(b, n, LINE_NUMBER_WIDTH) + yLabel + rel + FormatFixed(c, n, LINE_NUMBER_WIDTH);
 }
 
 }  // namespace tessaro

@@ -19,9 +19,6 @@ int LabelDecimals(int decimals);
 inline constexpr int TEXT_DECIMALS_MAX = 1074;
 int TextDecimals(int decimals);
 
-// printf's "%<width>.<precision>f" of one value.
-std::string FormatFixed(double value, int width, int precision);
-
 // "<name>: <a> <xLabel> + <b> <yLabel> = <c>", numbers "%5.Nf"; minus family
 // when plus is false. All labels show "=" whatever the relation.
 std::string LineLabelText(const std::string& name, double a, const std::string& xLabel, bool plus,

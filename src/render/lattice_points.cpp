@@ -29,21 +29,32 @@ IntegerSpan SpanOf(double low, double high, double margin, double zoom) {
 
 enum class RowVerdict { Holds, TooLow, TooHigh };
 
+// A usable row with its relation factor worked out once.
+struct PreparedRow {
+  double a;
+  double b;
+  double c;
+  double k;
+  bool rising;  // the left side grows with iy
+};
+
+PreparedRow Prepare(const LatticeRow& row) {
+  return PreparedRow{row.a, row.b, row.c, LatticeRelationFactor(row), row.b > 0.0};
+}
+
 // The exact test of one usable row, and, for a rejected point, on which
 // side of its feasible rows the point lies (for a row that does not depend
 // on iy the side is meaningless and reported as TooLow).
-RowVerdict Judge(const LatticeRow& row, double x, double y) {
+RowVerdict Judge(const PreparedRow& row, double x, double y) {
   const double lhs = row.a * x + row.b * y;
-  const double k = LatticeRelationFactor(row);
-  const bool rising = row.b > 0.0;  // lhs grows with iy
-  if (k == 0.0) {
+  if (row.k == 0.0) {
     const double miss = lhs - row.c;
-    if (miss < -LATTICE_TOLERANCE) return rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
-    if (miss > LATTICE_TOLERANCE) return rising ? RowVerdict::TooHigh : RowVerdict::TooLow;
+    if (miss < -LATTICE_TOLERANCE) return row.rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
+    if (miss > LATTICE_TOLERANCE) return row.rising ? RowVerdict::TooHigh : RowVerdict::TooLow;
     return RowVerdict::Holds;
   }
-  if (k * lhs < k * row.c - LATTICE_TOLERANCE) {
-    return (k > 0.0) == rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
+  if (row.k * lhs < row.k * row.c - LATTICE_TOLERANCE) {
+    return (row.k > 0.0) == row.rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
   }
   return RowVerdict::Holds;
 }
@@ -103,26 +114,26 @@ std::int64_t GuessOf(double value, const IntegerSpan& span) {
 
 // The rows that depend on iy, and those that do not, for one enumeration.
 struct RowSets {
-  std::vector<LatticeRow> sloped;
-  std::vector<LatticeRow> level;
+  std::vector<PreparedRow> sloped;
+  std::vector<PreparedRow> level;
 };
 
 RowSets SortRows(const LatticeRows& rows) {
   RowSets sets;
   for (const LatticeRow& row : rows) {
     if (!LatticeRowUsable(row)) continue;
-    (row.b == 0.0 ? sets.level : sets.sloped).push_back(row);
+    (row.b == 0.0 ? sets.level : sets.sloped).push_back(Prepare(row));
   }
   return sets;
 }
 
 // The real interval of iy that the sloped rows allow in column x, as a
 // guess for the exact searches.
-void RealBounds(const std::vector<LatticeRow>& sloped, double x, double& low, double& high) {
+void RealBounds(const std::vector<PreparedRow>& sloped, double x, double& low, double& high) {
   low = -std::numeric_limits<double>::infinity();
   high = std::numeric_limits<double>::infinity();
-  for (const LatticeRow& row : sloped) {
-    const double k = LatticeRelationFactor(row);
+  for (const PreparedRow& row : sloped) {
+    const double k = row.k;
     const double base = row.c - row.a * x;
     if (k == 0.0) {
       const double y1 = (base - LATTICE_TOLERANCE) / row.b;
@@ -131,7 +142,7 @@ void RealBounds(const std::vector<LatticeRow>& sloped, double x, double& low, do
       high = std::min(high, std::max(y1, y2));
     } else {
       const double y = (base - LATTICE_TOLERANCE / k) / row.b;
-      if ((k > 0.0) == (row.b > 0.0)) {
+      if ((k > 0.0) == row.rising) {
         low = std::max(low, y);
       } else {
         high = std::min(high, y);
@@ -163,7 +174,7 @@ bool LatticePointFeasible(const LatticeRows& rows, std::int64_t ix, std::int64_t
   const double x = static_cast<double>(ix);
   const double y = static_cast<double>(iy);
   for (const LatticeRow& row : rows) {
-    if (LatticeRowUsable(row) && Judge(row, x, y) != RowVerdict::Holds) return false;
+    if (LatticeRowUsable(row) && Judge(Prepare(row), x, y) != RowVerdict::Holds) return false;
   }
   return true;
 }
@@ -192,19 +203,19 @@ LatticeResult EnumerateLatticePoints(const LatticeRows& rows, const PlotFrame& f
     }
     const double x = static_cast<double>(ix);
     bool levelHolds = true;
-    for (const LatticeRow& row : sets.level) {
+    for (const PreparedRow& row : sets.level) {
       if (Judge(row, x, 0.0) != RowVerdict::Holds) levelHolds = false;
     }
     if (!levelHolds) continue;
 
     auto notTooLow = [&](std::int64_t iy) {
-      for (const LatticeRow& row : sets.sloped) {
+      for (const PreparedRow& row : sets.sloped) {
         if (Judge(row, x, static_cast<double>(iy)) == RowVerdict::TooLow) return false;
       }
       return true;
     };
     auto tooHigh = [&](std::int64_t iy) {
-      for (const LatticeRow& row : sets.sloped) {
+      for (const PreparedRow& row : sets.sloped) {
         if (Judge(row, x, static_cast<double>(iy)) == RowVerdict::TooHigh) return true;
       }
       return false;

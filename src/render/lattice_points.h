@@ -35,7 +35,7 @@ inline constexpr double LATTICE_COEF_LIMIT = 1e290;
 // column with any point adds one to the list, so this matters only for a
 // long stretch of columns without a single point (a thin slanted strip over
 // a huge range); it bounds that work to well under a second.
-inline constexpr std::int64_t LATTICE_COLUMN_BUDGET = std::int64_t{1} << 22;
+inline constexpr std::int64_t LATTICE_COLUMN_BUDGET = std::int64_t{1} << 21;
 
 // An inclusive range of integers; empty when first > last.
 struct IntegerSpan {

@@ -77,21 +77,26 @@ void CEquation::DrawAxes(Surface& surface) const {
   surface.SetTransparentBackground();
   surface.SetTextColor(COLOR_BLACK);
 
+  // Ticks beyond the coordinate limit lie far off the surface and are skipped.
+  const int limit = static_cast<int>(COORD_LIMIT);
   ForEachTick(xMin, xMax, [&](int t) {
     const int px = SaturateToInt((t - xMin) * xZoom);
+    if (px > limit || px < -limit) return;
     surface.MoveTo(px, 0);
     surface.LineTo(px, TICK_LENGTH);
     surface.TextOut(px, X_TICK_TEXT_Y, std::to_string(t));
   });
   ForEachTick(yMin, yMax, [&](int t) {
     const int py = SaturateToInt(-(t - yMin) * yZoom);
+    if (py > limit || py < -limit) return;
     surface.MoveTo(0, py);
     surface.LineTo(-TICK_LENGTH, py);
     surface.TextOut(Y_TICK_TEXT_X, py, std::to_string(t));
   });
 
-  surface.TextOut(Y_TICK_TEXT_X, SaturateToInt(-(yMax - yMin) * yZoom - 10), yLabel);
-  surface.TextOut(SaturateToInt((xMax - xMin) * xZoom + 45), 10, xLabel);
+  surface.TextOut(Y_TICK_TEXT_X, SaturateToRange(-(yMax - yMin) * yZoom - 10, -limit, limit),
+                  yLabel);
+  surface.TextOut(SaturateToRange((xMax - xMin) * xZoom + 45, -limit, limit), 10, xLabel);
 }
 
 }  // namespace tessaro

@@ -162,7 +162,8 @@ TEST(ArchiveNumbers, DoublesKeepEveryBit) {
 }
 
 TEST(ArchiveNumbers, ShortNumberFailsAndLaterReadsFailToo) {
-  Archive in(Bytes{0x01, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00});
+  const Bytes bytes = {0x01, 0x00, 0x00, 0x00, 0x07, 0x00, 0x00};
+  Archive in(bytes);
   std::int32_t first = 0;
   ASSERT_TRUE(in.ReadInt(first));
   EXPECT_EQ(first, 1);

@@ -45,13 +45,12 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClipboardCommand,
-    testing::Values(
-        ClipboardRow{"CutOnPushButton", [](CEquation& e) { e.OnEditCut(); }, EditRequest::Cut,
-                     ctl::PAYOFF_PLUS},
-        ClipboardRow{"CopyInField", [](CEquation& e) { e.OnEditCopy(); }, EditRequest::Copy,
-                     ctl::LINE0},
-        ClipboardRow{"PasteInField", [](CEquation& e) { e.OnEditPaste(); }, EditRequest::Paste,
-                     ctl::LINE0}),
+    testing::Values(ClipboardRow{"CutOnPushButton", [](CEquation& e) { e.OnEditCut(); },
+                                 EditRequest::Cut, ctl::PAYOFF_PLUS},
+                    ClipboardRow{"CopyInField", [](CEquation& e) { e.OnEditCopy(); },
+                                 EditRequest::Copy, ctl::LINE0},
+                    ClipboardRow{"PasteInField", [](CEquation& e) { e.OnEditPaste(); },
+                                 EditRequest::Paste, ctl::LINE0}),
     [](const testing::TestParamInfo<ClipboardRow>& info) { return info.param.name; });
 
 TEST(ClipboardThenDrag, UndoRevertsTheDragNotThePaste) {

@@ -5,7 +5,6 @@
 #include <limits>
 #include <optional>
 
-
 namespace tessaro {
 namespace {
 
@@ -38,21 +37,27 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RotationRow{"KeepYIntercept", ROTATE_KEEP_Y_INTERCEPT, k3x2y12, {2, 2}, 4.0},
         RotationRow{"KeepXIntercept", ROTATE_KEEP_X_INTERCEPT, k3x2y12, {2, 6}, 1.0},
-        RotationRow{"KeepXInterceptNegativeSign", ROTATE_KEEP_X_INTERCEPT, {3, -1, 2, 12}, {2, -6},
-                    1.0},
-        RotationRow{"KeepYInterceptNegativeLevel", ROTATE_KEEP_Y_INTERCEPT, {3, 1, 2, -12}, {-2, -2},
-                    4.0},
+        RotationRow{
+            "KeepXInterceptNegativeSign", ROTATE_KEEP_X_INTERCEPT, {3, -1, 2, 12}, {2, -6}, 1.0},
+        RotationRow{
+            "KeepYInterceptNegativeLevel", ROTATE_KEEP_Y_INTERCEPT, {3, 1, 2, -12}, {-2, -2}, 4.0},
         // Undefined rotations leave the coefficients as they were.
         RotationRow{"OnYAxis", ROTATE_KEEP_Y_INTERCEPT, k3x2y12, {0, 3}, std::nullopt},
         RotationRow{"OnXAxis", ROTATE_KEEP_X_INTERCEPT, k3x2y12, {3, 0}, std::nullopt},
         RotationRow{"ZeroPayoffA", ROTATE_KEEP_X_INTERCEPT, {0, 1, 2, 12}, {1, 3}, std::nullopt},
-        RotationRow{"ZeroLevelHasNoXIntercept", ROTATE_KEEP_X_INTERCEPT, {3, 1, 2, 0}, {1, 3},
+        RotationRow{"ZeroLevelHasNoXIntercept",
+                    ROTATE_KEEP_X_INTERCEPT,
+                    {3, 1, 2, 0},
+                    {1, 3},
                     std::nullopt},
         RotationRow{"ZeroSign", ROTATE_KEEP_X_INTERCEPT, {3, 0, 2, 12}, {1, 3}, std::nullopt},
         RotationRow{"BeyondDragRange", ROTATE_KEEP_Y_INTERCEPT, k3x2y12, {1e-20, 0}, std::nullopt},
         RotationRow{"NotRotating", ROTATE_NONE, k3x2y12, {2, 2}, std::nullopt},
-        RotationRow{"NonFinitePoint", ROTATE_KEEP_Y_INTERCEPT, k3x2y12,
-                    {std::numeric_limits<double>::infinity(), 2}, std::nullopt}),
+        RotationRow{"NonFinitePoint",
+                    ROTATE_KEEP_Y_INTERCEPT,
+                    k3x2y12,
+                    {std::numeric_limits<double>::infinity(), 2},
+                    std::nullopt}),
     [](const testing::TestParamInfo<RotationRow>& info) { return info.param.name; });
 
 TEST(RotationModeTest, BelowTheDiagonalKeepsTheYIntercept) {

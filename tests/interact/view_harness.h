@@ -64,9 +64,7 @@ struct ViewHarness {
 
   // The view pixel of a model point (the inverse of the pointer mapping).
   int Px(double x) const { return static_cast<int>(std::lround(45.0 + (x - eq.xMin) * eq.xZoom)); }
-  int Py(double y) const {
-    return static_cast<int>(std::lround(420.0 - (y - eq.yMin) * eq.yZoom));
-  }
+  int Py(double y) const { return static_cast<int>(std::lround(420.0 - (y - eq.yMin) * eq.yZoom)); }
 
   void LeftPress(double x, double y) { eq.OnLButtonDown(0, Px(x), Py(y)); }
   void Move(double x, double y) { eq.OnMouseMove(0, Px(x), Py(y)); }

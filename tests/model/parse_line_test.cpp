@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"x - y <= 1e+3", "", 1, -1, 1, 0, 1000},
         ParseRow{"x + 2e-1y <= 1", "", 1, 1, 0.2, 0, 1},
         ParseRow{"x - 2e+1y <= 1", "", 1, -1, 20, 0, 1},
+        ParseRow{"2e-1y <= 3", "", 0, 1, 0.2, 0, 3},
         // A coefficient that is only a sign is -1 or +1.
         ParseRow{"-x + y <= 2", "", -1, 1, 1, 0, 2},
         ParseRow{" + x - -y <= 2", "", 1, -1, -1, 0, 2}, ParseRow{"- 3x <= 2", "", -3, 1, 0, 0, 2},

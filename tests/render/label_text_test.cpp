@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 
 namespace tessaro {
@@ -63,12 +62,6 @@ TEST(ResultsPieces, DecimalsBeyondADoubleOnlyStopAddingZeros) {
   const std::string expected = " (1." + std::string(TEXT_DECIMALS_MAX, '0') + ", 2." +
                                std::string(TEXT_DECIMALS_MAX, '0') + ")";
   EXPECT_EQ(piece, expected);
-}
-
-TEST(FormatFixedText, HandlesHugeAndNonFiniteValues) {
-  EXPECT_EQ(FormatFixed(1e300, 5, 1).size(), 303u);  // 301 digits, point, one decimal
-  EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 5, 1), " -inf");
-  EXPECT_EQ(FormatFixed(2.5, 6, 2), "  2.50");
 }
 
 }  // namespace

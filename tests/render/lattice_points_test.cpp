@@ -252,7 +252,9 @@ TEST(LatticeSpans, FollowTheRangeWithTheirMargins) {
       {"RoundedStart", PlotFrame{2.5, 10.9, -3.7, 10, 10, 8}, {3, 15}, {-3, 15}},
       {"HugeIsCutToInt", PlotFrame{-1e300, 1e300, 0, 1, 1, 1},
        {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}, {0, 41}},
-      {"NaNIsEmpty", PlotFrame{0, nan, 0, 1, 1, 1}, {0, -1}, {0, 41}},
+      {"NaNZoomIsEmpty", PlotFrame{0, 10, 0, 1, nan, 1}, {0, -1}, {0, 41}},
+      // A maximum that is not a number converts to 0 like every other.
+      {"NaNMaximumIsZero", PlotFrame{0, nan, 0, 1, 1, 1}, {0, 50}, {0, 41}},
   };
   for (const Row& r : table) {
     const IntegerSpan c = LatticeColumnSpan(r.frame);

@@ -243,7 +243,8 @@ TEST(EnumerateCornersTest, KeepsPlacesOfMissingPairs) {
   EXPECT_TRUE(corners.points[3].IsNone());  // 2-6: (0, 6) breaks row 0
   EXPECT_TRUE(corners.points[4].IsNone());  // 2-7: (6, 0) breaks row 0
   EXPECT_EQ(corners.points[5].x, 0.0);      // 6-7: the origin
-  EXPECT_EQ(EnumerateCorners(v.view, ROW_FAR_Y).count, 10);
+  // With the far bounds six rows are present: fifteen pairs.
+  EXPECT_EQ(EnumerateCorners(v.view, ROW_FAR_Y).count, 15);
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// What a user feels, measured on the core with a surface that only counts
+// the drawing calls: a keystroke, a drag step, the lattice points, Auto
+// Max and a shadow-price probe.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench_host.h"
+#include "bench_model.h"
+#include "model/equation.h"
+
+namespace tessaro::bench {
+namespace {
+
+// One open view of the six-constraint model.
+struct OpenModel {
+  CountingSurface surface;
+  BenchHost host{surface};
+  CVelmarDoc doc = SixConstraintDocument();
+  CEquation view{host, nullptr};
+
+  OpenModel() { OpenView(view, doc); }
+};
+
+// A keystroke in constraint 3 (x + y <= 100 and 101 in turn) to the
+// presented picture: parse, document copy, 999 dots, redraw.
+void BM_KeystrokeToPicture(benchmark::State& state) {
+  OpenModel m;
+  std::string texts[2];
+  const int line = 2;
+  for (int k = 0; k < 2; ++k) {
+    m.view.FormatEquation(texts[k], m.view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
+  }
+  int k = 0;
+  for (auto _ : state) {
+    m.host.fields[ctl::LINE0 + line] = texts[k];
+    m.view.OnChangeLine(line);
+    k = 1 - k;
+  }
+  state.counters["dots"] = m.view.dotCount;
+  benchmark::DoNotOptimize(m.surface.calls);
+}
+BENCHMARK(BM_KeystrokeToPicture)->Unit(benchmark::kMicrosecond);
+
+// One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
+void BM_LineDragStep(benchmark::State& state) {
+  OpenModel m;
+  m.view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
+  if (m.view.dragLine != 0) {
+    state.SkipWithError("the press did not grab the line");
+    return;
+  }
+  const int px[2] = {ViewPx(35.5), ViewPx(36)};
+  int k = 0;
+  for (auto _ : state) {
+    m.view.OnMouseMove(0, px[k], ViewPy(10));
+    k = 1 - k;
+  }
+  m.view.OnLButtonUp(0, px[k], ViewPy(10));
+  state.counters["dots"] = m.view.dotCount;
+  benchmark::DoNotOptimize(m.surface.calls);
+}
+BENCHMARK(BM_LineDragStep)->Unit(benchmark::kMicrosecond);
+
+// The lattice points on the default range, and on 0..1,000,000 both ways.
+void BM_IntegerDots(benchmark::State& state) {
+  OpenModel m;
+  const double range = static_cast<double>(state.range(0));
+  if (range > 0) {
+    m.view.xMax = m.view.yMax = range;
+    m.view.xZoom = m.view.yZoom = 600.0 / range;
+  }
+  for (auto _ : state) {
+    m.view.ComputeIntegerDots();
+    benchmark::DoNotOptimize(m.view.dotCount);
+  }
+  state.counters["dots"] = m.view.dotCount;
+}
+BENCHMARK(BM_IntegerDots)->Arg(0)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+// Auto Max over the corners of the area (dots off).
+void BM_SolveMax(benchmark::State& state) {
+  OpenModel m;
+  m.view.integerDotsOn = 0;
+  for (auto _ : state) {
+    m.view.SolveMax();
+    benchmark::DoNotOptimize(m.view.payoffLevel);
+  }
+  state.counters["optima"] = m.view.optimalCount;
+}
+BENCHMARK(BM_SolveMax)->Unit(benchmark::kMicrosecond);
+
+// One shadow-price probe of the binding x <= 36 (dots off, so the solver
+// works on corners).
+void BM_Probe(benchmark::State& state) {
+  OpenModel m;
+  m.view.integerDotsOn = 0;
+  m.view.SolveMax();
+  for (auto _ : state) {
+    m.view.ProbeRightHandSide(0, 1);
+    benchmark::DoNotOptimize(m.view.payoffLevel);
+  }
+}
+BENCHMARK(BM_Probe)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessaro::bench
+
+BENCHMARK_MAIN();

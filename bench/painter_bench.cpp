@@ -1,0 +1,119 @@
+// The same paths drawn with the Qt painter into a 1280 x 1024 image, as
+// the window's offscreen picture is: a redraw, a keystroke and a drag step.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTransform>
+#include <string>
+
+#include "app/painter_surface.h"
+#include "bench_host.h"
+#include "bench_model.h"
+#include "model/equation.h"
+
+namespace tessaro::bench {
+namespace {
+
+// Paints into an image with the plot origin at (30, 300); the painter is
+// opened on the first drawing call of a redraw and closed by the present.
+class ImageHost : public BenchHost {
+ public:
+  ImageHost() : BenchHost(surface_), image_(1280, 1024, QImage::Format_RGB32) {
+    image_.fill(Qt::white);
+  }
+  ~ImageHost() override { End(); }
+
+  void CreateOffscreenSurface() override { BenchHost::CreateOffscreenSurface(); }
+  Surface* OffscreenSurface() override {
+    if (!painter_.isActive()) {
+      painter_.begin(&image_);
+      painter_.setTransform(QTransform::fromTranslate(30, 300));
+      surface_.Begin(&painter_);
+    }
+    return &surface_;
+  }
+  void PresentPicture() override {
+    End();
+    BenchHost::PresentPicture();
+  }
+  const QImage& Image() const { return image_; }
+
+ private:
+  void End() {
+    if (!painter_.isActive()) return;
+    surface_.End();
+    painter_.end();
+  }
+
+  app::PainterSurface surface_;
+  QImage image_;
+  QPainter painter_;
+};
+
+struct OpenPaintedModel {
+  ImageHost host;
+  CVelmarDoc doc = SixConstraintDocument();
+  CEquation view{host, nullptr};
+
+  OpenPaintedModel() { OpenView(view, doc); }
+};
+
+void BM_PainterRedraw(benchmark::State& state) {
+  OpenPaintedModel m;
+  for (auto _ : state) m.view.RedrawGraph();
+  benchmark::DoNotOptimize(m.host.Image().constBits());
+}
+BENCHMARK(BM_PainterRedraw)->Unit(benchmark::kMicrosecond);
+
+void BM_PainterKeystrokeToPicture(benchmark::State& state) {
+  OpenPaintedModel m;
+  std::string texts[2];
+  const int line = 2;
+  for (int k = 0; k < 2; ++k) {
+    m.view.FormatEquation(texts[k], m.view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
+  }
+  int k = 0;
+  for (auto _ : state) {
+    m.host.fields[ctl::LINE0 + line] = texts[k];
+    m.view.OnChangeLine(line);
+    k = 1 - k;
+  }
+  state.counters["dots"] = m.view.dotCount;
+}
+BENCHMARK(BM_PainterKeystrokeToPicture)->Unit(benchmark::kMicrosecond);
+
+void BM_PainterLineDragStep(benchmark::State& state) {
+  OpenPaintedModel m;
+  m.view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
+  if (m.view.dragLine != 0) {
+    state.SkipWithError("the press did not grab the line");
+    return;
+  }
+  const int px[2] = {ViewPx(35.5), ViewPx(36)};
+  int k = 0;
+  for (auto _ : state) {
+    m.view.OnMouseMove(0, px[k], ViewPy(10));
+    k = 1 - k;
+  }
+  m.view.OnLButtonUp(0, px[k], ViewPy(10));
+  state.counters["dots"] = m.view.dotCount;
+}
+BENCHMARK(BM_PainterLineDragStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessaro::bench
+
+int main(int argc, char** argv) {
+  // Text needs a font database, which needs a GUI application; no window
+  // is shown.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,106 @@
+// A loaded model file goes through what a user can do to it without a
+// window: the initial update and the first deferred refresh, Auto Max and
+// Auto Min, a probe of each constraint both ways, Auto Zoom, the lattice
+// toggle, pointer drags and a payoff rotation, Undo and Reset Equations.
+// No stored field may end non-finite unless the file held that very value
+// in that field. The last bytes of the input (ignored by the loader when
+// they follow a whole record) choose the pointer positions.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "doc/velmar_doc.h"
+#include "model/equation.h"
+#include "stored_fields.h"
+#include "support/fake_view_host.h"
+
+using tessaro::CEquation;
+using tessaro::CVelmarDoc;
+using tessaro::LINE_COUNT;
+using tessaro::LoadResult;
+using tessaro::StoredModel;
+using tessaro::fuzz::Finding;
+
+namespace {
+
+constexpr int kGestureBytes = 16;
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+// A view pixel from two input bytes: the plot origin lies at (45, 420).
+void Point(const std::uint8_t* g, int k, int& px, int& py) {
+  px = g[2 * k] * 5;
+  py = g[2 * k + 1] * 4;
+}
+
+void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  Point(g, from, x0, y0);
+  Point(g, to, x1, y1);
+  eq.OnMouseMove(0, x0, y0);
+  eq.OnLButtonDown(kLeftButton, x0, y0);
+  eq.OnMouseMove(kLeftButton, (x0 + x1) / 2, (y0 + y1) / 2);
+  eq.OnMouseMove(kLeftButton, x1, y1);
+  eq.OnLButtonUp(0, x1, y1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::uint8_t> bytes(data, data + size);
+  CVelmarDoc doc;
+  if (doc.LoadFromBytes(bytes) != LoadResult::Ok) return 0;
+  const StoredModel loaded = doc;
+  std::uint8_t gesture[kGestureBytes] = {};
+  const std::size_t first = size >= kGestureBytes ? size - kGestureBytes : 0;
+  for (std::size_t k = 0; first + k < size; ++k) gesture[k] = data[first + k];
+
+  tessaro::test::FakeViewHost host;
+  tessaro::test::MemorySettings settings;
+  CEquation eq(host, &settings);
+  eq.OnCreate(&doc);
+  eq.OnInitialUpdate();
+  eq.OnTimer(tessaro::TIMER_REFRESH);
+
+  eq.OnAutoMax();
+  eq.OnAutoMin();
+  eq.OnPreviewPayoff();
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    eq.OnLinePlus(i);
+    eq.OnLineMinus(i);
+  }
+  eq.OnPreviewPayoff();
+  eq.OnAutoZoom();
+  eq.OnToggleIntegerDot();
+  Drag(eq, gesture, 0, 1);
+  Drag(eq, gesture, 2, 3);
+  Drag(eq, gesture, 4, 5);
+  int rx = 0, ry = 0, tx = 0, ty = 0;
+  Point(gesture, 6, rx, ry);
+  Point(gesture, 7, tx, ty);
+  eq.OnRButtonDown(kRightButton, rx, ry);
+  eq.OnMouseMove(kRightButton, tx, ty);
+  eq.OnRButtonUp(0, tx, ty);
+  eq.OnTimer(tessaro::TIMER_REFRESH);
+  eq.OnUndo();
+  eq.OnRevert();
+  eq.OnToggleIntegerDot();
+
+  // A value may stay non-finite only where the file put that very value.
+  bool spread = false;
+  tessaro::fuzz::ForEachStoredField(
+      doc, loaded,
+      [&spread](const char* name, double now, double before) {
+        if (!std::isfinite(now) && !tessaro::fuzz::Same(now, before)) {
+          std::fprintf(stderr, "field %s became %g\n", name, now);
+          spread = true;
+        }
+      },
+      [](const char*, const std::string&, const std::string&) {});
+  if (spread) Finding("a non-finite value spread into a stored field");
+  return 0;
+}

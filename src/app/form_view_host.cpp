@@ -1,0 +1,135 @@
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+
+#include "app/form_view.h"
+#include "app/message_seam.h"
+#include "app/plot_widget.h"
+#include "app/spin_control.h"
+#include "model/equation.h"
+
+// The form view's side of ViewHost: what the core asks of its window.
+
+namespace tessaro::app {
+namespace {
+
+// The offscreen image and where the plot origin lies in it.
+constexpr int kImageWidth = 1280;
+constexpr int kImageHeight = 1024;
+constexpr int kImageOriginX = 30;
+constexpr int kImageOriginY = 300;
+
+}  // namespace
+
+std::string FormView::FieldText(int id) const {
+  QLineEdit* edit = Field(id);
+  return edit == nullptr ? std::string() : edit->text().toStdString();
+}
+
+void FormView::SetFieldText(int id, const std::string& text) {
+  QLineEdit* edit = Field(id);
+  if (edit == nullptr) return;
+  QString value = QString::fromStdString(text);
+  // An equal text is left alone, so its caret and selection stay.
+  if (edit->text() == value) return;
+  edit->setText(value);  // emits no textEdited: no handler runs
+}
+
+void FormView::FocusField(int id, bool selectAll) {
+  QLineEdit* edit = Field(id);
+  if (edit == nullptr) return;
+  edit->setFocus(Qt::OtherFocusReason);
+  if (selectAll) edit->selectAll();
+}
+
+MsgResult FormView::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) {
+  return ShowMessageBox(this, text, buttons, icon);
+}
+
+void FormView::SetStatusPane(int pane, const std::string& text) {
+  if (pane < 0 || pane >= static_cast<int>(panes_.size())) return;
+  QString value = QString::fromStdString(text);
+  panes_[static_cast<std::size_t>(pane)] = value;
+  Q_EMIT paneTextChanged(pane, value);
+}
+
+void FormView::StartRefreshTimer() {
+  refreshTimer_.start();
+}
+
+void FormView::StopRefreshTimer() {
+  refreshTimer_.stop();
+}
+
+void FormView::CreateOffscreenSurface() {
+  EndOffscreenPainting();
+  image_ = QImage(kImageWidth, kImageHeight, QImage::Format_RGB32);
+  image_.fill(Qt::white);
+}
+
+Surface* FormView::OffscreenSurface() {
+  if (image_.isNull()) return nullptr;
+  if (!painter_.isActive()) {
+    painter_.begin(&image_);
+    painter_.setTransform(QTransform::fromTranslate(kImageOriginX, kImageOriginY));
+    surface_.Begin(&painter_);
+  }
+  return &surface_;
+}
+
+void FormView::EndOffscreenPainting() {
+  if (!painter_.isActive()) return;
+  surface_.End();
+  painter_.end();
+}
+
+void FormView::PresentPicture() {
+  EndOffscreenPainting();
+  ++presentCount_;
+  // Only the plot area repaints; it is opaque, so the form behind it is
+  // not painted again and the deferred refresh is not re-armed.
+  if (plot_ != nullptr) plot_->update();
+}
+
+void FormView::SetSpinRange(int low, int high) {
+  if (spin_ != nullptr) spin_->SetRange(low, high);
+}
+
+void FormView::SetSpinPosition(int position) {
+  if (spin_ != nullptr) spin_->SetPosition(position);
+}
+
+void FormView::SendEditRequest(EditRequest request) {
+  // Only a line edit understands the edit requests; any other focused
+  // control (a button, the spin control) ignores them.
+  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (edit == nullptr) return;
+  switch (request) {
+    case EditRequest::Cut:
+      edit->cut();
+      break;
+    case EditRequest::Copy:
+      edit->copy();
+      break;
+    case EditRequest::Paste:
+      edit->paste();
+      break;
+    case EditRequest::Undo:
+      edit->undo();
+      break;
+  }
+}
+
+bool FormView::ChooseColor(const Rgb& initial, Rgb& chosen) {
+  QColor color = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
+  if (!color.isValid()) return false;
+  chosen = Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+               static_cast<std::uint8_t>(color.blue())};
+  return true;
+}
+
+void FormView::CloseDocument() {
+  Q_EMIT closeRequested();
+}
+
+}  // namespace tessaro::app

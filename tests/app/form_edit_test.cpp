@@ -1,0 +1,328 @@
+// The form view driven like a user: typing into fields, the deferred
+// refresh, the spin control, the edit keys and the modified mark.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/spin_control.h"
+#include "form_harness.h"
+#include "model/constants.h"
+
+using namespace tessaro;
+using namespace tessaro::app;
+using namespace tessaro::app::test;
+
+namespace {
+
+// Dark pixels of the offscreen image along the model segment from (x0, y0)
+// to (x1, y1), drawn at zoom 6 with the origin at image pixel (30, 300);
+// each sample looks one pixel around the exact spot.
+int DarkAlong(const QImage& image, double x0, double y0, double x1, double y1) {
+  int dark = 0;
+  for (int k = 1; k < 20; ++k) {
+    double t = k / 20.0;
+    int px = 30 + static_cast<int>((x0 + t * (x1 - x0)) * 6);
+    int py = 300 - static_cast<int>((y0 + t * (y1 - y0)) * 6);
+    if (CountDark(image, QRect(px - 1, py - 1, 3, 3)) > 0) ++dark;
+  }
+  return dark;
+}
+
+void SelectAllAndType(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+class FormEditTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void newDocumentShowsDefaults();
+  void firstKeystrokeAsksForXLabel();
+  void typingReplots_data();
+  void typingReplots();
+  void renamingRelabelsEveryLine();
+  void badRangeFieldFailsNextPull();
+  void zoomAppliesOnlyAfterTimer();
+  void spinRewritesDecimals_data();
+  void spinRewritesDecimals();
+  void spinKeysAndFocusOut();
+  void pasteMarksModifiedOnlyWhenParsed_data();
+  void pasteMarksModifiedOnlyWhenParsed();
+  void ctrlZInFieldUndoesButtonStep();
+  void copyThenUndoGoesToField();
+  void presentingDoesNotRepaintForever();
+};
+
+void FormEditTest::newDocumentShowsDefaults() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  QCOMPARE(v.Field(ctl::X_MAX)->text(), QStringLiteral("200"));
+  QCOMPARE(v.Field(ctl::Y_MAX)->text(), QStringLiteral("120"));
+  QCOMPARE(v.Field(ctl::X_ZOOM)->text(), QStringLiteral("6"));
+  QCOMPARE(v.Field(ctl::DECIMALS)->text(), QStringLiteral("1"));
+  QCOMPARE(v.view->Spin()->Position(), 1);
+  QCOMPARE(v.view->Spin()->High(), DECIMALS_SPIN_MAX);
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    QString text = v.Field(ctl::LINE0 + i)->text();
+    QVERIFY2(!text.trimmed().isEmpty(), qPrintable(text));
+    for (QChar ch : text) {
+      QVERIFY2(!ch.isLetter(), qPrintable(text));  // numbers only, no names or labels
+    }
+  }
+  QVERIFY(messages.shown.empty());
+  QVERIFY(!v.doc.IsModified());
+}
+
+void FormEditTest::firstKeystrokeAsksForXLabel() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  QLineEdit* line = v.Field(ctl::LINE0 + 2);
+  line->setFocus();
+  QTest::keyClick(line, Qt::Key_1);
+  QVERIFY(!messages.shown.empty());
+  QCOMPARE(messages.shown.front().text, std::string("Please specify label of X axis first!"));
+  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(v.Field(ctl::X_LABEL)));
+}
+
+void FormEditTest::typingReplots_data() {
+  QTest::addColumn<int>("line");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QPointF>("from");  // two points of the line, model units
+  QTest::addColumn<QPointF>("to");
+  QTest::newRow("first line, slanted") << 0 << "c1: 1x + 1y <= 50" << QPointF(0, 50)
+                                       << QPointF(50, 0);
+  QTest::newRow("fourth line, vertical") << 3 << "v: 1x + 0y <= 40" << QPointF(40, 5)
+                                         << QPointF(40, 45);
+  QTest::newRow("sixth line, minus sign") << 5 << "m: 1x - 1y >= -10" << QPointF(0, 10)
+                                          << QPointF(30, 40);
+}
+
+void FormEditTest::typingReplots() {
+  QFETCH(int, line);
+  QFETCH(QString, text);
+  QFETCH(QPointF, from);
+  QFETCH(QPointF, to);
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  SelectAllAndType(v.Field(ctl::X_LABEL), QStringLiteral("x"));
+  SelectAllAndType(v.Field(ctl::Y_LABEL), QStringLiteral("y"));
+  int before = DarkAlong(v.view->OffscreenImage(), from.x(), from.y(), to.x(), to.y());
+  SelectAllAndType(v.Field(ctl::LINE0 + line), text);
+  // Each keystroke redraws at once: no event loop has run since the last one.
+  int after = DarkAlong(v.view->OffscreenImage(), from.x(), from.y(), to.x(), to.y());
+  QVERIFY2(before < 5, qPrintable(QString::number(before)));
+  QVERIFY2(after >= 17, qPrintable(QString::number(after)));
+  QVERIFY(v.doc.IsModified());
+  QCOMPARE(v.doc.lineName[static_cast<std::size_t>(line)], text.section(':', 0, 0).toStdString());
+}
+
+void FormEditTest::renamingRelabelsEveryLine() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  AddLine(model, 0, "c1", 2, 1, 1, REL_LE, 40);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QVERIFY(v.Field(ctl::LINE0)->text().contains(QStringLiteral("2.0 x")));
+  SelectAllAndType(v.Field(ctl::X_LABEL), QStringLiteral("cars"));
+  QVERIFY(v.Field(ctl::LINE0)->text().contains(QStringLiteral("2.0 cars")));
+  QVERIFY(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("cars")));
+  QCOMPARE(v.doc.xLabel, std::string("cars"));
+  QVERIFY(messages.shown.empty());
+}
+
+void FormEditTest::badRangeFieldFailsNextPull() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QLineEdit* xMax = v.Field(ctl::X_MAX);
+  xMax->setFocus();
+  xMax->end(false);
+  QTest::keyClick(xMax, Qt::Key_A);
+  QCOMPARE(xMax->text(), QStringLiteral("200a"));
+  QVERIFY(messages.shown.empty());  // a range field only arms the refresh
+  v.Flush();
+  QLineEdit* line = v.Field(ctl::LINE0 + 1);
+  line->setFocus();
+  QTest::keyClick(line, Qt::Key_5);
+  QVERIFY(messages.Saw("Please enter a number."));
+  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(xMax));
+  QCOMPARE(xMax->selectedText(), xMax->text());
+}
+
+void FormEditTest::zoomAppliesOnlyAfterTimer() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  v.Flush();
+  QImage before = v.view->OffscreenImage().copy();
+  SelectAllAndType(v.Field(ctl::X_ZOOM), QStringLiteral("3"));
+  QCOMPARE(v.Eq().xZoom, 6.0);  // not yet: the timer has not run
+  QCOMPARE(v.view->OffscreenImage(), before);
+  QTRY_COMPARE(v.Eq().xZoom, 3.0);
+  QTRY_VERIFY(v.view->OffscreenImage() != before);
+  QCOMPARE(v.doc.xZoom, 3.0);
+  QVERIFY(!v.doc.IsModified());
+}
+
+void FormEditTest::spinRewritesDecimals_data() {
+  QTest::addColumn<int>("startDecimals");
+  QTest::addColumn<int>("direction");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("coefficient");  // how 2 is written in line 0
+  QTest::newRow("up from 1") << 1 << +1 << "2" << "2.00 x";
+  QTest::newRow("down from 1") << 1 << -1 << "0" << "   2 x";
+  QTest::newRow("down from 0 stays") << 0 << -1 << "0" << "   2 x";
+  QTest::newRow("up from 3") << 3 << +1 << "4" << "2.0000 x";
+}
+
+void FormEditTest::spinRewritesDecimals() {
+  QFETCH(int, startDecimals);
+  QFETCH(int, direction);
+  QFETCH(QString, field);
+  QFETCH(QString, coefficient);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  model.decimals = startDecimals;
+  AddLine(model, 0, "c1", 2, 1, 1, REL_LE, 40);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  v.view->Spin()->Step(direction);
+  QCOMPARE(v.Field(ctl::DECIMALS)->text(), field);
+  QTRY_VERIFY2(v.Field(ctl::LINE0)->text().contains(coefficient),
+               qPrintable(v.Field(ctl::LINE0)->text()));
+  QCOMPARE(v.Eq().decimals, field.toInt());
+  QCOMPARE(v.doc.decimals, field.toInt());
+}
+
+void FormEditTest::spinKeysAndFocusOut() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  SpinControl* spin = v.view->Spin();
+  // A typed value is where the next step starts from.
+  SelectAllAndType(v.Field(ctl::DECIMALS), QStringLiteral("5"));
+  spin->setFocus();
+  QTest::keyClick(spin, Qt::Key_Up);
+  QCOMPARE(v.Field(ctl::DECIMALS)->text(), QStringLiteral("6"));
+  QTRY_COMPARE(v.Eq().decimals, 6);
+  // Leaving the spin control copies decimals into the document.
+  v.doc.decimals = 99;
+  v.Field(ctl::X_LABEL)->setFocus();
+  QTRY_COMPARE(v.doc.decimals, 6);
+}
+
+void FormEditTest::pasteMarksModifiedOnlyWhenParsed_data() {
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<bool>("modified");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("two colons refused") << "a: 1x : 2y <= 3" << false
+                                      << "You typed two \":\",please correct it!";
+  QTest::newRow("valid line") << "a: 1x + 2y <= 3" << true << "";
+}
+
+void FormEditTest::pasteMarksModifiedOnlyWhenParsed() {
+  QFETCH(QString, clipboard);
+  QFETCH(bool, modified);
+  QFETCH(QString, message);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QSignalSpy modifiedSpy(v.view.get(), &FormView::modifiedChanged);
+  QGuiApplication::clipboard()->setText(clipboard);
+  QLineEdit* line = v.Field(ctl::LINE0 + 4);
+  line->setFocus();
+  line->selectAll();
+  QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);  // one edit: the whole text at once
+  QCOMPARE(line->text(), clipboard);
+  QCOMPARE(v.doc.IsModified(), modified);
+  QCOMPARE(modifiedSpy.count(), modified ? 1 : 0);
+  if (message.isEmpty()) {
+    QVERIFY(messages.shown.empty());
+  } else {
+    QVERIFY(messages.Saw(message.toStdString()));
+  }
+  QCOMPARE(v.Eq().editUndoFlag, 1);
+}
+
+void FormEditTest::ctrlZInFieldUndoesButtonStep() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QTest::mouseClick(v.view->Button(ctl::LINE_PLUS[0]), Qt::LeftButton);
+  double stepped = v.Eq().lineC[0];
+  QVERIFY(stepped > 40.0);
+  QString steppedText = v.Field(ctl::LINE0)->text();
+  // Typing in another field afterwards gives that field an undo of its own.
+  QLineEdit* label = v.Field(ctl::Y_LABEL);
+  label->setFocus();
+  label->end(false);
+  QTest::keyClick(label, Qt::Key_Backspace);
+  QTest::keyClicks(label, QStringLiteral("y"));
+  QTest::keyClick(label, Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(v.Eq().lineC[0], 40.0);
+  QCOMPARE(v.doc.lineC[0], 40.0);
+  QVERIFY(v.Field(ctl::LINE0)->text() != steppedText);
+  QCOMPARE(label->text(), QStringLiteral("y"));
+}
+
+void FormEditTest::copyThenUndoGoesToField() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QTest::mouseClick(v.view->Button(ctl::LINE_PLUS[0]), Qt::LeftButton);
+  double stepped = v.Eq().lineC[0];
+  QLineEdit* label = v.Field(ctl::X_LABEL);
+  label->setFocus();
+  label->selectAll();
+  QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x"));
+  QCOMPARE(v.Eq().editUndoFlag, 1);
+  QTest::keyClick(label, Qt::Key_Z, Qt::ControlModifier);
+  // The undo went to the field, not to the model snapshot.
+  QCOMPARE(v.Eq().lineC[0], stepped);
+}
+
+void FormEditTest::presentingDoesNotRepaintForever() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  // A caret blinks in the focused field; the form behind it stays unpainted.
+  v.Field(ctl::PAYOFF)->setFocus();
+  QTest::qWait(100);
+  int settled = v.view->PresentCount();
+  QTest::qWait(1300);
+  QCOMPARE(v.view->PresentCount(), settled);
+  // Exposing the form again redraws once more, and then stops again.
+  v.view->update();
+  QTRY_VERIFY(v.view->PresentCount() > settled);
+  QTest::qWait(100);
+  int again = v.view->PresentCount();
+  QTest::qWait(300);
+  QCOMPARE(v.view->PresentCount(), again);
+}
+
+QTEST_MAIN(FormEditTest)
+#include "form_edit_test.moc"

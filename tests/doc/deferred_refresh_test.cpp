@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "support/open_view.h"
+
+namespace tessaro {
+namespace {
+
+using test::OpenView;
+
+// An opened new document whose timer is idle, with labels for the texts.
+void OpenIdle(OpenView& v) {
+  v.doc.xLabel = "x";
+  v.doc.yLabel = "y";
+  v.Open();
+  v.host.timerRunning = false;
+}
+
+TEST(DeferredRefresh, PaintOnlyArmsTheTimer) {
+  OpenView v;
+  OpenIdle(v);
+  const int presents = v.host.presents;
+  v.eq.OnPaint();
+  EXPECT_TRUE(v.host.timerRunning);
+  EXPECT_EQ(v.host.presents, presents);
+}
+
+TEST(DeferredRefresh, AppliesTheFieldsInOneGo) {
+  OpenView v;
+  OpenIdle(v);
+  v.host.timerRunning = true;
+  v.host.fields[ctl::X_ZOOM] = "3";
+  v.host.fields[ctl::Y_ZOOM] = " 4.5";
+  v.host.fields[ctl::X_MAX] = "100";
+  v.host.fields[ctl::Y_MAX] = "80 units";
+  v.host.fields[ctl::X_MIN] = "-10";
+  v.host.fields[ctl::Y_MIN] = "";
+  v.host.fields[ctl::DECIMALS] = "2";
+  const int presents = v.host.presents;
+  v.eq.OnTimer(TIMER_REFRESH);
+
+  EXPECT_FALSE(v.host.timerRunning);
+  EXPECT_EQ(v.eq.xZoom, 3.0);
+  EXPECT_EQ(v.eq.yZoom, 4.5);
+  EXPECT_EQ(v.eq.xMax, 100.0);
+  EXPECT_EQ(v.eq.yMax, 80.0);
+  EXPECT_EQ(v.eq.xMin, -10.0);
+  EXPECT_EQ(v.eq.yMin, 0.0);
+  EXPECT_EQ(v.eq.decimals, 2);
+  EXPECT_EQ(v.doc.xZoom, 3.0);
+  EXPECT_EQ(v.doc.yMax, 80.0);
+  EXPECT_EQ(v.doc.xMin, -10.0);
+  EXPECT_EQ(v.doc.decimals, 2);
+  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_DOUBLE_EQ(v.eq.rowC[ROW_FAR_X], 100.0 + 500.0 / 3.0);
+  EXPECT_DOUBLE_EQ(v.eq.rowC[ROW_FAR_Y], 80.0 + 500.0 / 4.5);
+  EXPECT_EQ(v.host.fields[ctl::LINE0], "0.00 x + 0.00 y <= 0.00 ");
+  EXPECT_EQ(v.host.fields[ctl::Y_MAX], "80");
+  EXPECT_GT(v.host.presents, presents);
+}
+
+TEST(DeferredRefresh, WaitsWhileAZoomReadsZero) {
+  const struct {
+    const char* xZoom;
+    const char* yZoom;
+  } rows[] = {
+      {"0", "6"}, {"", "6"}, {"6", "abc"}, {"0.0000000000000000001", "6"}, {"-0", "6"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.xZoom) + " / " + row.yZoom);
+    OpenView v;
+    OpenIdle(v);
+    v.host.fields[ctl::X_ZOOM] = row.xZoom;
+    v.host.fields[ctl::Y_ZOOM] = row.yZoom;
+    v.host.fields[ctl::X_MAX] = "50";
+    const int starts = v.host.timerStarts;
+    v.eq.OnTimer(TIMER_REFRESH);
+    EXPECT_TRUE(v.host.timerRunning);
+    EXPECT_EQ(v.host.timerStarts, starts + 1);
+    EXPECT_EQ(v.eq.xZoom, 6.0);
+    EXPECT_EQ(v.eq.xMax, 200.0);
+  }
+}
+
+TEST(DeferredRefresh, ZeroZoomFromAFileIsReplacedByTheField) {
+  OpenView v;
+  v.doc.xZoom = 0;
+  OpenIdle(v);
+  v.host.fields[ctl::X_ZOOM] = "4";
+  v.eq.OnTimer(TIMER_REFRESH);
+  EXPECT_EQ(v.eq.xZoom, 4.0);
+  EXPECT_EQ(v.doc.xZoom, 4.0);
+}
+
+TEST(DeferredRefresh, NoInfinityEntersFromAField) {
+  OpenView v;
+  OpenIdle(v);
+  v.host.fields[ctl::X_MAX] = "1e999";
+  v.host.fields[ctl::Y_ZOOM] = "-1e400";
+  v.host.fields[ctl::X_ZOOM] = "1e-320";  // so small that 500 / zoom overflows
+  v.host.fields[ctl::DECIMALS] = "12345678901";
+  const double farX = v.eq.rowC[ROW_FAR_X];
+  v.eq.OnTimer(TIMER_REFRESH);
+  EXPECT_EQ(v.eq.xMax, 200.0);
+  EXPECT_EQ(v.eq.yZoom, 6.0);
+  EXPECT_GT(v.eq.xZoom, 0.0);
+  EXPECT_EQ(v.eq.rowC[ROW_FAR_X], farX);
+  EXPECT_TRUE(std::isfinite(v.eq.rowC[ROW_FAR_Y]));
+  EXPECT_EQ(v.eq.decimals, 123456789);  // nine characters are read
+  // The texts are written with the most decimals a text takes.
+  EXPECT_EQ(v.host.fields[ctl::LINE0].size(), 3u * 10002u + 12u);
+}
+
+TEST(DeferredRefresh, IgnoresOtherTimersAndAViewWithoutForm) {
+  OpenView v;
+  OpenIdle(v);
+  v.host.timerRunning = true;
+  v.host.fields[ctl::X_ZOOM] = "3";
+  v.eq.OnTimer(TIMER_REFRESH + 1);
+  EXPECT_TRUE(v.host.timerRunning);
+  EXPECT_EQ(v.eq.xZoom, 6.0);
+  v.host.formReady = false;
+  v.eq.OnTimer(TIMER_REFRESH);
+  EXPECT_FALSE(v.host.timerRunning);
+  EXPECT_EQ(v.eq.xZoom, 6.0);
+}
+
+TEST(DeferredRefresh, ClosesADocumentMarkedBad) {
+  OpenView v;
+  OpenIdle(v);
+  v.doc.badFormat = 1;
+  v.eq.OnTimer(TIMER_REFRESH);
+  ASSERT_EQ(
+      v.host.MessageTexts(),
+      std::vector<std::string>{"This file is not in KVR format.\nPlease click OK to cancel."});
+  EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_TRUE(v.host.closed);
+}
+
+}  // namespace
+}  // namespace tessaro

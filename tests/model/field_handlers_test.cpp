@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/open_view.h"
+
+namespace tessaro {
+namespace {
+
+using test::OpenView;
+
+TEST(InitialUpdate, NewDocumentShowsItsDefaults) {
+  OpenView v;
+  v.Open();
+  const struct {
+    int id;
+    const char* text;
+  } fields[] = {
+      {ctl::X_LABEL, ""},
+      {ctl::X_MAX, "200"},
+      {ctl::X_MIN, "0"},
+      {ctl::X_ZOOM, "6"},
+      {ctl::Y_MAX, "120"},
+      {ctl::Y_MIN, "0"},
+      {ctl::Y_ZOOM, "6"},
+      {ctl::DECIMALS, "1"},
+      {ctl::PAYOFF, " 0.0 +  0.0 =  0.0 "},
+      {ctl::LINE0, " 0.0 +  0.0 <=  0.0 "},
+      {ctl::LINE0 + 5, " 0.0 +  0.0 <=  0.0 "},
+  };
+  for (const auto& f : fields) EXPECT_EQ(v.host.fields[f.id], f.text) << "field " << f.id;
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.host.spinLow, 0);
+  EXPECT_EQ(v.host.spinHigh, 10000);
+  EXPECT_EQ(v.host.spinPosition, 1);
+  EXPECT_TRUE(v.host.offscreenCreated);
+  EXPECT_GE(v.host.presents, 1);
+  EXPECT_EQ(v.eq.heldSnapshot.xMax, 200.0);
+  EXPECT_FALSE(v.doc.IsModified());
+}
+
+TEST(InitialUpdate, StoredModelIsLoadedAndWritten) {
+  OpenView v;
+  v.doc.xLabel = "x";
+  v.doc.yLabel = "y";
+  v.doc.lineName[1] = "c2";
+  v.doc.lineA[1] = 2;
+  v.doc.lineB[1] = 3;
+  v.doc.lineC[1] = 12;
+  v.doc.lineSign[1] = 0.5;  // truncated to 0, written as "+"
+  v.doc.lineRelation[1] = 2;
+  v.doc.decimals = 0;
+  v.Open();
+  EXPECT_EQ(v.host.fields[ctl::LINE0 + 1], "c2:    2 x +    3 y >=   12 ");
+  EXPECT_EQ(v.eq.rowSign[1], 0);
+  EXPECT_EQ(v.host.spinPosition, 0);
+  EXPECT_EQ(v.eq.heldSnapshot.lineC[1], 12.0);
+}
+
+TEST(FieldHandlers, FirstKeystrokeWithoutLabelsAsksForTheXLabel) {
+  OpenView v;
+  v.Open();
+  v.Type(ctl::LINE0, "c1: 2x + 3y <= 12");
+  ASSERT_EQ(v.host.MessageTexts(),
+            std::vector<std::string>{"Please specify label of X axis first!"});
+  EXPECT_EQ(v.host.focusedField, ctl::X_LABEL);
+  EXPECT_EQ(v.eq.lineA[0], 0.0);
+  EXPECT_EQ(v.eq.lineName[0], "");
+  EXPECT_FALSE(v.doc.IsModified());
+}
+
+TEST(FieldHandlers, LabelsRelabelEveryLineAtOnce) {
+  OpenView v;
+  v.doc.lineA[0] = 2;
+  v.doc.payoffB = 1;
+  v.Open();
+  v.Type(ctl::X_LABEL, "x");
+  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.xLabel, "x");
+  EXPECT_EQ(v.host.fields[ctl::LINE0], " 2.0 x +  0.0 <=  0.0 ");
+  EXPECT_EQ(v.host.fields[ctl::LINE0 + 3], " 0.0 x +  0.0 <=  0.0 ");
+  v.Type(ctl::Y_LABEL, "Tables");
+  EXPECT_EQ(v.doc.yLabel, "Tables");
+  EXPECT_EQ(v.host.fields[ctl::PAYOFF], " 0.0 x +  1.0 Tables =  0.0 ");
+  v.Type(ctl::X_LABEL, "");
+  EXPECT_EQ(v.host.fields[ctl::LINE0], " 2.0 +  0.0 Tables <=  0.0 ");
+  EXPECT_EQ(v.eq.lineA[0], 2.0);
+}
+
+TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
+  OpenView v;
+  v.Open();
+  v.Type(ctl::X_LABEL, "x");
+  v.Type(ctl::Y_LABEL, "y");
+  v.doc.SetModifiedFlag(false);
+  const int presents = v.host.presents;
+  v.Type(ctl::LINE0 + 2, "c3: 2x - 3y >= 12");
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.eq.lineName[2], "c3");
+  EXPECT_EQ(v.eq.lineA[2], 2.0);
+  EXPECT_EQ(v.eq.rowSign[2], -1);
+  EXPECT_EQ(v.eq.lineB[2], 3.0);
+  EXPECT_EQ(v.eq.rowRelation[2], 2.0);
+  EXPECT_EQ(v.eq.lineC[2], 12.0);
+  EXPECT_EQ(v.doc.lineName[2], "c3");
+  EXPECT_EQ(v.doc.lineSign[2], -1.0);
+  EXPECT_EQ(v.doc.lineRelation[2], 2.0);
+  EXPECT_EQ(v.doc.lineC[2], 12.0);
+  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_GT(v.host.presents, presents);
+  EXPECT_EQ(v.eq.rowC[2], 12.0);
+  EXPECT_EQ(v.host.fields[ctl::LINE0 + 2], "c3: 2x - 3y >= 12");
+
+  // The payoff keeps no relation; its level is the right-hand side.
+  v.Type(ctl::PAYOFF, "3x - 2y <= 7");
+  EXPECT_EQ(v.doc.payoffA, 3.0);
+  EXPECT_EQ(v.doc.payoffSign, -1.0);
+  EXPECT_EQ(v.doc.payoffB, 2.0);
+  EXPECT_EQ(v.doc.payoffLevel, 7.0);
+}
+
+TEST(FieldHandlers, RefusedParseCopiesTheNameButDoesNotMarkModified) {
+  OpenView v;
+  v.Open();
+  v.Type(ctl::X_LABEL, "x");
+  v.Type(ctl::Y_LABEL, "y");
+  v.Type(ctl::LINE0, "x <= 4");
+  v.doc.SetModifiedFlag(false);
+  v.Type(ctl::LINE0, "a:b: x <= 9");
+  EXPECT_EQ(v.host.MessageTexts(),
+            std::vector<std::string>{"You typed two \":\",please correct it!"});
+  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.lineName[0], "a");
+  EXPECT_EQ(v.doc.lineC[0], 4.0);
+}
+
+TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {
+  OpenView v;
+  v.Open();
+  v.Type(ctl::X_LABEL, "x");
+  v.Type(ctl::Y_LABEL, "y");
+  v.Type(ctl::LINE0, "x <= 4");
+  v.Type(ctl::X_MAX, "12a");  // only arms the deferred refresh
+  EXPECT_TRUE(v.host.messages.empty());
+  v.host.fields[ctl::X_MIN] = "7";
+  v.Type(ctl::LINE0, "x <= 9");
+  EXPECT_EQ(v.host.MessageTexts(), std::vector<std::string>{"Please enter a number."});
+  EXPECT_EQ(v.host.focusedField, ctl::X_MAX);
+  EXPECT_EQ(v.eq.xMin, 0.0);
+  // The line's previous text is parsed again.
+  EXPECT_EQ(v.eq.lineC[0], 4.0);
+}
+
+TEST(FieldHandlers, RangeFieldsOnlyArmTheRefresh) {
+  OpenView v;
+  v.Open();
+  v.host.timerRunning = false;
+  const int writes = v.host.fieldWrites;
+  v.Type(ctl::X_ZOOM, "3");
+  EXPECT_TRUE(v.host.timerRunning);
+  EXPECT_EQ(v.eq.xZoom, 6.0);
+  EXPECT_EQ(v.host.fieldWrites, writes);
+  EXPECT_FALSE(v.doc.IsModified());
+}
+
+}  // namespace
+}  // namespace tessaro

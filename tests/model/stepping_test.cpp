@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/open_view.h"
+
+namespace tessaro {
+namespace {
+
+using test::OpenView;
+
+// A view on a small stored model: maximize y with c1: x <= 100 (slack)
+// and c2: y <= 5 (binding).
+void OpenModel(OpenView& v) {
+  v.doc.xLabel = "x";
+  v.doc.yLabel = "y";
+  v.doc.lineName[0] = "c1";
+  v.doc.lineA[0] = 1;
+  v.doc.lineC[0] = 100;
+  v.doc.lineName[1] = "c2";
+  v.doc.lineB[1] = 1;
+  v.doc.lineC[1] = 5;
+  v.doc.payoffB = 1;
+  v.Open();
+}
+
+struct ButtonRow {
+  const char* what;
+  int id;
+  std::function<double&(ModelState&)> model;
+  std::function<double&(StoredModel&)> stored;
+  double delta;   // from the stored model's value; zooms start at 6
+  int textField;  // the line text rewritten, or 0
+};
+
+void PrintTo(const ButtonRow& row, std::ostream* os) {
+  *os << row.what;
+}
+
+class ButtonTable : public testing::TestWithParam<ButtonRow> {};
+
+TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
+  const ButtonRow& row = GetParam();
+  OpenView v;
+  OpenModel(v);
+  const double before = row.model(v.eq);
+  const std::string textBefore = v.host.fields[row.textField];
+  const int presents = v.host.presents;
+  v.eq.editUndoFlag = 1;
+
+  ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
+  EXPECT_EQ(row.model(v.eq), before + row.delta);
+  EXPECT_EQ(row.stored(v.doc), before + row.delta);
+  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.eq.editUndoFlag, 0);
+  EXPECT_TRUE(v.eq.undoSnapshotTaken);
+  EXPECT_GT(v.host.presents, presents);
+  if (row.textField != 0) EXPECT_NE(v.host.fields[row.textField], textBefore);
+  EXPECT_TRUE(v.host.messages.empty());
+
+  v.eq.OnUndo();
+  EXPECT_EQ(row.model(v.eq), before);
+  EXPECT_EQ(row.stored(v.doc), before);
+  if (row.textField != 0) EXPECT_EQ(v.host.fields[row.textField], textBefore);
+}
+
+std::vector<ButtonRow> Buttons() {
+  std::vector<ButtonRow> rows = {
+      {"payoff +", ctl::PAYOFF_PLUS, [](ModelState& m) -> double& { return m.payoffLevel; },
+       [](StoredModel& s) -> double& { return s.payoffLevel; }, 1, ctl::PAYOFF},
+      {"payoff -", ctl::PAYOFF_MINUS, [](ModelState& m) -> double& { return m.payoffLevel; },
+       [](StoredModel& s) -> double& { return s.payoffLevel; }, -1, ctl::PAYOFF},
+      {"X zoom +", ctl::X_ZOOM_PLUS, [](ModelState& m) -> double& { return m.xZoom; },
+       [](StoredModel& s) -> double& { return s.xZoom; }, 1, ctl::X_ZOOM},
+      {"X zoom -", ctl::X_ZOOM_MINUS, [](ModelState& m) -> double& { return m.xZoom; },
+       [](StoredModel& s) -> double& { return s.xZoom; }, -1, ctl::X_ZOOM},
+      {"Y zoom +", ctl::Y_ZOOM_PLUS, [](ModelState& m) -> double& { return m.yZoom; },
+       [](StoredModel& s) -> double& { return s.yZoom; }, 1, ctl::Y_ZOOM},
+      {"Y zoom -", ctl::Y_ZOOM_MINUS, [](ModelState& m) -> double& { return m.yZoom; },
+       [](StoredModel& s) -> double& { return s.yZoom; }, -1, ctl::Y_ZOOM},
+      {"X Min +", ctl::X_MIN_PLUS, [](ModelState& m) -> double& { return m.xMin; },
+       [](StoredModel& s) -> double& { return s.xMin; }, 1, ctl::X_MIN},
+      {"X Min -", ctl::X_MIN_MINUS, [](ModelState& m) -> double& { return m.xMin; },
+       [](StoredModel& s) -> double& { return s.xMin; }, -1, ctl::X_MIN},
+      {"X Max +", ctl::X_MAX_PLUS, [](ModelState& m) -> double& { return m.xMax; },
+       [](StoredModel& s) -> double& { return s.xMax; }, 1, ctl::X_MAX},
+      {"X Max -", ctl::X_MAX_MINUS, [](ModelState& m) -> double& { return m.xMax; },
+       [](StoredModel& s) -> double& { return s.xMax; }, -1, ctl::X_MAX},
+      {"Y Min +", ctl::Y_MIN_PLUS, [](ModelState& m) -> double& { return m.yMin; },
+       [](StoredModel& s) -> double& { return s.yMin; }, 1, ctl::Y_MIN},
+      {"Y Min -", ctl::Y_MIN_MINUS, [](ModelState& m) -> double& { return m.yMin; },
+       [](StoredModel& s) -> double& { return s.yMin; }, -1, ctl::Y_MIN},
+      {"Y Max +", ctl::Y_MAX_PLUS, [](ModelState& m) -> double& { return m.yMax; },
+       [](StoredModel& s) -> double& { return s.yMax; }, 1, ctl::Y_MAX},
+      {"Y Max -", ctl::Y_MAX_MINUS, [](ModelState& m) -> double& { return m.yMax; },
+       [](StoredModel& s) -> double& { return s.yMax; }, -1, ctl::Y_MAX},
+  };
+  static const char* const plusNames[] = {"line 1 +", "line 2 +", "line 3 +",
+                                          "line 4 +", "line 5 +", "line 6 +"};
+  static const char* const minusNames[] = {"line 1 -", "line 2 -", "line 3 -",
+                                           "line 4 -", "line 5 -", "line 6 -"};
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    auto model = [i](ModelState& m) -> double& { return m.lineC[i]; };
+    auto stored = [i](StoredModel& s) -> double& { return s.lineC[i]; };
+    rows.push_back({plusNames[i], ctl::LINE_PLUS[i], model, stored, 1, ctl::LINE0 + i});
+    rows.push_back({minusNames[i], ctl::LINE_MINUS[i], model, stored, -1, ctl::LINE0 + i});
+  }
+  return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllButtons, ButtonTable, testing::ValuesIn(Buttons()));
+
+TEST(Stepping, ZoomRuleGivesExactDoubles) {
+  const struct {
+    const char* what;
+    double start;
+    const char* clicks;
+    std::vector<double> after;
+  } rows[] = {
+      {"from 3 down",
+       3,
+       "-----",
+       {2, 1, 0.8333333333333334, 0.6944444444444445, 0.5787037037037038}},
+      {"from 0.8333333333333334 up", 0.8333333333333334, "++", {1.0, 2.0}},
+      {"from 1", 1, "+", {2}},
+      {"from 1 down", 1, "-", {0.8333333333333334}},
+      {"from 0.5 up", 0.5, "+", {0.6}},
+      {"from 0.5 down", 0.5, "-", {0.4166666666666667}},
+      {"floor", 0.00001, "-", {0.00001}},
+      {"digits lost near the floor", 0.00002, "-", {0.000016666666666683337}},
+      {"from 1.5 down", 1.5, "-", {1.25}},
+  };
+  for (const auto& row : rows) {
+    for (bool yAxis : {false, true}) {
+      SCOPED_TRACE(std::string(row.what) + (yAxis ? " (Y)" : " (X)"));
+      OpenView v;
+      (yAxis ? v.doc.yZoom : v.doc.xZoom) = row.start;
+      v.Open();
+      for (std::size_t k = 0; k < row.after.size(); ++k) {
+        const bool plus = row.clicks[k] == '+';
+        v.eq.OnButtonClicked(yAxis ? (plus ? ctl::Y_ZOOM_PLUS : ctl::Y_ZOOM_MINUS)
+                                   : (plus ? ctl::X_ZOOM_PLUS : ctl::X_ZOOM_MINUS));
+        EXPECT_EQ(yAxis ? v.eq.yZoom : v.eq.xZoom, row.after[k]) << "click " << k;
+        EXPECT_EQ(yAxis ? v.doc.yZoom : v.doc.xZoom, row.after[k]) << "click " << k;
+      }
+    }
+  }
+}
+
+TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
+  OpenView v;
+  v.doc.xLabel = "x";
+  v.doc.yLabel = "y";
+  v.doc.lineA[0] = 1;
+  v.doc.lineC[0] = 0.26;
+  v.Open();
+  v.eq.OnLinePlus(0);
+  EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
+  EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  1.3 ");
+  // Two clicks, then Undo: back to the value before the second click.
+  v.eq.OnLinePlus(0);
+  v.eq.OnUndo();
+  EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
+}
+
+TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
+  const struct {
+    int id;
+    const char* report;
+  } rows[] = {
+      {ctl::LINE_PLUS[1], "Optimal Payoff will change by  1.00 per increased RHS unit."},
+      {ctl::LINE_MINUS[1], "Optimal Payoff will change by -1.00 per decreased RHS unit."},
+      {ctl::LINE_PLUS[0], "Optimal Payoff will change by  0.00 per increased RHS unit."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.report);
+    OpenView v;
+    OpenModel(v);
+    v.eq.previewPayoff = 1;
+    v.eq.editUndoFlag = 1;
+    ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
+    EXPECT_EQ(v.eq.editUndoFlag, 0);
+    EXPECT_TRUE(v.eq.undoSnapshotTaken);
+    ASSERT_FALSE(v.host.messages.empty());
+    EXPECT_EQ(v.host.messages.back().text, row.report);
+    EXPECT_EQ(v.eq.lineC[0], 100.0);
+    EXPECT_EQ(v.eq.lineC[1], 5.0);
+  }
+  // The PAYOFF buttons step as usual.
+  OpenView v;
+  OpenModel(v);
+  v.eq.previewPayoff = 1;
+  v.eq.OnButtonClicked(ctl::PAYOFF_PLUS);
+  EXPECT_EQ(v.eq.payoffLevel, 1.0);
+  EXPECT_TRUE(v.host.messages.empty());
+}
+
+TEST(Stepping, UnknownButtonChangesNothing) {
+  OpenView v;
+  OpenModel(v);
+  EXPECT_FALSE(v.eq.OnButtonClicked(ctl::DECIMALS));
+  EXPECT_FALSE(v.eq.undoSnapshotTaken);
+  EXPECT_FALSE(v.doc.IsModified());
+}
+
+}  // namespace
+}  // namespace tessaro

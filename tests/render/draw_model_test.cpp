@@ -1,0 +1,375 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "render/area_color.h"
+#include "render_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::PlotPoint;
+using test::RenderFixture;
+using Call = RecordingSurface::Call;
+
+const Rgb kAreaColor{200, 254, 200};
+const Rgb kGrey{198, 198, 198};
+const Pen kBlack{PenStyle::Solid, 1, {0, 0, 0}};
+
+std::vector<Call> Polygons(const RenderFixture& f) {
+  return f.host.surface.CallsOf("polygon");
+}
+
+// Segments drawn as move-to then line-to, each {x0, y0, x1, y1}, with the pen in force.
+struct Segment {
+  std::vector<int> ends;
+  Pen pen;
+};
+std::vector<Segment> Segments(const RecordingSurface& s) {
+  std::vector<Segment> out;
+  const auto& calls = s.Calls();
+  for (std::size_t k = 1; k < calls.size(); ++k) {
+    if (calls[k].op == "line" && calls[k - 1].op == "move") {
+      out.push_back({{calls[k - 1].args[0], calls[k - 1].args[1], calls[k].args[0],
+                      calls[k].args[1]},
+                     calls[k].pen});
+    }
+  }
+  return out;
+}
+
+const Call* FindText(const RenderFixture& f, const std::string& prefix) {
+  for (const Call& c : f.Calls()) {
+    if (c.op == "text" && c.text.rfind(prefix, 0) == 0) return &c;
+  }
+  return nullptr;
+}
+
+TEST(FeasiblePolygon, EmptyModelIsTheFarRectangle) {
+  RenderFixture f;
+  AreaColor() = kAreaColor;
+  f.eq.fillMode = 1;
+  f.eq.DrawModel(f.host.surface);
+  const double right = f.eq.rowC[ROW_FAR_X];
+  const double top = f.eq.rowC[ROW_FAR_Y];
+  const std::vector<IntPoint> expected{PlotPoint(f.eq, 0, 0), PlotPoint(f.eq, 0, top),
+                                       PlotPoint(f.eq, right, top), PlotPoint(f.eq, right, 0),
+                                       PlotPoint(f.eq, 0, 0)};
+  const auto polygons = Polygons(f);
+  ASSERT_EQ(polygons.size(), 1u);
+  EXPECT_EQ(polygons[0].points, expected);
+  EXPECT_EQ(polygons[0].brush, kAreaColor);
+  EXPECT_EQ(polygons[0].pen, kBlack);
+  // The brush is put back right after the polygon.
+  EXPECT_TRUE(f.host.surface.CallsOf("brush").back().defaultBrush);
+}
+
+TEST(FeasiblePolygon, CornerSharedByThreeRowsIsOneVertex) {
+  RenderFixture f;
+  f.eq.fillMode = 2;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  f.SetLine(1, "B", 1, -1, 1, REL_LE, 10);  // meets A and y = 0 at (10, 0)
+  f.eq.DrawModel(f.host.surface);
+  const auto polygons = Polygons(f);
+  ASSERT_EQ(polygons.size(), 1u);
+  const std::vector<IntPoint> expected{PlotPoint(f.eq, 10, 0), PlotPoint(f.eq, 0, 10),
+                                       PlotPoint(f.eq, 0, 0), PlotPoint(f.eq, 10, 0)};
+  EXPECT_EQ(polygons[0].points, expected);
+  EXPECT_EQ(polygons[0].brush, kGrey);
+  EXPECT_EQ(f.eq.vertexCount, 15);  // one entry per pair of the six present rows
+}
+
+TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
+  RenderFixture f;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  struct Row {
+    const char* name;
+    double x1, y1, x2, y2;
+    bool expected;
+  };
+  const Row rows[] = {
+      {"BothOnA", 10, 0, 0, 10, true},
+      {"BothOnXAxis", 3, 0, 7, 0, true},
+      {"NoCommonRow", 10, 0, 0, 5, false},
+      {"WithinOnLineTolerance", 10.0000005, 0, 0, 10, true},
+      {"BeyondOnLineTolerance", 10.00001, 0.5, 0, 10, false},
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(f.eq.SharesLine(r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
+  }
+}
+
+struct FillCase {
+  const char* name;
+  int trimOn;
+  int fillMode;
+  int dragLine;
+  int rotatePayoff;
+  bool degenerate;  // the feasible area is the single corner (0, 0)
+  bool polygonExpected;
+  bool defaultBrushExpected;
+  bool linesExpected;
+};
+
+class FillModes : public ::testing::TestWithParam<FillCase> {};
+
+TEST_P(FillModes, DrawTheAreaAsTheModeSays) {
+  const FillCase& p = GetParam();
+  RenderFixture f;
+  AreaColor() = kAreaColor;
+  f.eq.trimOn = p.trimOn;
+  f.eq.fillMode = p.fillMode;
+  f.eq.dragLine = p.dragLine;
+  f.eq.rotatePayoff = p.rotatePayoff;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, p.degenerate ? 0 : 10);
+  f.eq.DrawModel(f.host.surface);
+  const auto polygons = Polygons(f);
+  ASSERT_EQ(polygons.size(), p.polygonExpected ? 1u : 0u);
+  if (p.polygonExpected) {
+    EXPECT_EQ(polygons[0].defaultBrush, p.defaultBrushExpected);
+    if (!p.defaultBrushExpected) {
+      EXPECT_EQ(polygons[0].brush, p.fillMode == 2 ? kGrey : kAreaColor);
+    }
+  }
+  // With trim no constraint line is drawn: the outline shows the lines.
+  EXPECT_EQ(!Segments(f.host.surface).empty(), p.linesExpected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, FillModes,
+    ::testing::Values(FillCase{"NoFill", 0, 0, -1, -1, false, false, false, true},
+                      FillCase{"Colour", 0, 1, -1, -1, false, true, false, true},
+                      FillCase{"Grey", 0, 2, -1, -1, false, true, false, true},
+                      FillCase{"NotWhileDragging", 0, 1, 0, -1, false, false, false, true},
+                      FillCase{"NotWhileRotating", 0, 1, -1, 1, false, false, false, true},
+                      FillCase{"DegenerateStillFilled", 0, 1, -1, -1, true, true, false, true},
+                      FillCase{"TrimPaintsWhite", 1, 0, -1, -1, false, true, true, false},
+                      FillCase{"TrimColour", 1, 1, -1, -1, false, true, false, false},
+                      FillCase{"TrimWhileDragging", 1, 2, 0, -1, false, true, false, false},
+                      FillCase{"TrimDegenerateFilledNothing", 1, 1, -1, -1, true, false, false,
+                               false},
+                      FillCase{"TrimDegenerateWhite", 1, 0, -1, -1, true, true, true, false}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ConstraintLines, EndPointsAndPens) {
+  RenderFixture f;
+  f.SetLine(0, "A", 1, -1, 1, REL_LE, 2);  // x - y <= 2
+  f.SetLine(1, "B", 1, 1, 0, REL_LE, 50);  // x <= 50
+  f.SetLine(2, "C", 0, 1, 2, REL_GE, 40);  // y >= 20
+  f.eq.dragLine = 1;
+  f.eq.dragLabel = 2;
+  f.eq.DrawModel(f.host.surface);
+  const auto segments = Segments(f.host.surface);
+  ASSERT_EQ(segments.size(), 3u);
+  // From 150 pixels right of the range (225, 223) down to the X-axis crossing (2, 0).
+  EXPECT_EQ(segments[0].ends, (std::vector<int>{1350, -1338, 12, 0}));
+  EXPECT_EQ(segments[0].pen, kBlack);
+  EXPECT_EQ(segments[1].ends, (std::vector<int>{300, 0, 300, -870}));
+  EXPECT_EQ(segments[1].pen, (Pen{PenStyle::Dotted, 1, {0, 50, 250}}));
+  EXPECT_EQ(segments[2].ends, (std::vector<int>{0, -120, 1350, -120}));
+  EXPECT_EQ(segments[2].pen, (Pen{PenStyle::Solid, 2, {0, 50, 250}}));
+  EXPECT_EQ(f.host.surface.CallsOf("pen").back().pen, kBlack);
+}
+
+TEST(ConstraintLines, LimitedTo32000FromAbove) {
+  RenderFixture f;
+  f.SetRange(0, 200, 0, 120, 600, 600);
+  f.SetLine(0, "A", 1, 1, 0, REL_LE, 150);  // x <= 150 at 600 pixels per unit
+  f.SetLine(1, "T", 0.000001, 1, 0.000001, REL_LE, 1);  // both coefficients tiny: not drawn
+  f.eq.DrawModel(f.host.surface);
+  const auto segments = Segments(f.host.surface);
+  ASSERT_EQ(segments.size(), 1u);
+  EXPECT_EQ(segments[0].ends, (std::vector<int>{32000, 0, 32000, -72150}));
+  EXPECT_NE(FindText(f, "T:"), nullptr) << "the label of a line too small to draw stays";
+}
+
+TEST(ConstraintLabels, DefaultsAndClamping) {
+  struct Row {
+    const char* name;
+    int line;
+    double xZoom, yZoom;
+    double labelX, labelY;
+    double storedX, storedY;
+    IntPoint drawnAt;
+  };
+  const Row rows[] = {
+      // The fourth line starts 78 pixels right of and 78 pixels above the origin.
+      {"UnplacedFourthLine", 3, 6, 6, NO_POINT, NO_POINT, 13, 13, {78, -78}},
+      {"UnplacedOtherZooms", 3, 4, 3, NO_POINT, NO_POINT, 19.5, 26, {78, -78}},
+      {"UnplacedFirstLine", 0, 6, 6, NO_POINT, NO_POINT, 0, 0, {0, 0}},
+      {"FarRight", 1, 6, 6, 1000, 5, 100, 5, {600, -30}},
+      {"FarLeft", 1, 6, 6, -10, 5, -20.0 / 6, 5, {-20, -30}},
+      {"FarUp", 1, 6, 6, 5, 1000, 5, 50, {30, -300}},
+      {"FarDown", 1, 6, 6, 5, -10, 5, -35.0 / 6, {30, 35}},
+      {"NaNTakesDefault", 2, 6, 6, std::numeric_limits<double>::quiet_NaN(), 1, 52.0 / 6, 1,
+       {52, -6}},
+  };
+  for (const Row& r : rows) {
+    RenderFixture f;
+    f.SetRange(0, 200, 0, 120, r.xZoom, r.yZoom);
+    f.SetLine(r.line, "L", 1, 1, 1, REL_LE, 10);
+    f.eq.labelX[r.line] = r.labelX;
+    f.eq.labelY[r.line] = r.labelY;
+    f.eq.DrawModel(f.host.surface);
+    EXPECT_NEAR(f.eq.labelX[r.line], r.storedX, 1e-12) << r.name;
+    EXPECT_NEAR(f.eq.labelY[r.line], r.storedY, 1e-12) << r.name;
+    const Call* text = FindText(f, "L:");
+    ASSERT_NE(text, nullptr) << r.name;
+    EXPECT_EQ(text->args, (std::vector<int>{r.drawnAt.x, r.drawnAt.y})) << r.name;
+  }
+}
+
+TEST(ConstraintLabels, HiddenAndHighlighted) {
+  RenderFixture f;
+  f.eq.labelsOn = 0;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  f.SetLine(1, "B", 1, 1, 2, REL_LE, 30);
+  f.eq.payoffA = 3;
+  f.eq.payoffB = 2;
+  f.eq.dragLine = 1;
+  f.eq.DrawModel(f.host.surface);
+  EXPECT_EQ(FindText(f, "A:"), nullptr);
+  const Call* b = FindText(f, "B:");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->textColor, (Rgb{255, 0, 0}));
+  EXPECT_TRUE(b->font.italic);
+  EXPECT_EQ(f.host.panes[1], b->text);
+  // The payoff label does not depend on the label switch.
+  const Call* payoff = FindText(f, "Payoff:");
+  ASSERT_NE(payoff, nullptr);
+  EXPECT_EQ(payoff->textColor, (Rgb{0, 0, 0}));
+  EXPECT_FALSE(payoff->font.italic);
+}
+
+TEST(ConstraintLabels, DraggedLabelHighlightedWithoutStatusText) {
+  RenderFixture f;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  f.eq.dragLabel = 0;
+  f.host.panes[1] = "before";
+  f.eq.DrawModel(f.host.surface);
+  const Call* a = FindText(f, "A:");
+  ASSERT_NE(a, nullptr);
+  EXPECT_TRUE(a->font.italic);
+  EXPECT_EQ(f.host.panes[1], "before");
+}
+
+TEST(Payoff, ZeroCoefficientsDrawNothing) {
+  RenderFixture f;
+  f.eq.payoffLevel = 30;
+  f.eq.DrawModel(f.host.surface);
+  EXPECT_EQ(FindText(f, "Payoff:"), nullptr);
+  EXPECT_TRUE(Segments(f.host.surface).empty());
+  EXPECT_EQ(f.eq.payoffLabelX, NO_POINT);
+}
+
+TEST(Payoff, DashedLineAndLabelAtItsFirstEnd) {
+  struct Row {
+    const char* name;
+    int dragPayoff, rotatePayoff, dragPayoffLabel;
+    Rgb pen;
+    bool highlighted;
+    bool statusText;
+  };
+  const Row rows[] = {
+      {"AtRest", -1, -1, -1, {250, 0, 0}, false, false},
+      {"Dragged", 1, -1, -1, {0, 0, 250}, true, true},
+      {"Rotated", -1, 2, -1, {0, 0, 250}, true, false},
+      {"LabelDragged", -1, -1, 1, {0, 0, 250}, true, false},
+  };
+  for (const Row& r : rows) {
+    RenderFixture f;
+    f.eq.payoffA = 3;
+    f.eq.payoffB = 2;
+    f.eq.payoffLevel = 36;  // 3x + 2y = 36: from (0, 18) to (12, 0)
+    f.eq.dragPayoff = r.dragPayoff;
+    f.eq.rotatePayoff = r.rotatePayoff;
+    f.eq.dragPayoffLabel = r.dragPayoffLabel;
+    f.eq.DrawModel(f.host.surface);
+    const auto segments = Segments(f.host.surface);
+    ASSERT_GT(segments.size(), 5u) << r.name;
+    EXPECT_EQ(segments.front().ends[0], 0) << r.name;
+    EXPECT_EQ(segments.front().ends[1], -108) << r.name;
+    EXPECT_EQ(segments.back().ends[2], 72) << r.name;
+    EXPECT_EQ(segments.back().ends[3], 0) << r.name;
+    EXPECT_EQ(segments.front().pen, (Pen{PenStyle::Solid, 1, r.pen})) << r.name;
+    EXPECT_EQ(f.eq.payoffLabelX, 0) << r.name;
+    EXPECT_EQ(f.eq.payoffLabelY, 18) << r.name;
+    const Call* label = FindText(f, "Payoff:");
+    ASSERT_NE(label, nullptr) << r.name;
+    EXPECT_EQ(label->text, "Payoff:   3.0  +   2.0  =  36.0") << r.name;
+    EXPECT_EQ(label->args, (std::vector<int>{0, -108})) << r.name;
+    EXPECT_EQ(label->font.italic, r.highlighted) << r.name;
+    EXPECT_EQ(f.host.panes.count(1) == 1, r.statusText) << r.name;
+  }
+}
+
+TEST(Payoff, MinusFamilyAndLabelClamped) {
+  RenderFixture f;
+  f.eq.payoffA = 1;
+  f.eq.payoffB = 1;
+  f.eq.payoffSign = -1;
+  f.eq.payoffLevel = 0;
+  f.eq.payoffLabelX = 500;  // beyond 600 pixels
+  f.eq.payoffLabelY = 2;
+  f.eq.decimals = 0;
+  f.eq.DrawModel(f.host.surface);
+  EXPECT_EQ(f.eq.payoffLabelX, 100);
+  const Call* label = FindText(f, "Payoff:");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text, "Payoff:     1  -     1  =     0");
+}
+
+TEST(LatticeDots, SmallBlueCircles) {
+  RenderFixture f;
+  f.eq.integerDotsOn = 1;
+  f.eq.dotCount = 2;
+  f.eq.dotX[0] = 0;
+  f.eq.dotY[0] = 0;
+  f.eq.dotX[1] = 3;
+  f.eq.dotY[1] = 2;
+  f.eq.DrawModel(f.host.surface);
+  const auto ellipses = f.host.surface.CallsOf("ellipse");
+  ASSERT_EQ(ellipses.size(), 2u);
+  EXPECT_EQ(ellipses[0].args, (std::vector<int>{-2, 2, 2, -2}));
+  EXPECT_EQ(ellipses[1].args, (std::vector<int>{16, -10, 20, -14}));
+  EXPECT_EQ(ellipses[0].pen, (Pen{PenStyle::Solid, 3, {0, 0, 250}}));
+  EXPECT_EQ(f.host.surface.CallsOf("pen").back().pen, kBlack);
+}
+
+TEST(DrawModelRobustness, ExtremeValuesFinish) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct Row {
+    const char* name;
+    double range, zoom, coefficient, rhs;
+  };
+  const Row rows[] = {
+      {"TinyZoomHugeRange", 1e300, 1e-5, 1, 1e300},
+      {"HugeZoom", 1, 1e300, 1e-3, 1},
+      {"NaNRightHandSide", 200, 6, 1, nan},
+      {"HugeCoefficients", 200, 6, 1e300, 1e-300},
+  };
+  for (const Row& r : rows) {
+    RenderFixture f;
+    f.SetRange(-r.range, r.range, -r.range, r.range, r.zoom, r.zoom);
+    f.SetLine(0, "A", r.coefficient, 1, 1, REL_LE, r.rhs);
+    f.eq.payoffA = r.coefficient;
+    f.eq.payoffB = 1;
+    f.eq.payoffLevel = r.rhs;
+    f.eq.fillMode = 1;
+    f.eq.integerDotsOn = 1;
+    f.eq.dotCount = 1;
+    f.eq.RedrawGraph();
+    EXPECT_EQ(f.host.presents, 1) << r.name;
+    // Dashes are bounded by the +-32000 limit of the payoff line.
+    EXPECT_LT(f.host.surface.Calls().size(), 20000u) << r.name;
+    for (const Segment& s : Segments(f.host.surface)) {
+      EXPECT_LE(s.ends[0], 32000) << r.name;
+      EXPECT_LE(s.ends[2], 32000) << r.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "render/area_color.h"
+#include "render_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::RenderFixture;
+
+struct Step {
+  const char* command;
+  int fillMode;  // expected after the command
+};
+
+TEST(FillToggles, ColourGreyGreyColour) {
+  RenderFixture f;
+  AreaColor() = Rgb{10, 20, 30};
+  const Step steps[] = {{"Colour", 1}, {"Grey", 2}, {"Grey", 0}, {"Colour", 1}};
+  int redraws = 0;
+  for (const Step& s : steps) {
+    f.host.surface.Clear();
+    f.document.SetModifiedFlag(false);
+    if (std::string(s.command) == "Colour") {
+      f.eq.OnToggleColor();
+    } else {
+      f.eq.OnToggleGrey();
+    }
+    ++redraws;
+    EXPECT_EQ(f.eq.fillMode, s.fillMode) << s.command;
+    EXPECT_EQ(f.document.fillMode, s.fillMode) << s.command;
+    EXPECT_TRUE(f.document.IsModified()) << s.command;
+    EXPECT_EQ(f.host.presents, redraws) << s.command;
+    // The redraw shows the mode: the colour, grey or no area at all.
+    const auto polygons = f.host.surface.CallsOf("polygon");
+    if (s.fillMode == 0) {
+      EXPECT_TRUE(polygons.empty()) << s.command;
+    } else {
+      ASSERT_EQ(polygons.size(), 1u) << s.command;
+      EXPECT_EQ(polygons[0].brush, s.fillMode == 1 ? (Rgb{10, 20, 30}) : (Rgb{198, 198, 198}));
+    }
+  }
+}
+
+TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
+  struct Row {
+    const char* name;
+    std::function<void(CEquation&)> command;
+    std::function<int(const CEquation&)> value;
+    std::function<int(const CVelmarDoc&)> stored;
+    int initial;
+  };
+  const Row rows[] = {
+      {"Trim", [](CEquation& e) { e.OnToggleTrim(); }, [](const CEquation& e) { return e.trimOn; },
+       [](const CVelmarDoc& d) { return d.trimOn; }, 0},
+      {"Label", [](CEquation& e) { e.OnToggleLabel(); },
+       [](const CEquation& e) { return e.labelsOn; }, [](const CVelmarDoc& d) { return d.labelsOn; },
+       1},
+  };
+  for (const Row& r : rows) {
+    RenderFixture f;
+    ASSERT_EQ(r.value(f.eq), r.initial) << r.name;
+    for (int press = 1; press <= 2; ++press) {
+      f.document.SetModifiedFlag(false);
+      r.command(f.eq);
+      const int expected = press == 1 ? 1 - r.initial : r.initial;
+      EXPECT_EQ(r.value(f.eq), expected) << r.name << " press " << press;
+      EXPECT_EQ(r.stored(f.document), expected) << r.name << " press " << press;
+      EXPECT_TRUE(f.document.IsModified()) << r.name;
+      EXPECT_EQ(f.host.presents, press) << r.name;
+    }
+  }
+}
+
+TEST(DisplayToggles, LabelOffHidesConstraintLabels) {
+  RenderFixture f;
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  f.eq.RedrawGraph();
+  EXPECT_EQ(f.host.surface.Texts().back().substr(0, 2), "A:");
+  f.host.surface.Clear();
+  f.eq.OnToggleLabel();
+  for (const std::string& t : f.host.surface.Texts()) EXPECT_NE(t.substr(0, 2), "A:");
+}
+
+TEST(DisplayToggles, WithoutDocumentStillSwitch) {
+  RenderFixture f;
+  f.eq.doc = nullptr;
+  f.eq.OnToggleTrim();
+  f.eq.OnToggleColor();
+  f.eq.OnDecimalsSpinKillFocus();
+  EXPECT_EQ(f.eq.trimOn, 1);
+  EXPECT_EQ(f.eq.fillMode, 1);
+  EXPECT_FALSE(f.document.IsModified());
+}
+
+TEST(PreviewPayoff, OnlyFlips) {
+  RenderFixture f;
+  f.eq.OnPreviewPayoff();
+  EXPECT_EQ(f.eq.previewPayoff, 1);
+  f.eq.OnPreviewPayoff();
+  EXPECT_EQ(f.eq.previewPayoff, 0);
+  EXPECT_FALSE(f.document.IsModified());
+  EXPECT_EQ(f.host.presents, 0);
+}
+
+TEST(DecimalsSpin, KillFocusStoresDecimals) {
+  RenderFixture f;
+  f.eq.decimals = 4;
+  f.eq.OnDecimalsSpinKillFocus();
+  EXPECT_EQ(f.document.decimals, 4);
+  EXPECT_EQ(f.host.presents, 0);
+}
+
+}  // namespace
+}  // namespace tessaro

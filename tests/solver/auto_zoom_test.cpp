@@ -1,0 +1,118 @@
+#include "solver/auto_zoom.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "solver_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::Ge;
+using test::Le;
+using test::Line;
+
+struct ZoomCase {
+  std::string name;
+  std::vector<Line> lines;
+  double xMin;
+  double yMin;
+  int decimals;
+  double xMax;
+  double xZoom;
+  double yMax;
+  double yZoom;
+};
+
+class AutoZoomTest : public ::testing::TestWithParam<ZoomCase> {};
+
+TEST_P(AutoZoomTest, FitsRangesAndZooms) {
+  const ZoomCase& c = GetParam();
+  test::SolverView v;
+  v.SetRanges(2000, 6, 2000, 6);  // far bounds beyond every corner below
+  v.doc.xMin = c.xMin;
+  v.doc.yMin = c.yMin;
+  v.doc.decimals = c.decimals;
+  v.view.LoadModelFromDoc();
+  for (std::size_t i = 0; i < c.lines.size(); ++i) {
+    v.doc.lineA[i] = c.lines[i].a;
+    v.doc.lineB[i] = c.lines[i].b;
+    v.doc.lineRelation[i] = c.lines[i].relation;
+    v.doc.lineC[i] = c.lines[i].c;
+  }
+  v.view.LoadModelFromDoc();
+  const bool wasModified = v.doc.IsModified();
+  v.view.OnAutoZoom();
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.view.xMax, c.xMax);
+  EXPECT_EQ(v.view.xZoom, c.xZoom);
+  EXPECT_EQ(v.view.yMax, c.yMax);
+  EXPECT_EQ(v.view.yZoom, c.yZoom);
+  EXPECT_EQ(v.doc.xMax, c.xMax);
+  EXPECT_EQ(v.doc.xZoom, c.xZoom);
+  EXPECT_EQ(v.doc.yMax, c.yMax);
+  EXPECT_EQ(v.doc.yZoom, c.yZoom);
+  EXPECT_EQ(v.view.xMin, c.xMin);
+  EXPECT_EQ(v.view.yMin, c.yMin);
+  EXPECT_EQ(v.doc.IsModified(), wasModified);
+  EXPECT_TRUE(v.view.undoSnapshotTaken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Areas, AutoZoomTest,
+    ::testing::Values(
+        ZoomCase{"Triangle", {Le(1, 1, 10)}, 0, 0, 1, 10, 60, 10, 25},
+        ZoomCase{"RoundsUp", {Le(1, 0, 12.3), Le(0, 1, 5)}, 0, 0, 2, 13, 46.15, 5, 50},
+        ZoomCase{"JustAboveWholeRoundsUp", {Le(1, 0, 12.000002), Le(0, 1, 5)}, 0, 0, 2, 13, 46.15,
+                 5, 50},
+        ZoomCase{"WithinMillionthStays", {Le(1, 0, 12.0000005), Le(0, 1, 5)}, 0, 0, 2, 12, 50, 5,
+                 50},
+        ZoomCase{"WholeNumberStays", {Le(1, 0, 12), Le(0, 1, 5)}, 0, 0, 2, 12, 50, 5, 50},
+        ZoomCase{"AreaOnYAxisOnly", {Le(1, 0, 0), Le(0, 1, 5)}, 0, 0, 2, 1200, 0.5, 5, 50},
+        ZoomCase{"ZoomBelowOneKeepsDigits", {Le(1, 0, 1300), Le(0, 1, 5)}, 0, 0, 2, 1300,
+                 600.0 / 1300.0, 5, 50},
+        ZoomCase{"ZoomAboveOneCut", {Le(1, 0, 70), Le(0, 1, 5)}, 0, 0, 2, 70, 8.57, 5, 50},
+        ZoomCase{"ZoomCutToWholeWithNoDecimals", {Le(1, 0, 70), Le(0, 1, 5)}, 0, 0, 0, 70, 8, 5, 50},
+        // The largest X lies below xMin: the range gets the fallback length.
+        ZoomCase{"LargestBelowLowerEnd", {Le(1, 0, 10), Le(0, 1, 5)}, 20, 0, 2, 1220, 0.5, 5, 50},
+        ZoomCase{"LargestBelowLowerEndInY", {Le(1, 0, 10), Le(0, 1, 5)}, 0, 8, 2, 10, 60, 708,
+                 250.0 / 700.0},
+        // A range of 0.00001 would need 6e7 pixels per unit; the form's
+        // zoom fields stop at 10000.
+        ZoomCase{"ZoomHeldAtFieldLimit", {Le(1, 0, 10), Le(0, 1, 5)}, 9.99999, 0, 6, 10, 10000, 5,
+                 50}),
+    [](const ::testing::TestParamInfo<ZoomCase>& info) { return info.param.name; });
+
+TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {
+  test::SolverView v;
+  v.SetLines({Ge(1, 1, 1000)});
+  v.view.OnAutoZoom();
+  ASSERT_EQ(v.host.messages.size(), 1u);
+  EXPECT_EQ(v.host.messages[0].text, MSG_NO_ZOOM_AREA);
+  EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
+  EXPECT_EQ(v.view.xMax, 20.0);
+  EXPECT_EQ(v.view.xZoom, 6.0);
+  // The snapshot was taken before the message.
+  EXPECT_TRUE(v.view.undoSnapshotTaken);
+}
+
+TEST(AutoZoomTest, HugeLowerEndLeavesAxisAlone) {
+  // 1e20 + 1200 rounds back to 1e20: no positive range can be made.
+  ModelState m;
+  m.xMin = 1e20;
+  m.xMax = 5;
+  m.xZoom = 3;
+  m.rowA[0] = 1;
+  m.rowB[0] = 1;
+  m.rowC[0] = 10;
+  const AutoZoomResult r = ComputeAutoZoom(m);
+  ASSERT_TRUE(r.found);
+  EXPECT_EQ(r.xMax, 5.0);
+  EXPECT_EQ(r.xZoom, 3.0);
+}
+
+}  // namespace
+}  // namespace tessaro

@@ -1,0 +1,152 @@
+#include "solver/probe.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "solver/optimizer.h"
+#include "solver_fixture.h"
+
+namespace tessaro {
+namespace {
+
+using test::Ge;
+using test::Le;
+
+// Maximize 3X + 2Y with X + Y <= 4 and X <= 3: optimum 11 at (3, 1).
+void ExampleModel(test::SolverView& v) {
+  v.SetLines({Le(1, 1, 4), Le(1, 0, 3), Le(0, 1, 10)});
+  v.SetPayoff(3, 1, 2);
+  v.view.solveDirection = 1;
+}
+
+struct ProbeCase {
+  std::string name;
+  int row;
+  int step;
+  std::string report;
+};
+
+class ProbeReportTest : public ::testing::TestWithParam<ProbeCase> {};
+
+TEST_P(ProbeReportTest, ReportsChangeAndRestores) {
+  const ProbeCase& c = GetParam();
+  test::SolverView v;
+  ExampleModel(v);
+  const double c0 = v.view.lineC[c.row];
+  v.view.ProbeRightHandSide(c.row, c.step);
+  ASSERT_EQ(v.host.messages.size(), 1u);
+  EXPECT_EQ(v.host.messages[0].text, c.report);
+  EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
+  // The model describes the restored constraint again.
+  EXPECT_EQ(v.view.lineC[c.row], c0);
+  EXPECT_EQ(v.view.rowC[c.row], c0);
+  EXPECT_EQ(v.doc.lineC[c.row], c0);
+  EXPECT_EQ(v.view.payoffLevel, 11.0);
+  ASSERT_GE(v.view.optimalCount, 1);
+  EXPECT_EQ(v.view.optimalX[0], 3.0);
+  EXPECT_EQ(v.view.optimalY[0], 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Example, ProbeReportTest,
+    ::testing::Values(
+        ProbeCase{"SumPlus", 0, 1, "Optimal Payoff will change by  2.00 per increased RHS unit."},
+        ProbeCase{"SumMinus", 0, -1, "Optimal Payoff will change by -2.00 per decreased RHS unit."},
+        ProbeCase{"XPlus", 1, 1, "Optimal Payoff will change by  1.00 per increased RHS unit."},
+        ProbeCase{"XMinus", 1, -1, "Optimal Payoff will change by -1.00 per decreased RHS unit."},
+        ProbeCase{"SlackPlus", 2, 1, "Optimal Payoff will change by  0.00 per increased RHS unit."},
+        ProbeCase{"SlackMinus", 2, -1,
+                  "Optimal Payoff will change by  0.00 per decreased RHS unit."}),
+    [](const ::testing::TestParamInfo<ProbeCase>& info) { return info.param.name; });
+
+TEST(ProbeTest, AsksDirectionOnceAndRemembersNo) {
+  // Minimize 3X + 2Y with X + Y >= 4 and X <= 3: optimum 8 at (0, 4).
+  test::SolverView v;
+  v.SetLines({Ge(1, 1, 4), Le(1, 0, 3)});
+  v.SetPayoff(3, 1, 2);
+  v.host.answers = {MsgResult::No};
+  v.view.ProbeRightHandSide(0, 1);
+  ASSERT_EQ(v.host.messages.size(), 2u);
+  EXPECT_EQ(v.host.messages[0].text, MSG_ASK_MAXIMIZATION);
+  EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::YesNoCancel);
+  EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
+  EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  2.00 per increased RHS unit.");
+  EXPECT_EQ(v.view.solveDirection, -1);
+  EXPECT_EQ(v.view.payoffLevel, 8.0);
+
+  v.view.ProbeRightHandSide(0, -1);
+  ASSERT_EQ(v.host.messages.size(), 3u);
+  EXPECT_EQ(v.host.messages[2].text, "Optimal Payoff will change by -2.00 per decreased RHS unit.");
+}
+
+TEST(ProbeTest, CancelChangesNothing) {
+  test::SolverView v;
+  ExampleModel(v);
+  v.view.solveDirection = 0;
+  v.host.answers = {MsgResult::Cancel};
+  v.view.ProbeRightHandSide(0, 1);
+  EXPECT_EQ(v.host.messages.size(), 1u);
+  EXPECT_EQ(v.view.solveDirection, 0);
+  EXPECT_EQ(v.view.payoffLevel, 0.0);
+  EXPECT_FALSE(v.doc.IsModified());
+}
+
+TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
+  test::SolverView v;
+  v.SetLines({Ge(1, 1, 10), Le(1, 1, 5)});
+  v.SetPayoff(1, 1, 1);
+  v.doc.payoffLevel = 4.0;
+  v.view.LoadModelFromDoc();
+  v.view.solveDirection = 1;
+  const std::string textBefore = v.view.lineText[1];
+  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 1, 1);
+  EXPECT_FALSE(outcome.reported);
+  ASSERT_EQ(v.host.messages.size(), 1u);
+  EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
+  EXPECT_EQ(v.view.lineC[1], 5.0);
+  EXPECT_EQ(v.doc.lineC[1], 5.0);
+  EXPECT_EQ(v.view.lineText[1], textBefore);
+  EXPECT_EQ(v.view.payoffLevel, 4.0);
+}
+
+TEST(ProbeTest, FailedSteppedSolveReportsZero) {
+  // X + Y <= 4 and X + Y >= 4: the "-" probe of the first row has no area.
+  test::SolverView v;
+  v.SetLines({Le(1, 1, 4), Ge(1, 1, 4)});
+  v.SetPayoff(1, 1, 2);
+  v.view.solveDirection = 1;
+  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 0, -1);
+  EXPECT_TRUE(outcome.reported);
+  EXPECT_FALSE(outcome.steppedSolved);
+  ASSERT_EQ(v.host.messages.size(), 2u);
+  EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
+  EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  0.00 per decreased RHS unit.");
+  EXPECT_EQ(v.view.payoffLevel, 8.0);
+}
+
+TEST(ProbeTest, RestoresRightHandSideExactly) {
+  // 0.1 + 1 - 1 is not 0.1 in doubles; the probe puts the held value back.
+  test::SolverView v;
+  v.SetLines({Le(1, 1, 0.1)});
+  v.SetPayoff(1, 1, 1);
+  v.view.solveDirection = 1;
+  v.view.ProbeRightHandSide(0, 1);
+  EXPECT_EQ(v.view.lineC[0], 0.1);
+  EXPECT_EQ(v.view.rowC[0], 0.1);
+  EXPECT_EQ(v.doc.lineC[0], 0.1);
+  EXPECT_NE(v.view.lineText[0].find("0.10"), std::string::npos) << v.view.lineText[0];
+  EXPECT_EQ(v.host.FieldText(ctl::LINE0), v.view.lineText[0]);
+}
+
+TEST(ProbeTest, ReportTextForHugeChangeIsComplete) {
+  const std::string text = ProbeReportText(1e300, 1);
+  EXPECT_EQ(text.rfind("Optimal Payoff will change by 1", 0), 0u);
+  EXPECT_EQ(text.size(), std::string("Optimal Payoff will change by  per increased RHS unit.").size() +
+                             301 + 3);
+}
+
+}  // namespace
+}  // namespace tessaro
