@@ -69,7 +69,7 @@ void BM_IntegerDots(benchmark::State& state) {
   const double range = static_cast<double>(state.range(0));
   if (range > 0) {
     m.view.xMax = m.view.yMax = range;
-    m.view.xZoom = m.view.yZoom = 600.0 / range;
+    m.view.xZoom = m.view.yZoom = ZOOM_FIELD_MIN;
   }
   for (auto _ : state) {
     m.view.ComputeIntegerDots();

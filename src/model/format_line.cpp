@@ -27,7 +27,7 @@ const char* RelationText(double relation) {
 }
 
 char SignCharacter(double sign) {
-  return sign < 0 ? '-' : '+';
+  return SaturateToInt(sign) < 0 ? '-' : '+';
 }
 
 std::string FormatLine(std::string_view name, double xCoef, std::string_view xLabel, double sign,

@@ -109,9 +109,8 @@ void DrawConstraintLine(const CEquation& eq, Surface& s, int i) {
 void DrawConstraintLabel(CEquation& eq, Surface& s, int i) {
   const std::string text = LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0,
                                          eq.rowB[i], eq.yLabel, eq.rowC[i], eq.decimals);
-  const IntPoint at =
-      PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
-                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom);
+  const IntPoint at = PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
+                                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom);
   if (eq.dragLine == i || eq.dragLabel == i) {
     DrawHighlightedText(s, at, text);
   } else if (eq.labelsOn == 1) {
@@ -134,8 +133,8 @@ void DrawLatticeDots(const CEquation& eq, Surface& s) {
 
 // The payoff line, dashed, and its label, which shows whatever labelsOn says.
 void DrawPayoff(CEquation& eq, Surface& s) {
-  const bool moving = eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 ||
-                      eq.dragPayoffLabel == 1;
+  const bool moving =
+      eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 || eq.dragPayoffLabel == 1;
   s.SelectPen(SolidPen(1, moving ? COLOR_ACTIVE_BLUE : COLOR_PAYOFF_RED));
   LineEnds ends;
   const bool drawable = ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB,

@@ -20,8 +20,8 @@ void CEquation::ComputeIntegerDots() {
   dotCount = 0;
   LatticeRows rows;
   for (int k = 0; k < LATTICE_ROW_COUNT; ++k) {
-    rows[k] = LatticeRow{rowA[k], rowSign[k] * rowB[k], rowC[k], rowRelation[k],
-                         RowIsPresent(*this, k)};
+    rows[k] =
+        LatticeRow{rowA[k], rowSign[k] * rowB[k], rowC[k], rowRelation[k], RowIsPresent(*this, k)};
   }
   const PlotFrame frame{xMin, xMax, yMin, yMax, xZoom, yZoom};
   const LatticeResult found = EnumerateLatticePoints(rows, frame, DOT_LIMIT);

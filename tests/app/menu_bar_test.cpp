@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QSignalSpy>
 #include <QTest>
 

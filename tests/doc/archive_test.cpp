@@ -177,14 +177,5 @@ TEST(ArchiveNumbers, ShortNumberFailsAndLaterReadsFailToo) {
   EXPECT_EQ(text, "kept");
 }
 
-TEST(ArchiveNumbers, StoringArchiveDoesNotRead) {
-  Archive out;
-  out.WriteInt(5);
-  std::int32_t value = 0;
-  EXPECT_TRUE(out.IsStoring());
-  EXPECT_FALSE(out.ReadInt(value));
-  EXPECT_EQ(value, 0);
-}
-
 }  // namespace
 }  // namespace tessaro

@@ -129,7 +129,18 @@ TEST(MouseDrag, PressOnNothingTakesNoSnapshot) {
 }
 
 TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
-  for (double* zoom : {&ViewHarness::doc, &ViewHarness::doc}) (void)zoom;
+  for (bool yAxis : {false, true}) {
+    ViewHarness h;
+    h.SetLine(0, 2, 1, 1, REL_LE, 40);
+    const int px = h.Px(15.5), py = h.Py(10);
+    (yAxis ? h.eq.yZoom : h.eq.xZoom) = 0;
+    (yAxis ? h.doc.yZoom : h.doc.xZoom) = 0;
+    EXPECT_FALSE(h.eq.WouldGrab(px, py));
+    h.eq.OnLButtonDown(0, px, py);
+    h.eq.OnMouseMove(0, px + 30, py);
+    EXPECT_EQ(h.eq.dragLine, -1);
+    EXPECT_EQ(h.eq.lineC[0], 40.0);
+  }
 }
 
 // --- labels and the payoff line ------------------------------------------

@@ -25,10 +25,11 @@ TEST(LoadAreaColor, StoredTexts) {
     int red;
   };
   const Row rows[] = {
-      {"InRange", "17", 17},     {"Over255", "300", 44},  {"Negative", "-5", 251},
-      {"FourDigits", "1234", 123}, {"NotANumber", "abc", 0}, {"LeadingBlank", " 7", 7},
-      {"ThreeBlanks", "   7", 0},  {"PlusSign", "+12", 12},  {"DigitsThenText", "9x1", 9},
-      {"Empty", "", 0},
+      {"InRange", "17", 17},        {"Over255", "300", 44},
+      {"Negative", "-5", 251},      {"FourDigits", "1234", 123},
+      {"NotANumber", "abc", 0},     {"LeadingBlank", " 7", 7},
+      {"ThreeBlanks", "   7", 0},   {"PlusSign", "+12", 12},
+      {"DigitsThenText", "9x1", 9}, {"Empty", "", 0},
   };
   for (const Row& r : rows) {
     MemorySettings settings;
@@ -52,10 +53,9 @@ TEST(LoadAreaColor, EachComponentFromItsOwnSection) {
 TEST(StoreAreaColor, ThreeWritesInOrder) {
   MemorySettings settings;
   StoreAreaColor(settings, Rgb{255, 0, 128});
-  EXPECT_EQ(settings.writeOrder,
-            (std::vector<std::string>{"KVR1Configuration/fcolorR=255",
-                                      "KVR2Configuration/fcolorG=0",
-                                      "KVR3Configuration/fcolorB=128"}));
+  EXPECT_EQ(settings.writeOrder, (std::vector<std::string>{"KVR1Configuration/fcolorR=255",
+                                                           "KVR2Configuration/fcolorG=0",
+                                                           "KVR3Configuration/fcolorB=128"}));
   EXPECT_EQ(LoadAreaColor(settings), (Rgb{255, 0, 128}));
 }
 

@@ -43,20 +43,30 @@ INSTANTIATE_TEST_SUITE_P(
         // Dashes of 16 with gaps of 4; the last dash start on the end point
         // still draws up to it.
         DashCase{"Horizontal",
-                 0, 0, 100, 0, 16,
-                 {{0, 0, 16, 0}, {20, 0, 36, 0}, {40, 0, 56, 0}, {60, 0, 76, 0}, {80, 0, 96, 0},
+                 0,
+                 0,
+                 100,
+                 0,
+                 16,
+                 {{0, 0, 16, 0},
+                  {20, 0, 36, 0},
+                  {40, 0, 56, 0},
+                  {60, 0, 76, 0},
+                  {80, 0, 96, 0},
                   {100, 0, 100, 0}}},
-        DashCase{"Backwards",
-                 50, 7, 0, 7, 16,
-                 {{50, 7, 34, 7}, {30, 7, 14, 7}, {10, 7, 0, 7}}},
+        DashCase{"Backwards", 50, 7, 0, 7, 16, {{50, 7, 34, 7}, {30, 7, 14, 7}, {10, 7, 0, 7}}},
         DashCase{"Upwards", 3, 0, 3, -30, 16, {{3, 0, 3, -16}, {3, -20, 3, -30}}},
         // A 3-4-5 slope: coordinates are truncated toward zero.
         DashCase{"Slanted", 0, 0, 30, 40, 16, {{0, 0, 9, 12}, {12, 16, 21, 28}, {24, 32, 30, 40}}},
-        DashCase{"Coincident", 5, 5, 5, 5, 16, {}},
-        DashCase{"ZeroDash", 0, 0, 100, 0, 0, {}},
+        DashCase{"Coincident", 5, 5, 5, 5, 16, {}}, DashCase{"ZeroDash", 0, 0, 100, 0, 0, {}},
         DashCase{"NegativeDash", 0, 0, 100, 0, -16, {}},
         // The squared length would overflow an int.
-        DashCase{"LongDashesNoOverflow", INT_MIN, 0, INT_MAX, 0, INT_MAX,
+        DashCase{"LongDashesNoOverflow",
+                 INT_MIN,
+                 0,
+                 INT_MAX,
+                 0,
+                 INT_MAX,
                  {{INT_MIN, 0, -1, 0}, {536870910, 0, INT_MAX, 0}}}),
     [](const auto& info) { return info.param.name; });
 

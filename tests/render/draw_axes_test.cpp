@@ -64,12 +64,13 @@ TEST_P(AxisTicks, StepsAndStarts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, AxisTicks,
-    ::testing::Values(TickCase{"ZeroTo200StepsTen", 0, 200, 6, {{0, "0"}, {60, "10"}, {120, "20"}}, 21},
-                      TickCase{"BelowTwentyStepsOne", 0, 15, 6, {{0, "0"}, {6, "1"}}, 16},
-                      // 2.7 starts at 2, drawn 0.7 units left of the Y axis.
-                      TickCase{"FractionalStart", 2.7, 12, 6, {{-4, "2"}, {1, "3"}}, 11},
-                      TickCase{"NegativeFractionalStart", -2.7, 12, 6, {{4, "-2"}, {10, "-1"}}, 15},
-                      TickCase{"ReversedRangeNoTicks", 10, 5, 6, {}, 0}),
+    ::testing::Values(
+        TickCase{"ZeroTo200StepsTen", 0, 200, 6, {{0, "0"}, {60, "10"}, {120, "20"}}, 21},
+        TickCase{"BelowTwentyStepsOne", 0, 15, 6, {{0, "0"}, {6, "1"}}, 16},
+        // 2.7 starts at 2, drawn 0.7 units left of the Y axis.
+        TickCase{"FractionalStart", 2.7, 12, 6, {{-4, "2"}, {1, "3"}}, 11},
+        TickCase{"NegativeFractionalStart", -2.7, 12, 6, {{4, "-2"}, {10, "-1"}}, 15},
+        TickCase{"ReversedRangeNoTicks", 10, 5, 6, {}, 0}),
     [](const auto& info) { return info.param.name; });
 
 TEST(DrawAxes, ErasesDrawsAxesAndTitles) {
@@ -110,10 +111,8 @@ TEST(DrawAxes, ExtremeRangesStayBounded) {
     std::size_t maxTicks;
   };
   const Row rows[] = {
-      {"Huge", -1e300, 1e300, 1e-5, 3},
-      {"Infinite", -inf, inf, 1, 3},
-      {"NaNMaximum", 0, nan, 6, 0},
-      {"NaNMinimum", nan, 100, 6, 0},
+      {"Huge", -1e300, 1e300, 1e-5, 3},   {"Infinite", -inf, inf, 1, 3},
+      {"NaNMaximum", 0, nan, 6, 0},       {"NaNMinimum", nan, 100, 6, 0},
       {"BeyondIntRange", 3e9, 5e9, 1, 1},  // both ends saturate to the same int
   };
   for (const Row& r : rows) {
@@ -130,7 +129,8 @@ TEST(RedrawGraph, WaitsForUsableZoomAndDecimals) {
     double xZoom, yZoom;
     int decimals;
   };
-  const Row rows[] = {{"XZoomZero", 0, 6, 1}, {"YZoomZero", 6, 0, 1}, {"NegativeDecimals", 6, 6, -1}};
+  const Row rows[] = {
+      {"XZoomZero", 0, 6, 1}, {"YZoomZero", 6, 0, 1}, {"NegativeDecimals", 6, 6, -1}};
   for (const Row& r : rows) {
     RenderFixture f;
     f.eq.xZoom = r.xZoom;
@@ -156,8 +156,10 @@ TEST(RedrawGraph, CopiesLinesDrawsAndPresents) {
   EXPECT_FALSE(f.host.timerRunning);
   // Axes first: the erasing rectangle is the first shape.
   const auto& calls = f.Calls();
-  auto firstRect = std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.op == "rect"; });
-  auto firstText = std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.op == "text"; });
+  auto firstRect =
+      std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.op == "rect"; });
+  auto firstText =
+      std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.op == "text"; });
   ASSERT_NE(firstRect, calls.end());
   EXPECT_LT(firstRect - calls.begin(), firstText - calls.begin());
   EXPECT_EQ(f.host.surface.Texts().back(), "C1:   2.0  +   1.0  =  10.0");

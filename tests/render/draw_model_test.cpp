@@ -32,9 +32,9 @@ std::vector<Segment> Segments(const RecordingSurface& s) {
   const auto& calls = s.Calls();
   for (std::size_t k = 1; k < calls.size(); ++k) {
     if (calls[k].op == "line" && calls[k - 1].op == "move") {
-      out.push_back({{calls[k - 1].args[0], calls[k - 1].args[1], calls[k].args[0],
-                      calls[k].args[1]},
-                     calls[k].pen});
+      out.push_back(
+          {{calls[k - 1].args[0], calls[k - 1].args[1], calls[k].args[0], calls[k].args[1]},
+           calls[k].pen});
     }
   }
   return out;
@@ -176,7 +176,7 @@ TEST(ConstraintLines, EndPointsAndPens) {
 TEST(ConstraintLines, LimitedTo32000FromAbove) {
   RenderFixture f;
   f.SetRange(0, 200, 0, 120, 600, 600);
-  f.SetLine(0, "A", 1, 1, 0, REL_LE, 150);  // x <= 150 at 600 pixels per unit
+  f.SetLine(0, "A", 1, 1, 0, REL_LE, 150);              // x <= 150 at 600 pixels per unit
   f.SetLine(1, "T", 0.000001, 1, 0.000001, REL_LE, 1);  // both coefficients tiny: not drawn
   f.eq.DrawModel(f.host.surface);
   const auto segments = Segments(f.host.surface);
@@ -203,7 +203,14 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
       {"FarLeft", 1, 6, 6, -10, 5, -20.0 / 6, 5, {-20, -30}},
       {"FarUp", 1, 6, 6, 5, 1000, 5, 50, {30, -300}},
       {"FarDown", 1, 6, 6, 5, -10, 5, -35.0 / 6, {30, 35}},
-      {"NaNTakesDefault", 2, 6, 6, std::numeric_limits<double>::quiet_NaN(), 1, 52.0 / 6, 1,
+      {"NaNTakesDefault",
+       2,
+       6,
+       6,
+       std::numeric_limits<double>::quiet_NaN(),
+       1,
+       52.0 / 6,
+       1,
        {52, -6}},
   };
   for (const Row& r : rows) {

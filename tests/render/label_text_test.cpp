@@ -29,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
     Formats, LineLabel,
     ::testing::Values(
         LabelCase{"PlusOneDecimal", "C1", 3, true, 2, 120, 1, "C1:   3.0 x +   2.0 y = 120.0"},
-        LabelCase{"MinusNoDecimals", "Lab", 1.6, false, 2.4, -4, 0, "Lab:     2 x -     2 y =    -4"},
+        LabelCase{"MinusNoDecimals", "Lab", 1.6, false, 2.4, -4, 0,
+                  "Lab:     2 x -     2 y =    -4"},
         LabelCase{"SevenDecimals", "C", 0.5, true, 1, 2, 7,
                   "C: 0.5000000 x + 1.0000000 y = 2.0000000"},
         // Beyond the formats that exist, the nearest one is shown.

@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  {{4, 2}, {6, 0}},
                                  2,
                                  "Optimal Decisions(X, Y):  (4.00, 2.00) (6.00, 0.00)"},
-                      StatusCase{"NoDecimals", {{12, 3}}, 0, "Optimal Decisions(X, Y):  (  12,    3)"},
+                      StatusCase{
+                          "NoDecimals", {{12, 3}}, 0, "Optimal Decisions(X, Y):  (  12,    3)"},
                       StatusCase{"DuplicateSkipped",
                                  {{1, 1}, {NO_POINT, NO_POINT}, {2.5, 0}},
                                  1,
@@ -123,7 +124,8 @@ TEST_P(PrintedConstraint, FullTextWithRelation) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, PrintedConstraint,
-    ::testing::Values(PrintedLineCase{"MinusGreater", -1, REL_GE, 1, "C1:   1.0X -   3.0Y >=  12.0"},
+    ::testing::Values(PrintedLineCase{"MinusGreater", -1, REL_GE, 1,
+                                      "C1:   1.0X -   3.0Y >=  12.0"},
                       PrintedLineCase{"PlusLess", 1, REL_LE, 2, "C1:  1.00X +  3.00Y <= 12.00"},
                       // An "=" row prints "=", not ">=".
                       PrintedLineCase{"Equality", 1, REL_EQ, 0, "C1:     1X +     3Y =    12"},

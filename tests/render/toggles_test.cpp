@@ -58,8 +58,8 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
       {"Trim", [](CEquation& e) { e.OnToggleTrim(); }, [](const CEquation& e) { return e.trimOn; },
        [](const CVelmarDoc& d) { return d.trimOn; }, 0},
       {"Label", [](CEquation& e) { e.OnToggleLabel(); },
-       [](const CEquation& e) { return e.labelsOn; }, [](const CVelmarDoc& d) { return d.labelsOn; },
-       1},
+       [](const CEquation& e) { return e.labelsOn; },
+       [](const CVelmarDoc& d) { return d.labelsOn; }, 1},
   };
   for (const Row& r : rows) {
     RenderFixture f;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ using test::Line;
 
 struct ZoomCase {
   std::string name;
+  friend void PrintTo(const ZoomCase& c, std::ostream* os) { *os << c.name; }
   std::vector<Line> lines;
   double xMin;
   double yMin;

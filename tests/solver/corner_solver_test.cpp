@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ using test::Line;
 // Selection over a given candidate list, payoff P = x + sign·b·y.
 struct SelectCase {
   std::string name;
+  friend void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
   bool maximize;
   double payoffB;
   int payoffSign;
@@ -103,6 +105,7 @@ TEST(MarkDuplicatesTest, LaterCopiesBecomeNoPoint) {
 // Whole models through SolveModel.
 struct ModelCase {
   std::string name;
+  friend void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
   std::vector<Line> lines;
   double px;
   int ps;

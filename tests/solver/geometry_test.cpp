@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ GeometryRows Rows(const std::vector<std::vector<double>>& lines) {
 
 struct CrossingCase {
   std::string name;
+  friend void PrintTo(const CrossingCase& c, std::ostream* os) { *os << c.name; }
   std::vector<std::vector<double>> lines;
   double a1, b1, c1, a2, b2, c2;
   bool found;
@@ -109,6 +111,7 @@ TEST(RowCrossingTest, UsesEffectiveYCoefficient) {
 
 struct TruncateCase {
   std::string name;
+  friend void PrintTo(const TruncateCase& c, std::ostream* os) { *os << c.name; }
   double value;
   int digits;
   double expected;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ using test::Line;
 
 struct FailureCase {
   std::string name;
+  friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
   std::vector<Line> lines;
   double px;
   double py;
@@ -107,6 +109,7 @@ TEST(SolveReportTest, AutoCommandsSetDirectionAndTakeSnapshot) {
 
 struct LineCase {
   std::string name;
+  friend void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
   bool maximize;
   std::vector<double> xs;
   std::vector<double> ys;

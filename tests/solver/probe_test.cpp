@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ void ExampleModel(test::SolverView& v) {
 
 struct ProbeCase {
   std::string name;
+  friend void PrintTo(const ProbeCase& c, std::ostream* os) { *os << c.name; }
   int row;
   int step;
   std::string report;

@@ -16,11 +16,15 @@ double DrawCoefficient(std::mt19937& rng) {
   return std::uniform_int_distribution<int>(-900, 900)(rng) / 100.0;
 }
 
+// Mostly positive, sometimes zero or negative; whole or with two decimals.
 double DrawRightHandSide(std::mt19937& rng) {
+  const bool negative = std::uniform_int_distribution<int>(0, 5)(rng) == 0;
+  const int low = negative ? -10 : 0;
+  const int high = negative ? 0 : 60;
   if (std::uniform_int_distribution<int>(0, 1)(rng) == 0) {
-    return std::uniform_int_distribution<int>(-10, 60)(rng);
+    return std::uniform_int_distribution<int>(low, high)(rng);
   }
-  return std::uniform_int_distribution<int>(-1000, 6000)(rng) / 100.0;
+  return std::uniform_int_distribution<int>(low * 100, high * 100)(rng) / 100.0;
 }
 
 // A row for the independent geometry: a·x + b·y (relation) c.
@@ -117,7 +121,7 @@ RandomModel DrawModel(std::mt19937& rng) {
     if (l.b < 0.0 && std::uniform_int_distribution<int>(0, 2)(rng) > 0) l.b = -l.b;
     l.sign = std::uniform_int_distribution<int>(0, 1)(rng) == 0 ? 1 : -1;
     const int relation = std::uniform_int_distribution<int>(0, 19)(rng);
-    l.relation = relation < 9 ? REL_LE : relation < 17 ? REL_GE : REL_EQ;
+    l.relation = relation < 11 ? REL_LE : relation < 18 ? REL_GE : REL_EQ;
     l.c = DrawRightHandSide(rng);
     m.lines.push_back(l);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 #include "solver_fixture.h"
@@ -17,6 +18,7 @@ const std::string kRevertText =
 
 struct SignCase {
   std::string name;
+  friend void PrintTo(const SignCase& c, std::ostream* os) { *os << c.name; }
   double stored;
   int loaded;
 };
@@ -130,6 +132,7 @@ TEST(UndoTest, AfterClipboardCommandGoesToFocusedField) {
 
 struct RevertCase {
   std::string name;
+  friend void PrintTo(const RevertCase& c, std::ostream* os) { *os << c.name; }
   MsgResult answer;
   double expected;
 };

@@ -1,0 +1,261 @@
+// Save, Save As, Close and Exit: the question about changes, the files
+// written, and failures that lose nothing.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include "app/child_window.h"
+#include "app/form_view.h"
+#include "model/constants.h"
+#include "shell_test_support.h"
+
+Q_DECLARE_METATYPE(tessaro::MsgResult)
+
+using namespace tessaro;
+using namespace tessaro::app;
+using namespace tessaro::app::test;
+
+namespace {
+
+CVelmarDoc ReadModel(const QString& path) {
+  CVelmarDoc doc;
+  std::string message;
+  LoadDocumentFile(QFile::encodeName(path).toStdString(), doc, message);
+  return doc;
+}
+
+}  // namespace
+
+class DocumentSaveTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<MainWindow> window_;
+
+  MainWindow& Window() { return *window_; }
+  DocumentManager& Documents() { return window_->Documents(); }
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+  // Marks the active document changed, as typing into it does.
+  void Change(ChildWindow* child, const std::string& xLabel) {
+    child->Document()->xLabel = xLabel;
+    child->Document()->SetModifiedFlag(true);
+    child->RefreshModifiedMark();
+  }
+
+ private Q_SLOTS:
+  void init() {
+    window_ = std::make_unique<MainWindow>(Path("Tessaro.ini"));
+    QVERIFY(window_->StartUp(QString()));
+    window_->show();
+  }
+
+  void cleanup() {
+    for (ChildWindow* child : Documents().Documents()) child->CloseWithoutAsking();
+    window_.reset();
+  }
+
+  void saveCloseReopenGivesTheSameModel() {
+    BoxScript boxes;
+    DialogScript dialogs;
+    ChildWindow* child = Documents().Active();
+    CVelmarDoc& doc = *child->Document();
+    doc.xLabel = "chairs";
+    doc.yLabel = "tables";
+    doc.lineName[1] = "wood";
+    doc.lineA[1] = 4;
+    doc.lineB[1] = 3;
+    doc.lineC[1] = 120;
+    doc.lineRelation[1] = 2;
+    doc.lineSign[1] = -1;
+    doc.payoffA = 30;
+    doc.payoffB = 50;
+    doc.payoffLevel = 900;
+    doc.fillMode = 2;
+    doc.SetModifiedFlag(true);
+    const StoredModel saved = doc;
+
+    dialogs.savePaths << Path("furniture");  // typed without an extension
+    Window().RunCommand(cmd::FILE_SAVE);
+    QCOMPARE(dialogs.suggestions.size(), 1);
+    QCOMPARE(QFileInfo(dialogs.suggestions.first()).fileName(), QStringLiteral("kvr1.kvr"));
+    QVERIFY(QFileInfo::exists(Path("furniture.kvr")));
+    QCOMPARE(child->Title(), QStringLiteral("furniture.kvr"));
+    QVERIFY(!child->IsModified());
+    QVERIFY(Window().windowTitle().contains(QStringLiteral("furniture.kvr")));
+
+    Window().RunCommand(cmd::FILE_CLOSE);
+    QCOMPARE(boxes.texts, QStringList());  // saved: no question
+    QTRY_VERIFY(Documents().Documents().isEmpty());
+
+    ChildWindow* reopened = Documents().OpenDocument(Path("furniture.kvr"));
+    QVERIFY(reopened);
+    const CVelmarDoc& back = *reopened->Document();
+    QCOMPARE(back.xLabel, saved.xLabel);
+    QCOMPARE(back.yLabel, saved.yLabel);
+    QCOMPARE(back.lineName[1], saved.lineName[1]);
+    QCOMPARE(back.lineA[1], saved.lineA[1]);
+    QCOMPARE(back.lineB[1], saved.lineB[1]);
+    QCOMPARE(back.lineC[1], saved.lineC[1]);
+    QCOMPARE(back.lineRelation[1], saved.lineRelation[1]);
+    QCOMPARE(back.lineSign[1], saved.lineSign[1]);
+    QCOMPARE(back.payoffLevel, saved.payoffLevel);
+    QCOMPARE(back.fillMode, saved.fillMode);
+    QCOMPARE(back.xMax, saved.xMax);
+    QCOMPARE(back.decimals, saved.decimals);
+  }
+
+  void saveOfANamedDocumentAsksNothing() {
+    QVERIFY(WriteModel(Path("named.kvr"), SampleDocument()));
+    DialogScript dialogs;
+    ChildWindow* child = Documents().OpenDocument(Path("named.kvr"));
+    Change(child, "pears");
+    Window().RunCommand(cmd::FILE_SAVE);
+    QVERIFY(dialogs.suggestions.isEmpty());
+    QCOMPARE(ReadModel(Path("named.kvr")).xLabel, std::string("pears"));
+    QVERIFY(!child->IsModified());
+  }
+
+  void saveAsKeepsAGivenExtensionAndRenames() {
+    DialogScript dialogs;
+    Change(Documents().Active(), "plums");
+    dialogs.savePaths << Path("model.lp2");
+    Window().RunCommand(cmd::FILE_SAVE_AS);
+    QVERIFY(QFileInfo::exists(Path("model.lp2")));
+    QVERIFY(!QFileInfo::exists(Path("model.lp2.kvr")));
+    QCOMPARE(Documents().Active()->Title(), QStringLiteral("model.lp2"));
+    QCOMPARE(Window().Recent().Paths().value(0), QFileInfo(Path("model.lp2")).absoluteFilePath());
+  }
+
+  void failedSaveLosesNothing() {
+    BoxScript boxes;
+    DialogScript dialogs;
+    ChildWindow* child = Documents().Active();
+    Change(child, "kept");
+    dialogs.savePaths << Path("no/such/folder/out.kvr");
+    Window().RunCommand(cmd::FILE_SAVE);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts.first().contains(QStringLiteral("out.kvr")),
+             qPrintable(boxes.texts.first()));
+    QVERIFY(child->IsModified());
+    QCOMPARE(child->Title(), QStringLiteral("kvr1"));
+    QVERIFY(child->Path().isEmpty());
+    QCOMPARE(child->Document()->xLabel, std::string("kept"));
+  }
+
+  void closeAsksAboutChanges_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QString>("savePath");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("yes saves and closes") << MsgResult::Yes << "answered.kvr" << true << true;
+    QTest::newRow("yes, save cancelled, stays") << MsgResult::Yes << "" << false << false;
+    QTest::newRow("no closes unsaved") << MsgResult::No << "" << true << false;
+    QTest::newRow("cancel stays") << MsgResult::Cancel << "" << false << false;
+  }
+  void closeAsksAboutChanges() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QString, savePath);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
+    QFile::remove(Path("answered.kvr"));
+    BoxScript boxes;
+    DialogScript dialogs;
+    boxes.answers.push_back(answer);
+    if (!savePath.isEmpty()) dialogs.savePaths << dir_.filePath(savePath);
+    Change(Documents().Active(), "asked");
+    Window().RunCommand(cmd::FILE_CLOSE);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Save changes to kvr1?")});
+    QTRY_COMPARE(Documents().Documents().isEmpty(), closed);
+    QCOMPARE(QFileInfo::exists(Path("answered.kvr")), written);
+  }
+
+  void closeButtonOfTheWindowAsksToo() {
+    BoxScript boxes;
+    boxes.answers.push_back(MsgResult::Cancel);
+    ChildWindow* child = Documents().Active();
+    Change(child, "button");
+    QVERIFY(!child->close());
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Save changes to kvr1?")});
+    QCOMPARE(Documents().Documents().size(), 1);
+  }
+
+  void questionNamesTheFileOfANamedDocument() {
+    QVERIFY(WriteModel(Path("named.kvr"), SampleDocument()));
+    BoxScript boxes;
+    boxes.answers.push_back(MsgResult::Cancel);
+    ChildWindow* child = Documents().OpenDocument(Path("named.kvr"));
+    Change(child, "renamed");
+    Documents().Close(child);
+    QCOMPARE(boxes.texts,
+             QStringList{QStringLiteral("Save changes to %1?").arg(child->Path())});
+  }
+
+  void coreCloseRequestClosesWithoutAsking() {
+    BoxScript boxes;
+    ChildWindow* child = Documents().Active();
+    Change(child, "dropped");
+    child->View()->CloseDocument();
+    QTRY_VERIFY(Documents().Documents().isEmpty());
+    QVERIFY(boxes.texts.isEmpty());
+  }
+
+  void exitAsksForEachModifiedDocument_data() {
+    QTest::addColumn<QList<MsgResult>>("answers");
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("exited");
+    const QStringList both{QStringLiteral("Save changes to kvr1?"),
+                           QStringLiteral("Save changes to kvr3?")};
+    QTest::newRow("no, no: exits") << QList<MsgResult>{MsgResult::No, MsgResult::No} << both
+                                   << true;
+    QTest::newRow("no, cancel: stays")
+        << QList<MsgResult>{MsgResult::No, MsgResult::Cancel} << both << false;
+    QTest::newRow("cancel first: asks no more")
+        << QList<MsgResult>{MsgResult::Cancel} << QStringList{both.first()} << false;
+  }
+  void exitAsksForEachModifiedDocument() {
+    QFETCH(QList<MsgResult>, answers);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, exited);
+    Window().RunCommand(cmd::FILE_NEW);
+    Window().RunCommand(cmd::FILE_NEW);
+    const QList<ChildWindow*> open = Documents().Documents();
+    QCOMPARE(open.size(), 3);
+    Change(open[0], "one");
+    Change(open[2], "three");
+    BoxScript boxes;
+    for (MsgResult answer : answers) boxes.answers.push_back(answer);
+    Window().RunCommand(cmd::APP_EXIT);
+    QCOMPARE(boxes.texts, asked);
+    QCOMPARE(Window().isVisible(), !exited);
+    QTRY_COMPARE(Documents().Documents().size(), exited ? 0 : 3);
+  }
+
+  void exitWithYesSavesBeforeClosing() {
+    BoxScript boxes;
+    DialogScript dialogs;
+    Change(Documents().Active(), "exit");
+    boxes.answers.push_back(MsgResult::Yes);
+    dialogs.savePaths << Path("at-exit.kvr");
+    QVERIFY(Window().close());
+    QCOMPARE(ReadModel(Path("at-exit.kvr")).xLabel, std::string("exit"));
+  }
+
+  void modifiedMarkFollowsTheDocument() {
+    ChildWindow* child = Documents().Active();
+    QVERIFY(!Window().isWindowModified());
+    Change(child, "marked");
+    QTRY_VERIFY(Window().isWindowModified());
+    QVERIFY(child->isWindowModified());
+    DialogScript dialogs;
+    dialogs.savePaths << Path("marked.kvr");
+    Window().RunCommand(cmd::FILE_SAVE);
+    QVERIFY(!Window().isWindowModified());
+    QVERIFY(!child->isWindowModified());
+  }
+};
+
+QTEST_MAIN(DocumentSaveTest)
+#include "document_save_test.moc"

@@ -1,0 +1,227 @@
+// The picture and print switches of the command line: the model opened as
+// a window opens it, the picture or page written, failures reported on
+// standard error with a non-zero status.
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+#include "app/headless_commands.h"
+#include "doc/file_store.h"
+#include "form_harness.h"
+
+using namespace tessaro;
+using namespace tessaro::app;
+using namespace tessaro::app::test;
+
+namespace {
+
+constexpr QRgb kAreaColor = 0xC8FEC8;
+
+// Runs the command with standard error sent to a file, and returns what
+// was written there.
+int RunCapturingStderr(const QStringList& args, QString* errors) {
+  QTemporaryDir dir;
+  QString path = dir.filePath(QStringLiteral("stderr.txt"));
+  std::fflush(stderr);
+  int saved = dup(2);
+  FILE* sink = std::fopen(path.toLocal8Bit().constData(), "w");
+  dup2(fileno(sink), 2);
+  int status = RunHeadlessCommand(args);
+  std::fflush(stderr);
+  dup2(saved, 2);
+  close(saved);
+  std::fclose(sink);
+  QFile file(path);
+  file.open(QIODevice::ReadOnly);
+  *errors = QString::fromLocal8Bit(file.readAll());
+  return status;
+}
+
+QString SaveSample(const QTemporaryDir& dir) {
+  CVelmarDoc model;
+  FillSampleModel(model);
+  QString path = dir.filePath(QStringLiteral("sample.kvr"));
+  std::string message;
+  if (!SaveDocumentFile(path.toStdString(), model, message)) return QString();
+  return path;
+}
+
+}  // namespace
+
+class HeadlessCommandsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void exportPngShowsTheModel();
+  void exportSvgShowsTheModel();
+  void exportMatchesTheWindow();
+  void failuresReportAndFail_data();
+  void failuresReportAndFail();
+  void pdfIsOnePageWithGraphAndResults();
+  void missingPrinterFails();
+};
+
+void HeadlessCommandsTest::exportPngShowsTheModel() {
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QVERIFY(!model.isEmpty());
+  QString out = dir.filePath(QStringLiteral("plot.png"));
+  QString errors;
+  QCOMPARE(RunCapturingStderr({QStringLiteral("--export"), model, out}, &errors), 0);
+  QVERIFY2(errors.isEmpty(), qPrintable(errors));
+  QImage image(out);
+  QCOMPARE(image.size(), QSize(1260, 1020));
+  QVERIFY(CountColor(image, kAreaColor) > 1000);
+  QVERIFY(CountReddish(image) > 20);
+  // The X axis runs along row 300 from the origin at column 30.
+  QVERIFY(CountDark(image, QRect(30, 299, 600, 2)) > 500);
+}
+
+void HeadlessCommandsTest::exportSvgShowsTheModel() {
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QString out = dir.filePath(QStringLiteral("plot.svg"));
+  QString errors;
+  QCOMPARE(RunCapturingStderr({QStringLiteral("--export"), model, out}, &errors), 0);
+  QSvgRenderer renderer(out);
+  QVERIFY(renderer.isValid());
+  QCOMPARE(renderer.viewBox(), QRect(0, 0, 1260, 1020));
+  QImage image(1260, 1020, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  painter.end();
+  QVERIFY(CountColor(image, kAreaColor) > 1000);
+  QVERIFY(CountReddish(image) > 20);
+}
+
+void HeadlessCommandsTest::exportMatchesTheWindow() {
+  // The exported picture is the picture a window shows for the same file.
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QString out = dir.filePath(QStringLiteral("plot.png"));
+  QString errors;
+  QCOMPARE(RunCapturingStderr({QStringLiteral("--export"), model, out}, &errors), 0);
+  CVelmarDoc doc;
+  std::string message;
+  QVERIFY(LoadDocumentFile(model.toStdString(), doc, message));
+  MessageRecorder messages;
+  ShownView v(doc);
+  QVERIFY(v.Settle());
+  QTRY_COMPARE(v.Eq().rowC[ROW_FAR_X], 200.0 + 500.0 / 6.0);  // the first refresh ran
+  v.Flush();
+  QImage window = v.view->OffscreenImage().copy(0, 0, 1260, 1020);
+  QCOMPARE(QImage(out).convertToFormat(window.format()), window);
+}
+
+void HeadlessCommandsTest::failuresReportAndFail_data() {
+  QTest::addColumn<QStringList>("args");  // "DIR" stands for a fresh temporary folder
+  QTest::addColumn<int>("status");
+  QTest::addColumn<QString>("named");  // a text the message must contain
+  QTest::newRow("missing model") << QStringList{"--export", "DIR/none.kvr", "DIR/out.png"} << 1
+                                 << "none.kvr";
+  QTest::newRow("not a model file")
+      << QStringList{"--export", "DIR/junk.kvr", "DIR/out.png"} << 1 << "junk.kvr";
+  QTest::newRow("cut short model file")
+      << QStringList{"--export", "DIR/short.kvr", "DIR/out.png"} << 1 << "short.kvr";
+  QTest::newRow("unwritable png")
+      << QStringList{"--export", "DIR/sample.kvr", "DIR/no/such/dir/out.png"} << 1 << "out.png";
+  QTest::newRow("unwritable svg")
+      << QStringList{"--export", "DIR/sample.kvr", "DIR/no/such/dir/out.svg"} << 1 << "out.svg";
+  QTest::newRow("unwritable pdf")
+      << QStringList{"--pdf", "DIR/sample.kvr", "DIR/no/such/dir/out.pdf"} << 1 << "out.pdf";
+  QTest::newRow("unknown picture format")
+      << QStringList{"--export", "DIR/sample.kvr", "DIR/out.bmp"} << 2 << "out.bmp";
+  QTest::newRow("missing operand") << QStringList{"--export", "DIR/sample.kvr"} << 2 << "usage";
+  QTest::newRow("program path first, then missing model")
+      << QStringList{"tessaro-gui", "--pdf", "DIR/none.kvr", "DIR/out.pdf"} << 1 << "none.kvr";
+}
+
+void HeadlessCommandsTest::failuresReportAndFail() {
+  QFETCH(QStringList, args);
+  QFETCH(int, status);
+  QFETCH(QString, named);
+  QTemporaryDir dir;
+  QVERIFY(!SaveSample(dir).isEmpty());
+  {
+    QFile junk(dir.filePath(QStringLiteral("junk.kvr")));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("this is no model at all");
+    QFile sample(dir.filePath(QStringLiteral("sample.kvr")));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QFile cut(dir.filePath(QStringLiteral("short.kvr")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(sample.read(100));
+  }
+  for (QString& arg : args) arg.replace(QStringLiteral("DIR"), dir.path());
+  QString errors;
+  QCOMPARE(RunCapturingStderr(args, &errors), status);
+  QVERIFY2(errors.contains(named), qPrintable(errors));
+  QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.png"))));
+  QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.bmp"))));
+}
+
+void HeadlessCommandsTest::pdfIsOnePageWithGraphAndResults() {
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QString out = dir.filePath(QStringLiteral("page.pdf"));
+  QString errors;
+  QCOMPARE(RunCapturingStderr({QStringLiteral("--pdf"), model, out}, &errors), 0);
+  QFile pdf(out);
+  QVERIFY(pdf.open(QIODevice::ReadOnly));
+  QVERIFY(pdf.read(5) == "%PDF-");
+
+  QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+  QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+  if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) QSKIP("poppler-utils (pdfinfo, pdftoppm) not installed");
+  QProcess info;
+  info.start(pdfinfo, {out});
+  QVERIFY(info.waitForFinished(30000));
+  QString infoText = QString::fromLocal8Bit(info.readAllStandardOutput());
+  QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+           qPrintable(infoText));
+
+  // At 95 pixels per inch one pixel of the page image is one drawing unit.
+  QProcess render;
+  render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("95"), QStringLiteral("-png"),
+                          QStringLiteral("-singlefile"), out, dir.filePath(QStringLiteral("page"))});
+  QVERIFY(render.waitForFinished(60000));
+  QImage page(dir.filePath(QStringLiteral("page.png")));
+  QVERIFY(!page.isNull());
+  QVERIFY(CountColor(page, kAreaColor) > 1000);
+  QVERIFY(CountReddish(page) > 10);
+  // The lowest row of the area lies on the X axis; the results text (the
+  // constraint list from 55 units down) lies well below the tick numbers.
+  int axisRow = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if ((page.pixel(x, y) & 0xFFFFFF) == kAreaColor) {
+        axisRow = y;
+        break;
+      }
+    }
+  }
+  QVERIFY(axisRow > 0);
+  QVERIFY(CountDark(page, QRect(0, axisRow + 50, page.width(), 40)) > 50);
+}
+
+void HeadlessCommandsTest::missingPrinterFails() {
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QString errors;
+  int status = RunCapturingStderr(
+      {QStringLiteral("--print-to"), QStringLiteral("no-such-printer-here"), model}, &errors);
+  QCOMPARE(status, 1);
+  QVERIFY2(errors.contains(QStringLiteral("no-such-printer-here")), qPrintable(errors));
+}
+
+QTEST_MAIN(HeadlessCommandsTest)
+#include "headless_commands_test.moc"

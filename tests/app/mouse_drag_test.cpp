@@ -1,0 +1,157 @@
+// Real pointer events on the form: every press, move and release outside
+// the input controls, the plot area included, reaches the core's handlers
+// in the view's own coordinates, where the plot origin is view pixel
+// (45, 420).
+
+#include <QCursor>
+#include <QTest>
+
+#include "form_harness.h"
+#include "model/constants.h"
+
+using namespace tessaro;
+using namespace tessaro::app;
+using namespace tessaro::app::test;
+
+namespace {
+
+// The view pixel of a model point at zoom 6 with the range starting at 0.
+QPoint ViewPoint(double x, double y) {
+  return QPoint(45 + static_cast<int>(x * 6), 420 - static_cast<int>(y * 6));
+}
+
+}  // namespace
+
+class MouseDragTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void pointerPositionInPane_data();
+  void pointerPositionInPane();
+  void dragLineChangesRightHandSideAndUndoes();
+  void rightPressOnPayoffRotates();
+  void rightPressElsewherePreviewsAndRestores();
+  void cursorShowsWhatWouldBeGrabbed_data();
+  void cursorShowsWhatWouldBeGrabbed();
+};
+
+void MouseDragTest::pointerPositionInPane_data() {
+  QTest::addColumn<QPoint>("at");
+  QTest::addColumn<QString>("pane");
+  QTest::newRow("over the plot") << QPoint(105, 360) << " (10.0, 10.0)";
+  QTest::newRow("plot origin") << QPoint(45, 420) << " ( 0.0,  0.0)";
+  QTest::newRow("form left of the plot") << QPoint(5, 400) << " (-6.7,  3.3)";
+  QTest::newRow("form above the plot") << QPoint(740, 100) << " (115.8, 53.3)";
+}
+
+void MouseDragTest::pointerPositionInPane() {
+  QFETCH(QPoint, at);
+  QFETCH(QString, pane);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QTest::mouseMove(v.view.get(), at);
+  QTRY_COMPARE(v.view->PaneText(0), pane);
+}
+
+void MouseDragTest::dragLineChangesRightHandSideAndUndoes() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QImage before = v.view->OffscreenImage().copy();
+  QString textBefore = v.Field(ctl::LINE0)->text();
+
+  // 2x + 1y <= 40 passes 0.5 units (3 pixels) beside the model point (15.5, 10).
+  QTest::mousePress(v.view.get(), Qt::LeftButton, Qt::NoModifier, ViewPoint(15.5, 10));
+  QCOMPARE(v.Eq().dragLine, 0);
+  QTest::mouseMove(v.view.get(), ViewPoint(18, 10));
+  QTest::mouseMove(v.view.get(), ViewPoint(20, 10));
+  QTRY_COMPARE(v.Eq().lineC[0], 50.0);
+  QVERIFY2(v.view->PaneText(1).contains(QStringLiteral("c1")), qPrintable(v.view->PaneText(1)));
+  QTest::mouseRelease(v.view.get(), Qt::LeftButton, Qt::NoModifier, ViewPoint(20, 10));
+  QCOMPARE(v.Eq().dragLine, -1);
+
+  QCOMPARE(v.doc.lineC[0], 50.0);
+  QVERIFY(v.doc.IsModified());
+  QVERIFY2(v.Field(ctl::LINE0)->text().contains(QStringLiteral("50.0")),
+           qPrintable(v.Field(ctl::LINE0)->text()));
+  QVERIFY(v.view->OffscreenImage() != before);
+
+  // One Undo takes back the whole drag.
+  QVERIFY(v.view->RunCommand(cmd::EDIT_UNDO));
+  QCOMPARE(v.Eq().lineC[0], 40.0);
+  QCOMPARE(v.doc.lineC[0], 40.0);
+  QCOMPARE(v.Field(ctl::LINE0)->text(), textBefore);
+  QTRY_COMPARE(v.view->OffscreenImage(), before);
+}
+
+void MouseDragTest::rightPressOnPayoffRotates() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  // 3x + 2y = 12 crosses the X axis at (4, 0); below the diagonal the line
+  // turns about its Y intercept (0, 6).
+  QTest::mousePress(v.view.get(), Qt::RightButton, Qt::NoModifier, ViewPoint(4, 0));
+  QCOMPARE(v.Eq().rotatePayoff, 1);
+  QTest::mouseMove(v.view.get(), ViewPoint(4, 3));
+  QTRY_COMPARE(v.Eq().payoffA, 1.5);  // (12 - 2 * 3) / 4
+  QCOMPARE(v.doc.payoffA, 1.5);
+  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("1.5 x")),
+           qPrintable(v.Field(ctl::PAYOFF)->text()));
+  QTest::mouseRelease(v.view.get(), Qt::RightButton, Qt::NoModifier, ViewPoint(4, 3));
+  QCOMPARE(v.Eq().rotatePayoff, -1);
+  QCOMPARE(v.Eq().payoffA, 1.5);
+  QCOMPARE(v.Eq().payoffLevel, 12.0);
+  QVERIFY(v.doc.IsModified());
+}
+
+void MouseDragTest::rightPressElsewherePreviewsAndRestores() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QString payoffBefore = v.Field(ctl::PAYOFF)->text();
+  QTest::mousePress(v.view.get(), Qt::RightButton, Qt::NoModifier, ViewPoint(10, 10));
+  QCOMPARE(v.Eq().rotatePayoff, -1);
+  QCOMPARE(v.Eq().payoffLevel, 50.0);  // 3 * 10 + 2 * 10
+  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("50.0")),
+           qPrintable(v.Field(ctl::PAYOFF)->text()));
+  QTest::mouseRelease(v.view.get(), Qt::RightButton, Qt::NoModifier, ViewPoint(10, 10));
+  QCOMPARE(v.Eq().payoffLevel, 12.0);
+  QCOMPARE(v.Field(ctl::PAYOFF)->text(), payoffBefore);
+}
+
+void MouseDragTest::cursorShowsWhatWouldBeGrabbed_data() {
+  QTest::addColumn<QPoint>("at");
+  QTest::addColumn<int>("shape");
+  QTest::newRow("on a constraint line") << ViewPoint(15.5, 10) << int(Qt::PointingHandCursor);
+  QTest::newRow("on the payoff line") << ViewPoint(2, 3) << int(Qt::PointingHandCursor);
+  QTest::newRow("in the open area") << ViewPoint(40, 15) << int(Qt::ArrowCursor);
+  QTest::newRow("on the form beside the plot") << QPoint(5, 400) << int(Qt::ArrowCursor);
+}
+
+void MouseDragTest::cursorShowsWhatWouldBeGrabbed() {
+  QFETCH(QPoint, at);
+  QFETCH(int, shape);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  // Start from the other shape, so that the move has to set this one.
+  QPoint other = shape == Qt::ArrowCursor ? ViewPoint(15.5, 10) : ViewPoint(40, 15);
+  QTest::mouseMove(v.view.get(), other);
+  QTRY_VERIFY(v.view->cursor().shape() != Qt::CursorShape(shape));
+  QTest::mouseMove(v.view.get(), at);
+  QTRY_COMPARE(int(v.view->cursor().shape()), shape);
+}
+
+QTEST_MAIN(MouseDragTest)
+#include "mouse_drag_test.moc"

@@ -1,0 +1,211 @@
+#include "cli/solve_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "doc/file_store.h"
+#include "doc/velmar_doc.h"
+#include "model/constants.h"
+
+namespace tessaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Constraint {
+  double a;
+  double sign;
+  double b;
+  double relation;
+  double c;
+};
+
+CVelmarDoc MakeDoc(const std::vector<Constraint>& lines, double px, double py, int decimals = 2) {
+  CVelmarDoc doc;
+  doc.xLabel = "X";
+  doc.yLabel = "Y";
+  doc.decimals = decimals;
+  doc.payoffA = px;
+  doc.payoffB = py;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    doc.lineName[i] = "c" + std::to_string(i + 1);
+    doc.lineA[i] = lines[i].a;
+    doc.lineSign[i] = lines[i].sign;
+    doc.lineB[i] = lines[i].b;
+    doc.lineRelation[i] = lines[i].relation;
+    doc.lineC[i] = lines[i].c;
+  }
+  return doc;
+}
+
+// The report's "key: value" lines; a key may repeat.
+std::multimap<std::string, std::string> Parse(const std::string& text) {
+  std::multimap<std::string, std::string> out;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string::npos) continue;
+    out.emplace(line.substr(0, colon), line.substr(colon + 2));
+  }
+  return out;
+}
+
+std::vector<std::string> Values(const std::multimap<std::string, std::string>& m,
+                                const std::string& key) {
+  std::vector<std::string> out;
+  const auto range = m.equal_range(key);
+  for (auto it = range.first; it != range.second; ++it) out.push_back(it->second);
+  return out;
+}
+
+class SolveCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tessaro-solve-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Save(const CVelmarDoc& doc) {
+    const std::string path = (dir_ / "model.kvr").string();
+    std::string message;
+    EXPECT_TRUE(SaveDocumentFile(path, doc, message)) << message;
+    return path;
+  }
+
+  int Run(const std::string& path, bool maximize) {
+    out_.str("");
+    err_.str("");
+    return RunSolveCommand(path, maximize, out_, err_);
+  }
+
+  fs::path dir_;
+  std::ostringstream out_;
+  std::ostringstream err_;
+};
+
+TEST_F(SolveCommandTest, ReportsOptimumSlacksAndProbes) {
+  // Maximize 3X + 2Y with X + Y <= 4, X <= 3 and a slack Y <= 10.
+  const std::string path =
+      Save(MakeDoc({{1, 1, 1, REL_LE, 4}, {1, 1, 0, REL_LE, 3}, {0, 1, 1, REL_LE, 10}}, 3, 2));
+  ASSERT_EQ(Run(path, true), 0) << err_.str();
+  const auto report = Parse(out_.str());
+  EXPECT_EQ(Values(report, "direction"), std::vector<std::string>{"max"});
+  EXPECT_EQ(Values(report, "payoff"), std::vector<std::string>{"11.00"});
+  EXPECT_EQ(Values(report, "point"), std::vector<std::string>{"3.00 1.00"});
+  const std::vector<std::string> decisions = Values(report, "decisions");
+  ASSERT_EQ(decisions.size(), 1u);
+  EXPECT_NE(decisions[0].find("(3.00, 1.00)"), std::string::npos) << decisions[0];
+  EXPECT_EQ(Values(report, "name"), (std::vector<std::string>{"c1", "c2", "c3"}));
+  EXPECT_EQ(Values(report, "slack"), (std::vector<std::string>{"0.00", "0.00", "9.00"}));
+  EXPECT_EQ(Values(report, "binds"), (std::vector<std::string>{"yes", "yes", "no"}));
+  EXPECT_EQ(Values(report, "probe+1"), (std::vector<std::string>{"2.00", "1.00", "0.00"}));
+  EXPECT_EQ(Values(report, "probe-1"), (std::vector<std::string>{"-2.00", "-1.00", "0.00"}));
+  const std::vector<std::string> texts = Values(report, "text");
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].rfind("c1:", 0), 0u) << texts[0];
+  EXPECT_NE(texts[0].find("4.00"), std::string::npos) << texts[0];
+  EXPECT_TRUE(err_.str().empty());
+}
+
+TEST_F(SolveCommandTest, MinimizesWhenAsked) {
+  const std::string path = Save(MakeDoc({{1, 1, 1, REL_GE, 4}, {1, 1, 0, REL_LE, 3}}, 3, 2));
+  ASSERT_EQ(Run(path, false), 0);
+  const auto report = Parse(out_.str());
+  EXPECT_EQ(Values(report, "direction"), std::vector<std::string>{"min"});
+  EXPECT_EQ(Values(report, "payoff"), std::vector<std::string>{"8.00"});
+  EXPECT_EQ(Values(report, "probe+1")[0], "2.00");
+}
+
+TEST_F(SolveCommandTest, FarBoundsComeFromTheFileRanges) {
+  // (180, 10) lies beyond the far bound a view has before its first refresh
+  // (x <= 166.67) but inside the one of the file's ranges (x <= 283.33).
+  const std::string path = Save(MakeDoc({{1, 1, 0, REL_LE, 180}, {0, 1, 1, REL_LE, 10}}, 1, 1));
+  ASSERT_EQ(Run(path, true), 0) << out_.str();
+  EXPECT_EQ(Values(Parse(out_.str()), "payoff"), std::vector<std::string>{"190.00"});
+}
+
+TEST_F(SolveCommandTest, LatticeModeFromTheFile) {
+  CVelmarDoc doc = MakeDoc({{2, 1, 2, REL_LE, 7}}, 1, 1);
+  doc.integerDotsOn = 1;
+  ASSERT_EQ(Run(Save(doc), true), 0) << out_.str();
+  EXPECT_EQ(Values(Parse(out_.str()), "payoff"), std::vector<std::string>{"3.00"});
+}
+
+struct NoOptimumCase {
+  std::string name;
+  friend void PrintTo(const NoOptimumCase& c, std::ostream* os) { *os << c.name; }
+  std::vector<Constraint> lines;
+  bool maximize;
+  std::string message;
+};
+
+class SolveCommandNoOptimumTest : public SolveCommandTest,
+                                  public ::testing::WithParamInterface<NoOptimumCase> {};
+
+TEST_P(SolveCommandNoOptimumTest, ExitsWithTwo) {
+  const NoOptimumCase& c = GetParam();
+  ASSERT_EQ(Run(Save(MakeDoc(c.lines, 1, 1)), c.maximize), 2);
+  const auto report = Parse(out_.str());
+  EXPECT_EQ(Values(report, "message"), std::vector<std::string>{c.message});
+  EXPECT_TRUE(Values(report, "payoff").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, SolveCommandNoOptimumTest,
+    ::testing::Values(
+        NoOptimumCase{"Infeasible", {{1, 1, 1, REL_GE, 10}, {1, 1, 1, REL_LE, 5}}, true,
+                      "Infeasible Solution!"},
+        NoOptimumCase{"Unbounded", {{1, 1, 1, REL_GE, 2}}, true, "Unbounded Constraints!"}),
+    [](const ::testing::TestParamInfo<NoOptimumCase>& info) { return info.param.name; });
+
+struct BadFileCase {
+  std::string name;
+  friend void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
+  std::vector<std::uint8_t> bytes;  // empty: no file at all
+  std::string message;
+};
+
+class SolveCommandBadFileTest : public SolveCommandTest,
+                                public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(SolveCommandBadFileTest, ExitsWithOne) {
+  const BadFileCase& c = GetParam();
+  const std::string path = (dir_ / "bad.kvr").string();
+  if (!c.bytes.empty()) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(c.bytes.data()),
+               static_cast<std::streamsize>(c.bytes.size()));
+  }
+  EXPECT_EQ(Run(path, true), 1);
+  EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+  EXPECT_TRUE(out_.str().empty()) << out_.str();
+}
+
+std::vector<std::uint8_t> Truncated() {
+  std::vector<std::uint8_t> bytes = CVelmarDoc().SaveToBytes();
+  bytes.resize(bytes.size() / 2);
+  return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SolveCommandBadFileTest,
+    ::testing::Values(BadFileCase{"Missing", {}, "bad.kvr"},
+                      BadFileCase{"WrongMagic",
+                                  {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
+                                  MSG_NOT_KVR},
+                      BadFileCase{"Truncated", Truncated(), MSG_UNEXPECTED_FORMAT}),
+    [](const ::testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tessaro
