@@ -48,6 +48,16 @@ void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
   eq.OnLButtonUp(0, x1, y1);
 }
 
+// A window whose picture is replaced at every presentation, as a screen's
+// is: the recording of a drawing lives only until it is presented.
+class SessionHost : public tessaro::test::FakeViewHost {
+ public:
+  void PresentPicture() override {
+    FakeViewHost::PresentPicture();
+    surface.Clear();
+  }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -59,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t first = size >= kGestureBytes ? size - kGestureBytes : 0;
   for (std::size_t k = 0; first + k < size; ++k) gesture[k] = data[first + k];
 
-  tessaro::test::FakeViewHost host;
+  SessionHost host;
   tessaro::test::MemorySettings settings;
   CEquation eq(host, &settings);
   eq.OnCreate(&doc);

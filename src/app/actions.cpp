@@ -49,8 +49,7 @@ QAction* ShellActions::MakeAction(const QString& text, int id, QObject* parent) 
 
 QList<QMenu*> ShellActions::BuildMenuBar(bool documentOpen) {
   QList<QMenu*> menus;
-  const std::vector<MenuSpec>& specs =
-      documentOpen ? app::DocumentMenus() : app::NoDocumentMenus();
+  const std::vector<MenuSpec>& specs = documentOpen ? app::DocumentMenus() : app::NoDocumentMenus();
   for (const MenuSpec& spec : specs) {
     auto* menu = new QMenu(QString::fromUtf8(spec.title), window_);
     for (const MenuItemSpec& item : spec.items) {

@@ -116,12 +116,30 @@ const std::vector<MenuSpec>& DocumentMenus() {
 
 const std::vector<int>& ToolbarLayout() {
   static const std::vector<int> layout = {
-      cmd::FILE_NEW,         cmd::FILE_OPEN,    cmd::FILE_SAVE,       cmd::FILE_PRINT,
-      0,                     cmd::EDIT_COPY,    cmd::COPY_PICTURE,    cmd::EDIT_CUT,
-      cmd::EDIT_PASTE,       0,                 cmd::AUTO_MAX,        cmd::AUTO_MIN,
-      cmd::AUTO_ZOOM,        0,                 cmd::TOGGLE_TRIM,     cmd::TOGGLE_LABEL,
-      cmd::TOGGLE_COLOR,     cmd::TOGGLE_GREY,  cmd::TOGGLE_INTEGER_DOT, 0,
-      cmd::HOLD,             cmd::RESET_EQUATIONS, cmd::EDIT_UNDO,    0,
+      cmd::FILE_NEW,
+      cmd::FILE_OPEN,
+      cmd::FILE_SAVE,
+      cmd::FILE_PRINT,
+      0,
+      cmd::EDIT_COPY,
+      cmd::COPY_PICTURE,
+      cmd::EDIT_CUT,
+      cmd::EDIT_PASTE,
+      0,
+      cmd::AUTO_MAX,
+      cmd::AUTO_MIN,
+      cmd::AUTO_ZOOM,
+      0,
+      cmd::TOGGLE_TRIM,
+      cmd::TOGGLE_LABEL,
+      cmd::TOGGLE_COLOR,
+      cmd::TOGGLE_GREY,
+      cmd::TOGGLE_INTEGER_DOT,
+      0,
+      cmd::HOLD,
+      cmd::RESET_EQUATIONS,
+      cmd::EDIT_UNDO,
+      0,
       cmd::APP_ABOUT,
   };
   return layout;
@@ -129,14 +147,12 @@ const std::vector<int>& ToolbarLayout() {
 
 const std::vector<AcceleratorSpec>& AcceleratorTable() {
   static const std::vector<AcceleratorSpec> table = {
-      {"Ctrl+C", cmd::EDIT_COPY},     {"Ctrl+N", cmd::FILE_NEW},
-      {"Ctrl+O", cmd::FILE_OPEN},     {"Ctrl+P", cmd::FILE_PRINT},
-      {"Ctrl+Q", cmd::APP_EXIT},      {"Ctrl+S", cmd::FILE_SAVE},
-      {"Ctrl+V", cmd::EDIT_PASTE},    {"Shift+Del", cmd::EDIT_CUT},
-      {"F6", cmd::NEXT_PANE},         {"Shift+F6", cmd::PREV_PANE},
-      {"Ctrl+Ins", cmd::EDIT_COPY},   {"Shift+Ins", cmd::EDIT_PASTE},
-      {"Ctrl+W", cmd::FILE_CLOSE},    {"Ctrl+X", cmd::EDIT_CUT},
-      {"Ctrl+Z", cmd::EDIT_UNDO},     {"Ctrl+Z", cmd::EDIT_UNDO},
+      {"Ctrl+C", cmd::EDIT_COPY},   {"Ctrl+N", cmd::FILE_NEW},    {"Ctrl+O", cmd::FILE_OPEN},
+      {"Ctrl+P", cmd::FILE_PRINT},  {"Ctrl+Q", cmd::APP_EXIT},    {"Ctrl+S", cmd::FILE_SAVE},
+      {"Ctrl+V", cmd::EDIT_PASTE},  {"Shift+Del", cmd::EDIT_CUT}, {"F6", cmd::NEXT_PANE},
+      {"Shift+F6", cmd::PREV_PANE}, {"Ctrl+Ins", cmd::EDIT_COPY}, {"Shift+Ins", cmd::EDIT_PASTE},
+      {"Ctrl+W", cmd::FILE_CLOSE},  {"Ctrl+X", cmd::EDIT_CUT},    {"Ctrl+Z", cmd::EDIT_UNDO},
+      {"Ctrl+Z", cmd::EDIT_UNDO},
   };
   return table;
 }

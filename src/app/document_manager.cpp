@@ -68,7 +68,10 @@ void SetFileDialogs(FileDialogs dialogs) {
 
 DocumentManager::DocumentManager(QMdiArea* area, tessaro::SettingsStore* settings,
                                  RecentFiles* recent, QWidget* dialogParent)
-    : QObject(area), area_(area), settings_(settings), recent_(recent),
+    : QObject(area),
+      area_(area),
+      settings_(settings),
+      recent_(recent),
       dialogParent_(dialogParent) {}
 
 QList<ChildWindow*> DocumentManager::Documents() const {

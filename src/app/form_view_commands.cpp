@@ -7,58 +7,46 @@
 // The commands of the menus and the toolbar that the view handles.
 
 namespace tessaro::app {
+namespace {
+
+using Handler = void (tessaro::CEquation::*)();
+
+struct CommandHandler {
+  int id;
+  Handler handler;
+};
+
+// The commands that are one core handler each.
+constexpr CommandHandler kCoreCommands[] = {
+    {cmd::AUTO_MAX, &tessaro::CEquation::OnAutoMax},
+    {cmd::AUTO_MIN, &tessaro::CEquation::OnAutoMin},
+    {cmd::AUTO_ZOOM, &tessaro::CEquation::OnAutoZoom},
+    {cmd::TOGGLE_TRIM, &tessaro::CEquation::OnToggleTrim},
+    {cmd::TOGGLE_LABEL, &tessaro::CEquation::OnToggleLabel},
+    {cmd::TOGGLE_COLOR, &tessaro::CEquation::OnToggleColor},
+    {cmd::TOGGLE_GREY, &tessaro::CEquation::OnToggleGrey},
+    {cmd::TOGGLE_INTEGER_DOT, &tessaro::CEquation::OnToggleIntegerDot},
+    {cmd::HOLD, &tessaro::CEquation::OnHold},
+    {cmd::RESET_EQUATIONS, &tessaro::CEquation::OnRevert},
+    {cmd::EDIT_UNDO, &tessaro::CEquation::OnUndo},
+    {cmd::EDIT_CUT, &tessaro::CEquation::OnEditCut},
+    {cmd::EDIT_COPY, &tessaro::CEquation::OnEditCopy},
+    {cmd::EDIT_PASTE, &tessaro::CEquation::OnEditPaste},
+    {cmd::PREVIEW_PAYOFF, &tessaro::CEquation::OnPreviewPayoff},
+    {cmd::CONFIG_COLOR, &tessaro::CEquation::OnConfigColor},
+};
+
+}  // namespace
 
 bool FormView::RunCommand(int commandId) {
   tessaro::CEquation& eq = *equation_;
+  for (const CommandHandler& command : kCoreCommands) {
+    if (command.id == commandId) {
+      Dispatch([&eq, &command] { (eq.*command.handler)(); });
+      return true;
+    }
+  }
   switch (commandId) {
-    case cmd::AUTO_MAX:
-      Dispatch([&eq] { eq.OnAutoMax(); });
-      return true;
-    case cmd::AUTO_MIN:
-      Dispatch([&eq] { eq.OnAutoMin(); });
-      return true;
-    case cmd::AUTO_ZOOM:
-      Dispatch([&eq] { eq.OnAutoZoom(); });
-      return true;
-    case cmd::TOGGLE_TRIM:
-      Dispatch([&eq] { eq.OnToggleTrim(); });
-      return true;
-    case cmd::TOGGLE_LABEL:
-      Dispatch([&eq] { eq.OnToggleLabel(); });
-      return true;
-    case cmd::TOGGLE_COLOR:
-      Dispatch([&eq] { eq.OnToggleColor(); });
-      return true;
-    case cmd::TOGGLE_GREY:
-      Dispatch([&eq] { eq.OnToggleGrey(); });
-      return true;
-    case cmd::TOGGLE_INTEGER_DOT:
-      Dispatch([&eq] { eq.OnToggleIntegerDot(); });
-      return true;
-    case cmd::HOLD:
-      Dispatch([&eq] { eq.OnHold(); });
-      return true;
-    case cmd::RESET_EQUATIONS:
-      Dispatch([&eq] { eq.OnRevert(); });
-      return true;
-    case cmd::EDIT_UNDO:
-      Dispatch([&eq] { eq.OnUndo(); });
-      return true;
-    case cmd::EDIT_CUT:
-      Dispatch([&eq] { eq.OnEditCut(); });
-      return true;
-    case cmd::EDIT_COPY:
-      Dispatch([&eq] { eq.OnEditCopy(); });
-      return true;
-    case cmd::EDIT_PASTE:
-      Dispatch([&eq] { eq.OnEditPaste(); });
-      return true;
-    case cmd::PREVIEW_PAYOFF:
-      Dispatch([&eq] { eq.OnPreviewPayoff(); });
-      return true;
-    case cmd::CONFIG_COLOR:
-      Dispatch([&eq] { eq.OnConfigColor(); });
-      return true;
     case cmd::COPY_PICTURE:
       Dispatch([&eq] { CopyPictureToClipboard(eq); });
       return true;

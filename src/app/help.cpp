@@ -21,7 +21,8 @@ constexpr const char* kPageInTree = "share/tessaro/help/index.html";
 QString FindHelpFile(const QString& programDir) {
   const QDir dir(programDir);
   const QString page = QString::fromLatin1(kPageInTree);
-  for (const QString& candidate : {dir.filePath(QStringLiteral("../") + page), dir.filePath(page)}) {
+  for (const QString& candidate :
+       {dir.filePath(QStringLiteral("../") + page), dir.filePath(page)}) {
     const QFileInfo info(candidate);
     if (info.isFile()) return info.canonicalFilePath();
   }

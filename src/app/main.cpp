@@ -30,6 +30,14 @@ int main(int argc, char* argv[]) {
     return tessaro::app::RunHeadlessCommand(args);
   }
 
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
   QApplication::setOrganizationName(QString());
@@ -39,10 +47,6 @@ int main(int argc, char* argv[]) {
 
   QString file;
   for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--help") || args[i] == QLatin1String("-h")) {
-      std::fputs(kUsage, stdout);
-      return 0;
-    }
     if (args[i].startsWith(u'-') || !file.isEmpty()) {
       std::fputs(kUsage, stderr);
       return 2;

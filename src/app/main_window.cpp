@@ -117,7 +117,8 @@ void MainWindow::InstallHandlers() {
       {cmd::FILE_SAVE_AS, [this] { documents_->SaveAs(documents_->Active()); }},
       {cmd::FILE_PRINT_SETUP, [this] { PrintSetup(); }},
       {cmd::APP_EXIT, [this] { close(); }},
-      {cmd::VIEW_TOOLBAR, [this] { actions_->ToolBar()->setVisible(actions_->ToolBar()->isHidden()); }},
+      {cmd::VIEW_TOOLBAR,
+       [this] { actions_->ToolBar()->setVisible(actions_->ToolBar()->isHidden()); }},
       {cmd::VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); }},
       {cmd::WINDOW_CASCADE, [this] { area_->cascadeSubWindows(); }},
       {cmd::WINDOW_TILE, [this] { area_->tileSubWindows(); }},
@@ -254,8 +255,8 @@ void MainWindow::FillWindowMenu() {
   for (int i = 0; i < open.size(); ++i) {
     ChildWindow* child = open[i];
     QString title = child->Title();
-    QAction* entry =
-        menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', QStringLiteral("&&"))));
+    QAction* entry = menu->addAction(
+        QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', QStringLiteral("&&"))));
     entry->setCheckable(true);
     entry->setChecked(child == documents_->Active());
     entry->setStatusTip(QStringLiteral("Activate this window"));

@@ -28,8 +28,7 @@ class QtSettingsStore : public tessaro::SettingsStore {
   std::string Read(const std::string& section, const std::string& key,
                    const std::string& fallback) const override;
   // A failed write is not reported: the file then keeps its old content.
-  void Write(const std::string& section, const std::string& key,
-             const std::string& value) override;
+  void Write(const std::string& section, const std::string& key, const std::string& value) override;
 
   using Entries = QList<QPair<QString, QString>>;
   // The keys and values of a section in file order; empty when absent.

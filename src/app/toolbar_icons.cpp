@@ -1,10 +1,10 @@
 #include "app/toolbar_icons.h"
 
-#include <algorithm>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "app/command_table.h"
 #include "model/constants.h"

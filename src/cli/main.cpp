@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     const std::string_view first(argv[1]);
     if (first == "--solve") return Solve(argc, argv);
+    if (first == "--help" || first == "-h") return Usage(std::cout, 0);
     if (first == "--version") {
       std::cout << "Tessaro 2.6\n";
       return 0;

@@ -23,10 +23,6 @@ double ZoomedOut(double zoom) {
   return z;
 }
 
-}  // namespace
-
-namespace {
-
 // The PAYOFF buttons ignore Preview Payoff.
 void StepPayoff(CEquation& eq, double step) {
   eq.BeginModelChange();

@@ -69,7 +69,6 @@ std::int64_t FindFirstTrue(Pred pred, std::int64_t from, std::int64_t to, std::i
   std::int64_t trueAt;   // pred is true here
   std::int64_t step = 1;
   if (pred(guess)) {
-    return guess;
     trueAt = guess;
     for (;;) {
       if (trueAt == from) return from;

@@ -189,8 +189,7 @@ class DocumentSaveTest : public QObject {
     ChildWindow* child = Documents().OpenDocument(Path("named.kvr"));
     Change(child, "renamed");
     Documents().Close(child);
-    QCOMPARE(boxes.texts,
-             QStringList{QStringLiteral("Save changes to %1?").arg(child->Path())});
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Save changes to %1?").arg(child->Path())});
   }
 
   void coreCloseRequestClosesWithoutAsking() {
@@ -208,8 +207,8 @@ class DocumentSaveTest : public QObject {
     QTest::addColumn<bool>("exited");
     const QStringList both{QStringLiteral("Save changes to kvr1?"),
                            QStringLiteral("Save changes to kvr3?")};
-    QTest::newRow("no, no: exits") << QList<MsgResult>{MsgResult::No, MsgResult::No} << both
-                                   << true;
+    QTest::newRow("no, no: exits")
+        << QList<MsgResult>{MsgResult::No, MsgResult::No} << both << true;
     QTest::newRow("no, cancel: stays")
         << QList<MsgResult>{MsgResult::No, MsgResult::Cancel} << both << false;
     QTest::newRow("cancel first: asks no more")

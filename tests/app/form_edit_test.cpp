@@ -97,12 +97,12 @@ void FormEditTest::typingReplots_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QPointF>("from");  // two points of the line, model units
   QTest::addColumn<QPointF>("to");
-  QTest::newRow("first line, slanted") << 0 << "c1: 1x + 1y <= 50" << QPointF(0, 50)
-                                       << QPointF(50, 0);
-  QTest::newRow("fourth line, vertical") << 3 << "v: 1x + 0y <= 40" << QPointF(40, 5)
-                                         << QPointF(40, 45);
-  QTest::newRow("sixth line, minus sign") << 5 << "m: 1x - 1y >= -10" << QPointF(0, 10)
-                                          << QPointF(30, 40);
+  QTest::newRow("first line, slanted")
+      << 0 << "c1: 1x + 1y <= 50" << QPointF(0, 50) << QPointF(50, 0);
+  QTest::newRow("fourth line, vertical")
+      << 3 << "v: 1x + 0y <= 40" << QPointF(40, 5) << QPointF(40, 45);
+  QTest::newRow("sixth line, minus sign")
+      << 5 << "m: 1x - 1y >= -10" << QPointF(0, 10) << QPointF(30, 40);
 }
 
 void FormEditTest::typingReplots() {
@@ -184,10 +184,14 @@ void FormEditTest::spinRewritesDecimals_data() {
   QTest::addColumn<int>("direction");
   QTest::addColumn<QString>("field");
   QTest::addColumn<QString>("coefficient");  // how 2 is written in line 0
-  QTest::newRow("up from 1") << 1 << +1 << "2" << "2.00 x";
-  QTest::newRow("down from 1") << 1 << -1 << "0" << "   2 x";
-  QTest::newRow("down from 0 stays") << 0 << -1 << "0" << "   2 x";
-  QTest::newRow("up from 3") << 3 << +1 << "4" << "2.0000 x";
+  QTest::newRow("up from 1") << 1 << +1 << "2"
+                             << "2.00 x";
+  QTest::newRow("down from 1") << 1 << -1 << "0"
+                               << "   2 x";
+  QTest::newRow("down from 0 stays") << 0 << -1 << "0"
+                                     << "   2 x";
+  QTest::newRow("up from 3") << 3 << +1 << "4"
+                             << "2.0000 x";
 }
 
 void FormEditTest::spinRewritesDecimals() {
@@ -232,8 +236,8 @@ void FormEditTest::pasteMarksModifiedOnlyWhenParsed_data() {
   QTest::addColumn<QString>("clipboard");
   QTest::addColumn<bool>("modified");
   QTest::addColumn<QString>("message");
-  QTest::newRow("two colons refused") << "a: 1x : 2y <= 3" << false
-                                      << "You typed two \":\",please correct it!";
+  QTest::newRow("two colons refused")
+      << "a: 1x : 2y <= 3" << false << "You typed two \":\",please correct it!";
   QTest::newRow("valid line") << "a: 1x + 2y <= 3" << true << "";
 }
 

@@ -2,6 +2,10 @@
 // a window opens it, the picture or page written, failures reported on
 // standard error with a non-zero status.
 
+#include "app/headless_commands.h"
+
+#include <unistd.h>
+
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -11,9 +15,7 @@
 #include <QTest>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
-#include "app/headless_commands.h"
 #include "doc/file_store.h"
 #include "form_harness.h"
 
@@ -60,6 +62,7 @@ class HeadlessCommandsTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  void initTestCase();
   void exportPngShowsTheModel();
   void exportSvgShowsTheModel();
   void exportMatchesTheWindow();
@@ -67,7 +70,17 @@ class HeadlessCommandsTest : public QObject {
   void failuresReportAndFail();
   void pdfIsOnePageWithGraphAndResults();
   void missingPrinterFails();
+
+ private:
+  QTemporaryDir configHome_;
 };
+
+void HeadlessCommandsTest::initTestCase() {
+  // The commands read the area colour from the user's settings file; keep
+  // it away from the tester's own settings (the default colour applies).
+  QVERIFY(configHome_.isValid());
+  qputenv("XDG_CONFIG_HOME", configHome_.path().toLocal8Bit());
+}
 
 void HeadlessCommandsTest::exportPngShowsTheModel() {
   QTemporaryDir dir;
@@ -132,12 +145,15 @@ void HeadlessCommandsTest::failuresReportAndFail_data() {
       << QStringList{"--export", "DIR/junk.kvr", "DIR/out.png"} << 1 << "junk.kvr";
   QTest::newRow("cut short model file")
       << QStringList{"--export", "DIR/short.kvr", "DIR/out.png"} << 1 << "short.kvr";
-  QTest::newRow("unwritable png")
-      << QStringList{"--export", "DIR/sample.kvr", "DIR/no/such/dir/out.png"} << 1 << "out.png";
-  QTest::newRow("unwritable svg")
-      << QStringList{"--export", "DIR/sample.kvr", "DIR/no/such/dir/out.svg"} << 1 << "out.svg";
-  QTest::newRow("unwritable pdf")
-      << QStringList{"--pdf", "DIR/sample.kvr", "DIR/no/such/dir/out.pdf"} << 1 << "out.pdf";
+  QTest::newRow("unwritable png") << QStringList{"--export", "DIR/sample.kvr",
+                                                 "DIR/no/such/dir/out.png"}
+                                  << 1 << "out.png";
+  QTest::newRow("unwritable svg") << QStringList{"--export", "DIR/sample.kvr",
+                                                 "DIR/no/such/dir/out.svg"}
+                                  << 1 << "out.svg";
+  QTest::newRow("unwritable pdf") << QStringList{"--pdf", "DIR/sample.kvr",
+                                                 "DIR/no/such/dir/out.pdf"}
+                                  << 1 << "out.pdf";
   QTest::newRow("unknown picture format")
       << QStringList{"--export", "DIR/sample.kvr", "DIR/out.bmp"} << 2 << "out.bmp";
   QTest::newRow("missing operand") << QStringList{"--export", "DIR/sample.kvr"} << 2 << "usage";
@@ -181,7 +197,8 @@ void HeadlessCommandsTest::pdfIsOnePageWithGraphAndResults() {
 
   QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
   QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-  if (pdfinfo.isEmpty() || pdftoppm.isEmpty()) QSKIP("poppler-utils (pdfinfo, pdftoppm) not installed");
+  if (pdfinfo.isEmpty() || pdftoppm.isEmpty())
+    QSKIP("poppler-utils (pdfinfo, pdftoppm) not installed");
   QProcess info;
   info.start(pdfinfo, {out});
   QVERIFY(info.waitForFinished(30000));
@@ -191,8 +208,9 @@ void HeadlessCommandsTest::pdfIsOnePageWithGraphAndResults() {
 
   // At 95 pixels per inch one pixel of the page image is one drawing unit.
   QProcess render;
-  render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("95"), QStringLiteral("-png"),
-                          QStringLiteral("-singlefile"), out, dir.filePath(QStringLiteral("page"))});
+  render.start(pdftoppm,
+               {QStringLiteral("-r"), QStringLiteral("95"), QStringLiteral("-png"),
+                QStringLiteral("-singlefile"), out, dir.filePath(QStringLiteral("page"))});
   QVERIFY(render.waitForFinished(60000));
   QImage page(dir.filePath(QStringLiteral("page.png")));
   QVERIFY(!page.isNull());

@@ -4,10 +4,10 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+#include <QToolBar>
 
 #include "app/actions.h"
 #include "app/child_window.h"
@@ -54,21 +54,29 @@ class MenuBarTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");
     const QString sep = QStringLiteral("-");
-    QTest::newRow("128 File") << false << "&File"
-                              << QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", sep,
-                                             "P&rint Setup...",  sep, kRecent, sep, "E&xit"};
+    QTest::newRow("128 File")
+        << false << "&File"
+        << QStringList{
+               "&New\tCtrl+N", "&Open...\tCtrl+O", sep, "P&rint Setup...", sep, kRecent, sep,
+               "E&xit"};
     QTest::newRow("128 View") << false << "&View" << QStringList{"&Toolbar", "&Status Bar"};
     QTest::newRow("128 Help") << false << "&Help" << QStringList{"&About"};
     QTest::newRow("129 File") << true << "&File"
-                              << QStringList{"&New\tCtrl+N",  "&Open...\tCtrl+O",
-                                             "&Close\tCtrl+W", "&Save\tCtrl+S",
-                                             "Save &As...",   sep,
-                                             "&Print...\tCtrl+P", "P&rint Setup...",
-                                             sep,             kRecent,
-                                             sep,             "E&xit\tCtrl+Q"};
-    QTest::newRow("129 Edit") << true << "&Edit"
-                              << QStringList{"&Undo\tCtrl+Z", sep, "Cu&t\tCtrl+X",
-                                             "&Copy\tCtrl+C", "Copy Picture", "&Paste\tCtrl+V"};
+                              << QStringList{"&New\tCtrl+N",
+                                             "&Open...\tCtrl+O",
+                                             "&Close\tCtrl+W",
+                                             "&Save\tCtrl+S",
+                                             "Save &As...",
+                                             sep,
+                                             "&Print...\tCtrl+P",
+                                             "P&rint Setup...",
+                                             sep,
+                                             kRecent,
+                                             sep,
+                                             "E&xit\tCtrl+Q"};
+    QTest::newRow("129 Edit") << true << "&Edit" << QStringList{"&Undo\tCtrl+Z", sep,
+                                                                "Cu&t\tCtrl+X",  "&Copy\tCtrl+C",
+                                                                "Copy Picture",  "&Paste\tCtrl+V"};
     QTest::newRow("129 View") << true << "&View"
                               << QStringList{"&Toolbar", "&Status Bar", "Preview Payoff"};
     QTest::newRow("129 Option") << true << "Option" << QStringList{"Config Color"};
@@ -107,18 +115,33 @@ class MenuBarTest : public QObject {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("New") << "&File" << "&New\tCtrl+N" << "Create a new document";
-    QTest::newRow("Save As") << "&File" << "Save &As..."
+    QTest::newRow("New") << "&File"
+                         << "&New\tCtrl+N"
+                         << "Create a new document";
+    QTest::newRow("Save As") << "&File"
+                             << "Save &As..."
                              << "Save the active document with a new name";
-    QTest::newRow("Print Setup") << "&File" << "P&rint Setup..."
+    QTest::newRow("Print Setup") << "&File"
+                                 << "P&rint Setup..."
                                  << "Change the printer and printing options";
-    QTest::newRow("Exit") << "&File" << "E&xit\tCtrl+Q"
+    QTest::newRow("Exit") << "&File"
+                          << "E&xit\tCtrl+Q"
                           << "Quit the application; prompts to save documents";
-    QTest::newRow("Undo") << "&Edit" << "&Undo\tCtrl+Z" << "Undo the last action";
-    QTest::newRow("Preview Payoff") << "&View" << "Preview Payoff" << "Toggle Preview Payoff";
-    QTest::newRow("Toolbar") << "&View" << "&Toolbar" << "Show or hide the toolbar";
-    QTest::newRow("Tile") << "&Window" << "&Tile" << "Arrange windows as non-overlapping tiles";
-    QTest::newRow("Help Topics") << "&Help" << "&Help Topics" << "List Help topics";
+    QTest::newRow("Undo") << "&Edit"
+                          << "&Undo\tCtrl+Z"
+                          << "Undo the last action";
+    QTest::newRow("Preview Payoff") << "&View"
+                                    << "Preview Payoff"
+                                    << "Toggle Preview Payoff";
+    QTest::newRow("Toolbar") << "&View"
+                             << "&Toolbar"
+                             << "Show or hide the toolbar";
+    QTest::newRow("Tile") << "&Window"
+                          << "&Tile"
+                          << "Arrange windows as non-overlapping tiles";
+    QTest::newRow("Help Topics") << "&Help"
+                                 << "&Help Topics"
+                                 << "List Help topics";
   }
   void menuItemsCarryTheirPrompts() {
     QFETCH(QString, title);

@@ -1,5 +1,7 @@
 // The QPainter surface, the clipboard picture and the page mapping.
 
+#include "app/picture_output.h"
+
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -13,7 +15,6 @@
 
 #include "app/clip_geometry.h"
 #include "app/painter_surface.h"
-#include "app/picture_output.h"
 #include "form_harness.h"
 #include "model/constants.h"
 
@@ -173,14 +174,14 @@ void PictureOutputTest::segmentClipping_data() {
   QTest::addColumn<bool>("visible");
   QTest::addColumn<QPointF>("clippedA");
   QTest::addColumn<QPointF>("clippedB");
-  QTest::newRow("inside unchanged") << QPointF(1, 2) << QPointF(30, 40) << true << QPointF(1, 2)
-                                    << QPointF(30, 40);
-  QTest::newRow("crossing both sides") << QPointF(-50, 5) << QPointF(150, 5) << true
-                                       << QPointF(0, 5) << QPointF(100, 5);
-  QTest::newRow("diagonal from far away") << QPointF(-100, -100) << QPointF(50, 50) << true
-                                          << QPointF(0, 0) << QPointF(50, 50);
-  QTest::newRow("wholly outside") << QPointF(-10, -10) << QPointF(-1, 200) << false
-                                  << QPointF() << QPointF();
+  QTest::newRow("inside unchanged")
+      << QPointF(1, 2) << QPointF(30, 40) << true << QPointF(1, 2) << QPointF(30, 40);
+  QTest::newRow("crossing both sides")
+      << QPointF(-50, 5) << QPointF(150, 5) << true << QPointF(0, 5) << QPointF(100, 5);
+  QTest::newRow("diagonal from far away")
+      << QPointF(-100, -100) << QPointF(50, 50) << true << QPointF(0, 0) << QPointF(50, 50);
+  QTest::newRow("wholly outside") << QPointF(-10, -10) << QPointF(-1, 200) << false << QPointF()
+                                  << QPointF();
   QTest::newRow("not finite") << QPointF(std::nan(""), 0) << QPointF(5, 5) << false << QPointF()
                               << QPointF();
 }

@@ -70,20 +70,32 @@ class ShellSettingsTest : public QObject {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("after");
-    QTest::newRow("new file") << "" << "KVR1Configuration" << "fcolorR" << "255"
+    QTest::newRow("new file") << ""
+                              << "KVR1Configuration"
+                              << "fcolorR"
+                              << "255"
                               << "[KVR1Configuration]\nfcolorR=255\n";
-    QTest::newRow("new section after others")
-        << "[A]\nk=1\n" << "KVR2Configuration" << "fcolorG" << "0"
-        << "[A]\nk=1\n\n[KVR2Configuration]\nfcolorG=0\n";
+    QTest::newRow("new section after others") << "[A]\nk=1\n"
+                                              << "KVR2Configuration"
+                                              << "fcolorG"
+                                              << "0"
+                                              << "[A]\nk=1\n\n[KVR2Configuration]\nfcolorG=0\n";
     QTest::newRow("replaced in place, comments kept")
         << "; colours\n[KVR3Configuration]\nfcolorB=200\nother=1\n"
-        << "KVR3Configuration" << "fcolorB" << "128"
+        << "KVR3Configuration"
+        << "fcolorB"
+        << "128"
         << "; colours\n[KVR3Configuration]\nfcolorB=128\nother=1\n";
-    QTest::newRow("key added at the end of its section")
-        << "[A]\nk=1\n\n[B]\nm=2\n" << "A" << "n" << "3" << "[A]\nk=1\nn=3\n\n[B]\nm=2\n";
-    QTest::newRow("names compare without case")
-        << "[kvr1configuration]\nFCOLORR=1\n" << "KVR1Configuration" << "fcolorR" << "7"
-        << "[kvr1configuration]\nfcolorR=7\n";
+    QTest::newRow("key added at the end of its section") << "[A]\nk=1\n\n[B]\nm=2\n"
+                                                         << "A"
+                                                         << "n"
+                                                         << "3"
+                                                         << "[A]\nk=1\nn=3\n\n[B]\nm=2\n";
+    QTest::newRow("names compare without case") << "[kvr1configuration]\nFCOLORR=1\n"
+                                                << "KVR1Configuration"
+                                                << "fcolorR"
+                                                << "7"
+                                                << "[kvr1configuration]\nfcolorR=7\n";
   }
   void writesProduceAPlainIniText() {
     QFETCH(QString, before);

@@ -66,7 +66,9 @@ class DialogScript {
   QStringList suggestions;
 
  private:
-  static QString Next(QStringList& queue) { return queue.isEmpty() ? QString() : queue.takeFirst(); }
+  static QString Next(QStringList& queue) {
+    return queue.isEmpty() ? QString() : queue.takeFirst();
+  }
 };
 
 // Writes a model file through the program's own file store.

@@ -42,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         PaneRow{"Zoom6", {0, 0, 6, 6}, 1, 105, 360, 0, 0, " (10.0, 10.0)"},
         PaneRow{"RangeStartAndTwoZooms", {10, 20, 3, 2}, 1, 105, 360, 0, 0, " (30.0, 50.0)"},
         PaneRow{"ScrolledView", {0, 0, 6, 6}, 1, 65, 300, 40, 60, " (10.0, 10.0)"},
-        PaneRow{"ScrollSumBeyondInt", {0, 0, 1, 1}, 0, INT_MAX, 420, INT_MAX, 0,
-                " (4294967249,    0)"},
+        PaneRow{
+            "ScrollSumBeyondInt", {0, 0, 1, 1}, 0, INT_MAX, 420, INT_MAX, 0, " (4294967249,    0)"},
         PaneRow{"TwoDecimalsNegative", {0, 0, 4, 4}, 2, 35, 430, 0, 0, " (-2.50, -2.50)"},
         PaneRow{"NoDecimals", {0, 0, 10, 10}, 0, 172, 390, 0, 0, " (  13,    3)"},
         PaneRow{"NegativeDecimalsAsNone", {0, 0, 10, 10}, -2, 172, 390, 0, 0, " (  13,    3)"}),

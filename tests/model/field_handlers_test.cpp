@@ -39,24 +39,6 @@ TEST(InitialUpdate, NewDocumentShowsItsDefaults) {
   EXPECT_FALSE(v.doc.IsModified());
 }
 
-TEST(InitialUpdate, StoredModelIsLoadedAndWritten) {
-  OpenView v;
-  v.doc.xLabel = "x";
-  v.doc.yLabel = "y";
-  v.doc.lineName[1] = "c2";
-  v.doc.lineA[1] = 2;
-  v.doc.lineB[1] = 3;
-  v.doc.lineC[1] = 12;
-  v.doc.lineSign[1] = 0.5;  // truncated to 0, written as "+"
-  v.doc.lineRelation[1] = 2;
-  v.doc.decimals = 0;
-  v.Open();
-  EXPECT_EQ(v.host.fields[ctl::LINE0 + 1], "c2:    2 x +    3 y >=   12 ");
-  EXPECT_EQ(v.eq.rowSign[1], 0);
-  EXPECT_EQ(v.host.spinPosition, 0);
-  EXPECT_EQ(v.eq.heldSnapshot.lineC[1], 12.0);
-}
-
 TEST(FieldHandlers, FirstKeystrokeWithoutLabelsAsksForTheXLabel) {
   OpenView v;
   v.Open();

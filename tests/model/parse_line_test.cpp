@@ -66,27 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"3x + 2y = 12", "", 3, 1, 2, 1, 12},
         ParseRow{"  : x + -2y", "  ", 1, 1, -2, kUnset, 0}, ParseRow{"5", "", 0, 1, 0, kUnset, 5}));
 
-TEST(ParseLine, RefusalsWriteOnlyWhatIsReached) {
-  const struct {
-    const char* text;
-    const char* xLabel;
-    const char* yLabel;
-    ParseOutcome outcome;
-    const char* name;
-  } rows[] = {
-      {"x + y <= 1", "", "y", ParseOutcome::NoXLabel, ""},
-      {"", "", "", ParseOutcome::NoXLabel, ""},
-      {"a: x + y <= 1", "x", "", ParseOutcome::NoYLabel, ""},
-      {"a:b: x", "x", "y", ParseOutcome::TwoColons, "a"},
-      {"::", "x", "y", ParseOutcome::TwoColons, ""},
-  };
-  for (const auto& row : rows) {
-    const ParsedLine line = ParseLineText(row.text, row.xLabel, row.yLabel);
-    EXPECT_EQ(line.outcome, row.outcome) << row.text;
-    EXPECT_EQ(line.name, row.name) << row.text;
-  }
-}
-
 TEST(ParseLine, LabelsAreMatchedWholeLongerFirst) {
   const struct {
     const char* text;

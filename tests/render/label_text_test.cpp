@@ -46,17 +46,6 @@ TEST(PayoffLabel, UsesPayoffNameAndFamily) {
   EXPECT_EQ(PayoffLabelText(3, "x", false, 2, "y", 36, 0), "Payoff:     3 x -     2 y =    36");
 }
 
-TEST(ResultsPieces, ManyDecimalsAndPointsAreNeverCut) {
-  // Twenty points with 300 decimals are far beyond any fixed work area.
-  std::string text = StatusHead("Labour", "Capital");
-  for (int k = 0; k < 20; ++k) text += OptimalPointPiece(k + 0.25, -k, 300);
-  const std::string lastPiece = OptimalPointPiece(19.25, -19, 300);
-  ASSERT_GT(text.size(), 20 * 600u);
-  EXPECT_EQ(text.substr(text.size() - lastPiece.size()), lastPiece);
-  EXPECT_EQ(lastPiece.substr(0, 10), " (19.25000");
-  EXPECT_EQ(lastPiece.back(), ')');
-}
-
 TEST(ResultsPieces, DecimalsBeyondADoubleOnlyStopAddingZeros) {
   // Every digit of a double lies within 1074 decimals.
   const std::string piece = OptimalPointPiece(1.0, 2.0, 5000);

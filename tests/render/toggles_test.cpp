@@ -76,16 +76,6 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
   }
 }
 
-TEST(DisplayToggles, LabelOffHidesConstraintLabels) {
-  RenderFixture f;
-  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
-  f.eq.RedrawGraph();
-  EXPECT_EQ(f.host.surface.Texts().back().substr(0, 2), "A:");
-  f.host.surface.Clear();
-  f.eq.OnToggleLabel();
-  for (const std::string& t : f.host.surface.Texts()) EXPECT_NE(t.substr(0, 2), "A:");
-}
-
 TEST(DisplayToggles, WithoutDocumentStillSwitch) {
   RenderFixture f;
   f.eq.doc = nullptr;

@@ -1,0 +1,139 @@
+// View commands run from the menus and the toolbar, and the "+"/"-"
+// buttons: what the user sees in the fields, the panes and the picture.
+
+#include <QTest>
+#include <cmath>
+
+#include "form_harness.h"
+#include "model/constants.h"
+
+using namespace tessaro;
+using namespace tessaro::app;
+using namespace tessaro::app::test;
+
+namespace {
+
+constexpr QRgb kAreaColor = 0xC8FEC8;  // the default fill colour
+constexpr QRgb kGrey = 0xC6C6C6;       // fill mode 2
+
+// Samples of the model segment (zoom 6, origin at image pixel (30, 300))
+// with a clearly red pixel within two pixels.
+int RedSamplesAlong(const QImage& image, QPointF from, QPointF to) {
+  int red = 0;
+  for (int k = 0; k <= 20; ++k) {
+    double t = k / 20.0;
+    int px = 30 + static_cast<int>((from.x() + t * (to.x() - from.x())) * 6);
+    int py = 300 - static_cast<int>((from.y() + t * (to.y() - from.y())) * 6);
+    if (CountReddish(image.copy(px - 2, py - 2, 5, 5)) > 0) ++red;
+  }
+  return red;
+}
+
+}  // namespace
+
+class FormCommandsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void fillToggles_data();
+  void fillToggles();
+  void autoMaxShowsOptimum();
+  void previewPayoffProbesShadowPrice_data();
+  void previewPayoffProbesShadowPrice();
+  void unknownCommandsAreNotTheViews();
+};
+
+void FormCommandsTest::fillToggles_data() {
+  QTest::addColumn<QList<int>>("commands");
+  QTest::addColumn<bool>("areaColour");
+  QTest::addColumn<bool>("grey");
+  QTest::newRow("colour") << QList<int>{cmd::TOGGLE_COLOR} << true << false;
+  QTest::newRow("colour then grey")
+      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY} << false << true;
+  QTest::newRow("colour, grey, grey")
+      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY} << false << false;
+  QTest::newRow("colour, grey, grey, colour")
+      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY, cmd::TOGGLE_COLOR}
+      << true << false;
+}
+
+void FormCommandsTest::fillToggles() {
+  QFETCH(QList<int>, commands);
+  QFETCH(bool, areaColour);
+  QFETCH(bool, grey);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  model.fillMode = 0;
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  for (int command : commands) QVERIFY(v.view->RunCommand(command));
+  const QImage& image = v.view->OffscreenImage();
+  QCOMPARE(CountColor(image, kAreaColor) > 1000, areaColour);
+  QCOMPARE(CountColor(image, kGrey) > 1000, grey);
+  QVERIFY(v.doc.IsModified());
+}
+
+void FormCommandsTest::autoMaxShowsOptimum() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  // 3x + 2y over 2x + y <= 40 and x + y <= 30 is best at (10, 20): 70.
+  QVERIFY(v.view->RunCommand(cmd::AUTO_MAX));
+  QVERIFY(messages.shown.empty());
+  QCOMPARE(v.Eq().payoffLevel, 70.0);
+  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("= 70.0")),
+           qPrintable(v.Field(ctl::PAYOFF)->text()));
+  QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  (10.0, 20.0)"));
+  // The dashed payoff line now runs from (0, 35) to (23.3, 0), through the optimum.
+  QVERIFY(RedSamplesAlong(v.view->OffscreenImage(), QPointF(0, 35), QPointF(70.0 / 3, 0)) >= 12);
+  QVERIFY(v.doc.IsModified());
+}
+
+void FormCommandsTest::previewPayoffProbesShadowPrice_data() {
+  QTest::addColumn<int>("button");
+  QTest::addColumn<QString>("report");
+  // At (10, 20) both constraints bind; each unit of either is worth 1.
+  QTest::newRow("c1 plus") << ctl::LINE_PLUS[0]
+                           << "Optimal Payoff will change by  1.00 per increased RHS unit.";
+  QTest::newRow("c2 minus") << ctl::LINE_MINUS[1]
+                            << "Optimal Payoff will change by -1.00 per decreased RHS unit.";
+}
+
+void FormCommandsTest::previewPayoffProbesShadowPrice() {
+  QFETCH(int, button);
+  QFETCH(QString, report);
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QVERIFY(!v.view->IsCommandChecked(cmd::PREVIEW_PAYOFF));
+  QVERIFY(v.view->RunCommand(cmd::PREVIEW_PAYOFF));
+  QVERIFY(v.view->IsCommandChecked(cmd::PREVIEW_PAYOFF));
+  QVERIFY(!v.doc.IsModified());  // the switch itself changes nothing stored
+
+  messages.answers = {MsgResult::Yes};  // "Is this a Maximization Model?"
+  QTest::mouseClick(v.view->Button(button), Qt::LeftButton);
+  QCOMPARE(messages.Texts().front(), std::string("Is this a Maximization Model?"));
+  QVERIFY2(messages.Saw(report.toStdString()),
+           qPrintable(QString::fromStdString(messages.Texts().back())));
+  // The probe puts the right-hand sides back.
+  QCOMPARE(v.Eq().lineC[0], 40.0);
+  QCOMPARE(v.Eq().lineC[1], 30.0);
+}
+
+void FormCommandsTest::unknownCommandsAreNotTheViews() {
+  MessageRecorder messages;
+  ShownView v;
+  QVERIFY(v.Settle());
+  for (int command : {cmd::FILE_OPEN, cmd::FILE_SAVE, cmd::APP_ABOUT, cmd::VIEW_TOOLBAR, 0}) {
+    QVERIFY2(!v.view->RunCommand(command), qPrintable(QString::number(command)));
+  }
+  QVERIFY(!v.view->IsCommandChecked(cmd::TOGGLE_TRIM));
+}
+
+QTEST_MAIN(FormCommandsTest)
+#include "form_commands_test.moc"
