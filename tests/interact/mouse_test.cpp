@@ -256,6 +256,13 @@ TEST(MouseRotation, UndefinedStepsLeaveTheCoefficientsAndRotationGoesOn) {
   }
 }
 
+TEST(MouseRotation, ReleaseWithoutPressKeepsThePayoff) {
+  ViewHarness h;
+  h.SetPayoff(3, 1, 2, 12);
+  h.RightRelease(4, 0);
+  EXPECT_EQ(h.eq.payoffLevel, 12.0);
+}
+
 TEST(MouseRotation, LeftGrabDuringRotationKeepsRotating) {
   ViewHarness h;
   h.SetPayoff(3, 1, 2, 12);

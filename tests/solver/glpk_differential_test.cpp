@@ -20,7 +20,7 @@ using test::ReferenceResult;
 
 // Fewer models under the sanitizers, which slow every call down.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kModels = 700;
+constexpr int kModels = 1000;
 #else
 constexpr int kModels = 2500;
 #endif
