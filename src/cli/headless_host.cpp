@@ -35,14 +35,18 @@ std::string HeadlessHost::FieldText(int id) const {
   return it == fields_.end() ? std::string() : it->second;
 }
 
-void HeadlessHost::SetFieldText(int id, const std::string& text) { fields_[id] = text; }
+void HeadlessHost::SetFieldText(int id, const std::string& text) {
+  fields_[id] = text;
+}
 
 MsgResult HeadlessHost::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) {
   messages_.push_back({text, buttons, icon});
   return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
-void HeadlessHost::SetStatusPane(int pane, const std::string& text) { panes_[pane] = text; }
+void HeadlessHost::SetStatusPane(int pane, const std::string& text) {
+  panes_[pane] = text;
+}
 
 std::string HeadlessHost::Pane(int pane) const {
   const auto it = panes_.find(pane);
@@ -53,6 +57,8 @@ void HeadlessHost::CreateOffscreenSurface() {
   if (!surface_) surface_ = std::make_unique<NullSurface>();
 }
 
-Surface* HeadlessHost::OffscreenSurface() { return surface_.get(); }
+Surface* HeadlessHost::OffscreenSurface() {
+  return surface_.get();
+}
 
 }  // namespace tessaro

@@ -51,10 +51,10 @@ AutoZoomResult ComputeAutoZoom(const ModelState& model) {
     maxY = std::max(maxY, p.y);
   }
   if (maxX == NO_POINT || maxY == NO_POINT) return result;
-  const AxisFit x = FitAxis(maxX, model.xMin, model.xMax, model.xZoom, ZOOM_FALLBACK_X,
-                            ZOOM_SPAN_X, model.decimals);
-  const AxisFit y = FitAxis(maxY, model.yMin, model.yMax, model.yZoom, ZOOM_FALLBACK_Y,
-                            ZOOM_SPAN_Y, model.decimals);
+  const AxisFit x = FitAxis(maxX, model.xMin, model.xMax, model.xZoom, ZOOM_FALLBACK_X, ZOOM_SPAN_X,
+                            model.decimals);
+  const AxisFit y = FitAxis(maxY, model.yMin, model.yMax, model.yZoom, ZOOM_FALLBACK_Y, ZOOM_SPAN_Y,
+                            model.decimals);
   result.found = true;
   result.xMax = x.high;
   result.xZoom = x.zoom;

@@ -144,7 +144,8 @@ SolveResult SolveModel(const ModelState& model, bool maximize) {
   }
   bool unbounded = false;
   if (!latticeMode) {
-    unbounded = maximize ? MaximumRunsToFarBound(model, set) : MinimumFallsToFarBound(model, set.best);
+    unbounded =
+        maximize ? MaximumRunsToFarBound(model, set) : MinimumFallsToFarBound(model, set.best);
   }
   result.verdict = unbounded ? SolveVerdict::Unbounded : SolveVerdict::Optimal;
   result.best = set.best;

@@ -65,9 +65,9 @@ void FeasibleIntersection(const GeometryRows& rows, double a1, double b1, double
 
 PlanePoint RowCrossing(const GeometryRows& rows, int row1, int row2) {
   PlanePoint p;
-  FeasibleIntersection(rows, rows.rowA[row1], rows.rowSign[row1] * rows.rowB[row1],
-                       rows.rowC[row1], rows.rowA[row2], rows.rowSign[row2] * rows.rowB[row2],
-                       rows.rowC[row2], p.x, p.y);
+  FeasibleIntersection(rows, rows.rowA[row1], rows.rowSign[row1] * rows.rowB[row1], rows.rowC[row1],
+                       rows.rowA[row2], rows.rowSign[row2] * rows.rowB[row2], rows.rowC[row2], p.x,
+                       p.y);
   return p;
 }
 
@@ -96,6 +96,8 @@ void CEquation::FeasibleIntersection(double a1, double b1, double c1, double a2,
   tessaro::FeasibleIntersection(*this, a1, b1, c1, a2, b2, c2, x, y);
 }
 
-void CEquation::TruncateDecimals(double& value, int digits) { tessaro::TruncateDecimals(value, digits); }
+void CEquation::TruncateDecimals(double& value, int digits) {
+  tessaro::TruncateDecimals(value, digits);
+}
 
 }  // namespace tessaro

@@ -4,8 +4,8 @@
 
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
-#include "solver/corner_solver.h"
 #include "render/label_text.h"
+#include "solver/corner_solver.h"
 
 namespace tessaro {
 
@@ -67,8 +67,8 @@ bool SolveAndReport(CEquation& view, bool maximize) {
   TruncateDecimals(view.payoffLevel, view.decimals);
   if (view.doc != nullptr) view.doc->payoffLevel = view.payoffLevel;
   host.SetStatusPane(2, OptimizerResultsLine(view, maximize));
-  view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign,
-                      view.payoffB, view.yLabel, REL_EQ, view.payoffLevel);
+  view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
+                      view.yLabel, REL_EQ, view.payoffLevel);
   view.UpdateData(false);
   view.SyncDecimalsSpin();
   view.RedrawGraph();
@@ -81,12 +81,20 @@ bool AutoSolve(CEquation& view, bool maximize) {
   return SolveAndReport(view, maximize);
 }
 
-void CEquation::OnAutoMax() { AutoSolve(*this, true); }
+void CEquation::OnAutoMax() {
+  AutoSolve(*this, true);
+}
 
-void CEquation::OnAutoMin() { AutoSolve(*this, false); }
+void CEquation::OnAutoMin() {
+  AutoSolve(*this, false);
+}
 
-void CEquation::SolveMax() { SolveAndReport(*this, true); }
+void CEquation::SolveMax() {
+  SolveAndReport(*this, true);
+}
 
-void CEquation::SolveMin() { SolveAndReport(*this, false); }
+void CEquation::SolveMin() {
+  SolveAndReport(*this, false);
+}
 
 }  // namespace tessaro

@@ -71,6 +71,8 @@ ProbeOutcome RunRightHandSideProbe(CEquation& view, int row, int step) {
   return outcome;
 }
 
-void CEquation::ProbeRightHandSide(int row, int step) { RunRightHandSideProbe(*this, row, step); }
+void CEquation::ProbeRightHandSide(int row, int step) {
+  RunRightHandSideProbe(*this, row, step);
+}
 
 }  // namespace tessaro

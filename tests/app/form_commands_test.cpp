@@ -40,6 +40,7 @@ class FormCommandsTest : public QObject {
   void autoMaxShowsOptimum();
   void previewPayoffProbesShadowPrice_data();
   void previewPayoffProbesShadowPrice();
+  void autoZoomFitsTheArea();
   void unknownCommandsAreNotTheViews();
 };
 
@@ -123,6 +124,28 @@ void FormCommandsTest::previewPayoffProbesShadowPrice() {
   // The probe puts the right-hand sides back.
   QCOMPARE(v.Eq().lineC[0], 40.0);
   QCOMPARE(v.Eq().lineC[1], 30.0);
+}
+
+void FormCommandsTest::autoZoomFitsTheArea() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  AddLine(model, 0, "c1", 1, 1, 1, REL_LE, 10);
+  model.fillMode = 1;
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QVERIFY(v.view->RunCommand(cmd::AUTO_ZOOM));
+  // x + y <= 10 spans 10 by 10: 600 pixels wide, 250 high.
+  QCOMPARE(v.Field(ctl::X_MAX)->text(), QStringLiteral("10"));
+  QCOMPARE(v.Field(ctl::Y_MAX)->text(), QStringLiteral("10"));
+  QCOMPARE(v.Field(ctl::X_ZOOM)->text(), QStringLiteral("60"));
+  QCOMPARE(v.Field(ctl::Y_ZOOM)->text(), QStringLiteral("25"));
+  QVERIFY(!v.doc.IsModified());
+  // The filled triangle now reaches 600 pixels right and 250 up of the origin.
+  QTRY_COMPARE(v.view->OffscreenImage().pixel(30 + 590, 298) & 0xFFFFFF, kAreaColor);
+  QCOMPARE(v.view->OffscreenImage().pixel(32, 300 - 240) & 0xFFFFFF, kAreaColor);
+  QVERIFY((v.view->OffscreenImage().pixel(30 + 610, 298) & 0xFFFFFF) != kAreaColor);
 }
 
 void FormCommandsTest::unknownCommandsAreNotTheViews() {

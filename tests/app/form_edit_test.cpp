@@ -56,6 +56,7 @@ class FormEditTest : public QObject {
   void pasteMarksModifiedOnlyWhenParsed();
   void ctrlZInFieldUndoesButtonStep();
   void copyThenUndoGoesToField();
+  void pushKeepsCaretOfUnchangedField();
   void presentingDoesNotRepaintForever();
 };
 
@@ -308,6 +309,29 @@ void FormEditTest::copyThenUndoGoesToField() {
   QTest::keyClick(label, Qt::Key_Z, Qt::ControlModifier);
   // The undo went to the field, not to the model snapshot.
   QCOMPARE(v.Eq().lineC[0], stepped);
+}
+
+void FormEditTest::pushKeepsCaretOfUnchangedField() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QLineEdit* xMax = v.Field(ctl::X_MAX);
+  xMax->setFocus();
+  xMax->setCursorPosition(1);
+  // A "+" click pushes the whole model into the form; X Max keeps its text.
+  QTest::mouseClick(v.view->Button(ctl::LINE_PLUS[1]), Qt::LeftButton);
+  QVERIFY(v.Eq().lineC[1] > 30.0);
+  QCOMPARE(xMax->text(), QStringLiteral("200"));
+  QCOMPARE(xMax->cursorPosition(), 1);
+  // The window leaves an equal text alone whoever writes it; a new text is
+  // written without running the field's handler.
+  v.view->SetFieldText(ctl::X_MAX, "200");
+  QCOMPARE(xMax->cursorPosition(), 1);
+  v.view->SetFieldText(ctl::X_MAX, "250");
+  QCOMPARE(xMax->text(), QStringLiteral("250"));
+  QVERIFY(!v.Eq().Host().FormReady() || v.Eq().xMax == 200.0);
 }
 
 void FormEditTest::presentingDoesNotRepaintForever() {

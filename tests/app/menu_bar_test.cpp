@@ -253,6 +253,24 @@ class MenuBarTest : public QObject {
     QTRY_COMPARE(zoom->text(), before);
   }
 
+  void windowMenuListsTheOpenModels() {
+    Window().RunCommand(cmd::FILE_NEW);
+    QMenu* menu = MenuNamed(Window(), QStringLiteral("&Window"));
+    QVERIFY(menu);
+    Q_EMIT menu->aboutToShow();
+    QCOMPARE(Captions(menu),
+             (QStringList{"&Cascade", "&Tile", "&Arrange Icons", "-", "&1 kvr1", "&2 kvr2"}));
+    QAction* first = menu->actions().at(4);
+    QVERIFY(!first->isChecked());
+    QVERIFY(menu->actions().at(5)->isChecked());
+    first->trigger();
+    QCOMPARE(Window().Documents().Active()->Title(), QStringLiteral("kvr1"));
+    // Shown again, the list is rebuilt rather than added to.
+    Q_EMIT menu->aboutToShow();
+    QCOMPARE(Captions(menu).size(), 6);
+    QVERIFY(menu->actions().at(4)->isChecked());
+  }
+
   void paneKeysAreDisabledWithoutPanes() {
     QSignalSpy run(&Window(), &MainWindow::commandRun);
     QTest::keyClick(&Window(), Qt::Key_F6);

@@ -67,24 +67,46 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ZoomCase{"Triangle", {Le(1, 1, 10)}, 0, 0, 1, 10, 60, 10, 25},
         ZoomCase{"RoundsUp", {Le(1, 0, 12.3), Le(0, 1, 5)}, 0, 0, 2, 13, 46.15, 5, 50},
-        ZoomCase{"JustAboveWholeRoundsUp", {Le(1, 0, 12.000002), Le(0, 1, 5)}, 0, 0, 2, 13, 46.15,
-                 5, 50},
-        ZoomCase{"WithinMillionthStays", {Le(1, 0, 12.0000005), Le(0, 1, 5)}, 0, 0, 2, 12, 50, 5,
+        ZoomCase{"JustAboveWholeRoundsUp",
+                 {Le(1, 0, 12.000002), Le(0, 1, 5)},
+                 0,
+                 0,
+                 2,
+                 13,
+                 46.15,
+                 5,
                  50},
+        ZoomCase{
+            "WithinMillionthStays", {Le(1, 0, 12.0000005), Le(0, 1, 5)}, 0, 0, 2, 12, 50, 5, 50},
         ZoomCase{"WholeNumberStays", {Le(1, 0, 12), Le(0, 1, 5)}, 0, 0, 2, 12, 50, 5, 50},
         ZoomCase{"AreaOnYAxisOnly", {Le(1, 0, 0), Le(0, 1, 5)}, 0, 0, 2, 1200, 0.5, 5, 50},
-        ZoomCase{"ZoomBelowOneKeepsDigits", {Le(1, 0, 1300), Le(0, 1, 5)}, 0, 0, 2, 1300,
-                 600.0 / 1300.0, 5, 50},
+        ZoomCase{"ZoomBelowOneKeepsDigits",
+                 {Le(1, 0, 1300), Le(0, 1, 5)},
+                 0,
+                 0,
+                 2,
+                 1300,
+                 600.0 / 1300.0,
+                 5,
+                 50},
         ZoomCase{"ZoomAboveOneCut", {Le(1, 0, 70), Le(0, 1, 5)}, 0, 0, 2, 70, 8.57, 5, 50},
-        ZoomCase{"ZoomCutToWholeWithNoDecimals", {Le(1, 0, 70), Le(0, 1, 5)}, 0, 0, 0, 70, 8, 5, 50},
+        ZoomCase{
+            "ZoomCutToWholeWithNoDecimals", {Le(1, 0, 70), Le(0, 1, 5)}, 0, 0, 0, 70, 8, 5, 50},
         // The largest X lies below xMin: the range gets the fallback length.
         ZoomCase{"LargestBelowLowerEnd", {Le(1, 0, 10), Le(0, 1, 5)}, 20, 0, 2, 1220, 0.5, 5, 50},
-        ZoomCase{"LargestBelowLowerEndInY", {Le(1, 0, 10), Le(0, 1, 5)}, 0, 8, 2, 10, 60, 708,
+        ZoomCase{"LargestBelowLowerEndInY",
+                 {Le(1, 0, 10), Le(0, 1, 5)},
+                 0,
+                 8,
+                 2,
+                 10,
+                 60,
+                 708,
                  250.0 / 700.0},
         // A range of 0.00001 would need 6e7 pixels per unit; the form's
         // zoom fields stop at 10000.
-        ZoomCase{"ZoomHeldAtFieldLimit", {Le(1, 0, 10), Le(0, 1, 5)}, 9.99999, 0, 6, 10, 10000, 5,
-                 50}),
+        ZoomCase{
+            "ZoomHeldAtFieldLimit", {Le(1, 0, 10), Le(0, 1, 5)}, 9.99999, 0, 6, 10, 10000, 5, 50}),
     [](const ::testing::TestParamInfo<ZoomCase>& info) { return info.param.name; });
 
 TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {

@@ -36,8 +36,8 @@ TEST_P(SelectOptimalTest, KeepsBestAndTies) {
   m.payoffA = 1.0;
   m.payoffB = c.payoffB;
   m.payoffSign = c.payoffSign;
-  const OptimalSet set = SelectOptimal(m, c.candidates.data(),
-                                       static_cast<int>(c.candidates.size()), c.maximize);
+  const OptimalSet set =
+      SelectOptimal(m, c.candidates.data(), static_cast<int>(c.candidates.size()), c.maximize);
   ASSERT_EQ(set.count, static_cast<int>(c.listed.size()));
   for (int k = 0; k < set.count; ++k) {
     EXPECT_EQ(set.points[k].x, c.listed[k].x) << "entry " << k;
@@ -68,23 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {{5.000005, 0}, {5, 0}},
                    5.0},
         SelectCase{"MaxLowerPointIgnored", true, 0, 1, {{5, 0}, {4.9, 0}}, {{5, 0}}, 5.0},
-        SelectCase{"MaxSkipsNoPoint",
-                   true,
-                   0,
-                   1,
-                   {kNone, {3, 0}, kNone, {1, 0}},
-                   {{3, 0}},
-                   3.0},
+        SelectCase{"MaxSkipsNoPoint", true, 0, 1, {kNone, {3, 0}, kNone, {1, 0}}, {{3, 0}}, 3.0},
         SelectCase{"MinExactOnly", false, 0, 1, {{3.000001, 0}, {3, 0}}, {{3, 0}}, 3.0},
         SelectCase{"MinKeepsFirstSmaller", false, 0, 1, {{3, 0}, {3.000001, 0}}, {{3, 0}}, 3.0},
         SelectCase{"MinEqualScoresTie", false, 0, 1, {{3, 0}, {3, 0}}, {{3, 0}, {3, 0}}, 3.0},
-        SelectCase{"MinusSignOfYTermCounts",
-                   true,
-                   2,
-                   -1,
-                   {{2, 0}, {0, 4}},
-                   {{2, 0}},
-                   2.0},
+        SelectCase{"MinusSignOfYTermCounts", true, 2, -1, {{2, 0}, {0, 4}}, {{2, 0}}, 2.0},
         SelectCase{"PlusSignOfYTerm", true, 2, 1, {{2, 0}, {0, 4}}, {{0, 4}}, 8.0},
         SelectCase{"NothingAccepted", true, 0, 1, {kNone, kNone}, {}, MAX_START_SCORE}),
     [](const ::testing::TestParamInfo<SelectCase>& info) { return info.param.name; });
@@ -149,43 +137,118 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ModelCase{"ParallelPayoffListsBothEnds",
                   {Le(1, 1, 4), Le(1, 0, 3)},
-                  1, 1, 1, true, SolveVerdict::Optimal, 4, {{3, 1}, {0, 4}}},
+                  1,
+                  1,
+                  1,
+                  true,
+                  SolveVerdict::Optimal,
+                  4,
+                  {{3, 1}, {0, 4}}},
         ModelCase{"ThreeLinesThroughCorner",
                   {Le(1, 1, 4), Le(1, 0, 2), Le(0, 1, 2)},
-                  1, 1, 1, true, SolveVerdict::Optimal, 4, {{2, 2}, {N, N}, {N, N}}},
+                  1,
+                  1,
+                  1,
+                  true,
+                  SolveVerdict::Optimal,
+                  4,
+                  {{2, 2}, {N, N}, {N, N}}},
         ModelCase{"NoPayoff", {Le(1, 1, 4)}, 0, 1, 0, true, SolveVerdict::NoPayoff, 0, {}},
-        ModelCase{"Infeasible", {Ge(1, 1, 10), Le(1, 1, 5)}, 1, 1, 1, true,
-                  SolveVerdict::Infeasible, 0, {}},
-        ModelCase{"AllCornersBeyondFarBounds", {Ge(1, 0, 1000)}, 1, 1, 1, false,
-                  SolveVerdict::Infeasible, 0, {}},
-        ModelCase{"OnlyGeRowsUnbounded", {Ge(1, 1, 2)}, 1, 1, 1, true, SolveVerdict::Unbounded, 0,
+        ModelCase{"Infeasible",
+                  {Ge(1, 1, 10), Le(1, 1, 5)},
+                  1,
+                  1,
+                  1,
+                  true,
+                  SolveVerdict::Infeasible,
+                  0,
                   {}},
-        ModelCase{"EdgeRunsToFarBound", {Le(1, 0, 5)}, 1, 1, 0, true, SolveVerdict::Unbounded, 0,
+        ModelCase{"AllCornersBeyondFarBounds",
+                  {Ge(1, 0, 1000)},
+                  1,
+                  1,
+                  1,
+                  false,
+                  SolveVerdict::Infeasible,
+                  0,
                   {}},
+        ModelCase{
+            "OnlyGeRowsUnbounded", {Ge(1, 1, 2)}, 1, 1, 1, true, SolveVerdict::Unbounded, 0, {}},
+        ModelCase{
+            "EdgeRunsToFarBound", {Le(1, 0, 5)}, 1, 1, 0, true, SolveVerdict::Unbounded, 0, {}},
         // A finite maximum whose last tie has no "<=" row through it.
-        ModelCase{"EqualityRowMaximum", {Eq(0, 1, 3), Le(1, 0, 5)}, 0, 1, 1, true,
-                  SolveVerdict::Optimal, 3, {{5, 3}, {0, 3}}},
-        ModelCase{"MaximumOnGeRow", {Le(1, 1, 10), Ge(1, 0, 2)}, -1, 1, 0, true,
-                  SolveVerdict::Optimal, -2, {{2, 8}, {2, 0}}},
+        ModelCase{"EqualityRowMaximum",
+                  {Eq(0, 1, 3), Le(1, 0, 5)},
+                  0,
+                  1,
+                  1,
+                  true,
+                  SolveVerdict::Optimal,
+                  3,
+                  {{5, 3}, {0, 3}}},
+        ModelCase{"MaximumOnGeRow",
+                  {Le(1, 1, 10), Ge(1, 0, 2)},
+                  -1,
+                  1,
+                  0,
+                  true,
+                  SolveVerdict::Optimal,
+                  -2,
+                  {{2, 8}, {2, 0}}},
         ModelCase{"MinimumFallingWithoutEnd", {}, 1, -1, 1, false, SolveVerdict::Unbounded, 0, {}},
-        ModelCase{"MinimumAlongWholeLine", {Ge(0, 1, 2)}, 0, 1, 1, false, SolveVerdict::Optimal, 2,
+        ModelCase{"MinimumAlongWholeLine",
+                  {Ge(0, 1, 2)},
+                  0,
+                  1,
+                  1,
+                  false,
+                  SolveVerdict::Optimal,
+                  2,
                   {{0, 2}}},
-        ModelCase{"EqualityEnforcedForMinimum", {Le(1, 1, 10), Eq(1, 0, 3)}, 1, 1, 1, false,
-                  SolveVerdict::Optimal, 3, {{3, 0}}},
-        ModelCase{"EqualityEnforcedForMaximum", {Le(1, 1, 10), Eq(1, 0, 3)}, 1, 1, 2, true,
-                  SolveVerdict::Optimal, 17, {{3, 7}}},
-        ModelCase{"NegativeYTermOfPayoff", {Le(1, 1, 4), Le(1, 0, 3)}, 3, -1, 2, true,
-                  SolveVerdict::Optimal, 9, {{3, 0}}},
-        ModelCase{"MinimumOfMaxStyleModel", {Ge(1, 1, 4), Le(1, 0, 3)}, 3, 1, 2, false,
-                  SolveVerdict::Optimal, 8, {{0, 4}}}),
+        ModelCase{"EqualityEnforcedForMinimum",
+                  {Le(1, 1, 10), Eq(1, 0, 3)},
+                  1,
+                  1,
+                  1,
+                  false,
+                  SolveVerdict::Optimal,
+                  3,
+                  {{3, 0}}},
+        ModelCase{"EqualityEnforcedForMaximum",
+                  {Le(1, 1, 10), Eq(1, 0, 3)},
+                  1,
+                  1,
+                  2,
+                  true,
+                  SolveVerdict::Optimal,
+                  17,
+                  {{3, 7}}},
+        ModelCase{"NegativeYTermOfPayoff",
+                  {Le(1, 1, 4), Le(1, 0, 3)},
+                  3,
+                  -1,
+                  2,
+                  true,
+                  SolveVerdict::Optimal,
+                  9,
+                  {{3, 0}}},
+        ModelCase{"MinimumOfMaxStyleModel",
+                  {Ge(1, 1, 4), Le(1, 0, 3)},
+                  3,
+                  1,
+                  2,
+                  false,
+                  SolveVerdict::Optimal,
+                  8,
+                  {{0, 4}}}),
     [](const ::testing::TestParamInfo<ModelCase>& info) { return info.param.name; });
 
 TEST(SolveModelTest, OverflowingTiesKeepEveryDistinctPoint) {
   // Five lines and both axes meet at the origin: 21 pairs give (0, 0);
   // x <= 5 as the last line adds (5, 0) after twenty copies of the origin.
   test::SolverView v;
-  v.SetLines({Ge(1, 1, 0), Ge(2, 1, 0), Ge(1, 2, 0), Line{1, -1, 1, REL_GE, 0}, Ge(3, 1, 0),
-              Le(1, 0, 5)});
+  v.SetLines(
+      {Ge(1, 1, 0), Ge(2, 1, 0), Ge(1, 2, 0), Line{1, -1, 1, REL_GE, 0}, Ge(3, 1, 0), Le(1, 0, 5)});
   v.SetPayoff(0, 1, 1);
   const SolveResult r = SolveModel(v.view, false);
   ASSERT_EQ(r.verdict, SolveVerdict::Optimal);
@@ -218,20 +281,6 @@ TEST(SolveModelTest, LatticeModeUsesDotsAndKeepsFirstTwenty) {
   m.dotCount = 0;
   EXPECT_EQ(SolveModel(m, true).verdict, SolveVerdict::Infeasible);
   EXPECT_EQ(SolveModel(m, false).verdict, SolveVerdict::Infeasible);
-}
-
-TEST(SolveModelTest, LatticeModeIgnoresFarBounds) {
-  // Lattice points carry no bounded test: the highest dot is the answer.
-  test::SolverView v;
-  v.SetPayoff(1, 1, 0);
-  ModelState& m = v.view;
-  m.integerDotsOn = 1;
-  m.dotX[0] = 103;
-  m.dotY[0] = 0;
-  m.dotCount = 1;
-  const SolveResult r = SolveModel(m, true);
-  EXPECT_EQ(r.verdict, SolveVerdict::Optimal);
-  EXPECT_EQ(r.best, 103.0);
 }
 
 TEST(EnumerateCornersTest, KeepsPlacesOfMissingPairs) {

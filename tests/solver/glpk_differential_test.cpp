@@ -26,7 +26,9 @@ constexpr int kModels = 2500;
 #endif
 
 // The payoff level is cut to six decimals after a six-decimal rounding.
-double Tolerance(double value) { return 1e-6 * std::max(1.0, std::fabs(value)) + 2e-6; }
+double Tolerance(double value) {
+  return 1e-6 * std::max(1.0, std::fabs(value)) + 2e-6;
+}
 
 struct Tally {
   int drawn = 0;
@@ -179,8 +181,8 @@ TEST(GlpkDifferentialTest, AgreesOnRandomModels) {
   std::cout << "models checked " << checked << " (drawn " << tally.drawn << ", near-degenerate "
             << tally.nearDegenerate << ")\n"
             << "solves: optimal " << tally.optimal << ", infeasible " << tally.infeasible
-            << ", unbounded " << tally.unbounded << ", optimal edge to far bound "
-            << tally.farEdge << "\n"
+            << ", unbounded " << tally.unbounded << ", optimal edge to far bound " << tally.farEdge
+            << "\n"
             << "integer mode: optimal " << tally.integerRuns << ", no lattice point "
             << tally.integerEmpty << ", skipped " << tally.integerSkipped << "\n"
             << "probes: compared " << tally.probes << ", stepped model without optimum "

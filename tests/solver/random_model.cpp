@@ -91,7 +91,10 @@ std::string RandomModel::Describe() const {
   s << "payoff " << px << "x " << (ps > 0 ? "+ " : "- ") << py << "y;";
   for (const Line& l : lines) {
     s << " " << l.a << "x " << (l.sign > 0 ? "+ " : "- ") << l.b << "y "
-      << (l.relation == REL_LE ? "<=" : l.relation == REL_GE ? ">=" : "=") << " " << l.c << ";";
+      << (l.relation == REL_LE   ? "<="
+          : l.relation == REL_GE ? ">="
+                                 : "=")
+      << " " << l.c << ";";
   }
   s << " ranges " << xMax << "@" << xZoom << " " << yMax << "@" << yZoom;
   return s.str();

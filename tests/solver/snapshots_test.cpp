@@ -35,13 +35,15 @@ TEST_P(LoadSignTest, TruncatesTowardZeroAndSaturates) {
   EXPECT_EQ(v.view.payoffSign, c.loaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Signs, LoadSignTest,
-    ::testing::Values(SignCase{"Plus", 1.0, 1}, SignCase{"Minus", -1.0, -1},
-                      SignCase{"HalfIsZero", 0.5, 0}, SignCase{"MinusHalfIsZero", -0.5, 0},
-                      SignCase{"HugeSaturates", 1e300, INT_MAX},
-                      SignCase{"HugeNegativeSaturates", -1e300, INT_MIN}),
-    [](const ::testing::TestParamInfo<SignCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Signs, LoadSignTest,
+                         ::testing::Values(SignCase{"Plus", 1.0, 1}, SignCase{"Minus", -1.0, -1},
+                                           SignCase{"HalfIsZero", 0.5, 0},
+                                           SignCase{"MinusHalfIsZero", -0.5, 0},
+                                           SignCase{"HugeSaturates", 1e300, INT_MAX},
+                                           SignCase{"HugeNegativeSaturates", -1e300, INT_MIN}),
+                         [](const ::testing::TestParamInfo<SignCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(LoadModelFromDocTest, FillsLinesAndRows) {
   test::SolverView v;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -163,10 +163,12 @@ TEST_P(SolveCommandNoOptimumTest, ExitsWithTwo) {
 
 INSTANTIATE_TEST_SUITE_P(
     Models, SolveCommandNoOptimumTest,
-    ::testing::Values(
-        NoOptimumCase{"Infeasible", {{1, 1, 1, REL_GE, 10}, {1, 1, 1, REL_LE, 5}}, true,
-                      "Infeasible Solution!"},
-        NoOptimumCase{"Unbounded", {{1, 1, 1, REL_GE, 2}}, true, "Unbounded Constraints!"}),
+    ::testing::Values(NoOptimumCase{"Infeasible",
+                                    {{1, 1, 1, REL_GE, 10}, {1, 1, 1, REL_LE, 5}},
+                                    true,
+                                    "Infeasible Solution!"},
+                      NoOptimumCase{
+                          "Unbounded", {{1, 1, 1, REL_GE, 2}}, true, "Unbounded Constraints!"}),
     [](const ::testing::TestParamInfo<NoOptimumCase>& info) { return info.param.name; });
 
 struct BadFileCase {
@@ -201,9 +203,8 @@ std::vector<std::uint8_t> Truncated() {
 INSTANTIATE_TEST_SUITE_P(
     Files, SolveCommandBadFileTest,
     ::testing::Values(BadFileCase{"Missing", {}, "bad.kvr"},
-                      BadFileCase{"WrongMagic",
-                                  {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
-                                  MSG_NOT_KVR},
+                      BadFileCase{
+                          "WrongMagic", {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0}, MSG_NOT_KVR},
                       BadFileCase{"Truncated", Truncated(), MSG_UNEXPECTED_FORMAT}),
     [](const ::testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 

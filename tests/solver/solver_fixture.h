@@ -18,9 +18,15 @@ struct Line {
   double c = 0.0;
 };
 
-inline Line Le(double a, double b, double c) { return {a, 1, b, REL_LE, c}; }
-inline Line Ge(double a, double b, double c) { return {a, 1, b, REL_GE, c}; }
-inline Line Eq(double a, double b, double c) { return {a, 1, b, REL_EQ, c}; }
+inline Line Le(double a, double b, double c) {
+  return {a, 1, b, REL_LE, c};
+}
+inline Line Ge(double a, double b, double c) {
+  return {a, 1, b, REL_GE, c};
+}
+inline Line Eq(double a, double b, double c) {
+  return {a, 1, b, REL_EQ, c};
+}
 
 // A view on a fake window whose model is written into the document and
 // loaded from it, as the program's own commands do.
