@@ -60,6 +60,8 @@ FormView::FormView(tessaro::CVelmarDoc* doc, tessaro::SettingsStore* settings, Q
   setFont(formFont);
   setAutoFillBackground(true);
   setMouseTracking(true);
+  // The right button previews the payoff; it opens no menu here or above.
+  setContextMenuPolicy(Qt::PreventContextMenu);
   setMinimumSize(FormSize());
 
   refreshTimer_.setInterval(1);
