@@ -18,10 +18,10 @@ int PixelsY(double du) {
 
 }  // namespace
 
-const std::vector<ControlSpec>& FormControls() {
+const std::vector<FormControl>& FormControls() {
   using K = ControlKind;
   namespace c = tessaro::ctl;
-  static const std::vector<ControlSpec> controls = {
+  static const std::vector<FormControl> controls = {
       {K::Caption, 0, "X", 7, 9, 8, 9},
       {K::Edit, c::X_LABEL, "", 15, 8, 60, 12},
       {K::Caption, 0, "Y", 79, 9, 8, 10},
@@ -87,9 +87,9 @@ QRect DialogRect(int x, int y, int width, int height) {
 }
 
 QRect PlotRect() {
-  for (const ControlSpec& spec : FormControls()) {
-    if (spec.kind == ControlKind::Plot) {
-      QRect du = DialogRect(spec.x, spec.y, spec.width, spec.height);
+  for (const FormControl& control : FormControls()) {
+    if (control.kind == ControlKind::Plot) {
+      QRect du = DialogRect(control.x, control.y, control.width, control.height);
       return QRect(kPlotLeft, kPlotTop, du.width(), du.height());
     }
   }

@@ -11,7 +11,7 @@ namespace tessaro::app {
 
 enum class ControlKind { Caption, Edit, Button, Spin, Plot };
 
-struct ControlSpec {
+struct FormControl {
   ControlKind kind;
   int id;                   // control id; 0 for captions
   const char* caption;      // caption text, "+" or "-" for buttons
@@ -33,7 +33,7 @@ inline constexpr int kPlotLeft = 15;
 inline constexpr int kPlotTop = 120;
 
 // Every control of the form, in creation (and tab) order.
-const std::vector<ControlSpec>& FormControls();
+const std::vector<FormControl>& FormControls();
 
 // A place in dialog units as view pixels (each edge rounded to the nearest pixel).
 QRect DialogRect(int x, int y, int width, int height);

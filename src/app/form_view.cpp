@@ -87,11 +87,11 @@ void FormView::BuildControls() {
   QFont smallFont = font();
   smallFont.setPointSize(6);
 
-  for (const ControlSpec& spec : FormControls()) {
-    QRect place = DialogRect(spec.x, spec.y, spec.width, spec.height);
-    switch (spec.kind) {
+  for (const FormControl& control : FormControls()) {
+    QRect place = DialogRect(control.x, control.y, control.width, control.height);
+    switch (control.kind) {
       case ControlKind::Caption: {
-        auto* label = new QLabel(QString::fromLatin1(spec.caption), this);
+        auto* label = new QLabel(QString::fromLatin1(control.caption), this);
         label->setGeometry(place);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,17 +104,17 @@ void FormView::BuildControls() {
         edit->setTextMargins(0, 0, 0, 0);
         MakeOpaque(edit);
         edit->installEventFilter(keyFilter);
-        int id = spec.id;
+        int id = control.id;
         connect(edit, &QLineEdit::textEdited, this, [this, id] { OnFieldEdited(id); });
         fields_[id] = edit;
         break;
       }
       case ControlKind::Button: {
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption), this);
+        auto* button = new QPushButton(QString::fromLatin1(control.caption), this);
         button->setGeometry(place);
         if (place.height() < 14) button->setFont(smallFont);
         MakeOpaque(button);
-        int id = spec.id;
+        int id = control.id;
         connect(button, &QPushButton::clicked, this,
                 [this, id] { Dispatch([this, id] { equation_->OnButtonClicked(id); }); });
         buttons_[id] = button;
