@@ -15,6 +15,7 @@
 
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "counting_surface.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
 
@@ -48,14 +49,11 @@ void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
   eq.OnLButtonUp(0, x1, y1);
 }
 
-// A window whose picture is replaced at every presentation, as a screen's
-// is: the recording of a drawing lives only until it is presented.
+// A window whose offscreen picture only counts its drawing calls.
 class SessionHost : public tessaro::test::FakeViewHost {
  public:
-  void PresentPicture() override {
-    FakeViewHost::PresentPicture();
-    surface.Clear();
-  }
+  tessaro::Surface* OffscreenSurface() override { return offscreenCreated ? &counter : nullptr; }
+  tessaro::fuzz::CountingSurface counter;
 };
 
 }  // namespace

@@ -69,6 +69,11 @@ void ChildWindow::closeEvent(QCloseEvent* event) {
 
 void ChildWindow::showEvent(QShowEvent* event) {
   QMdiSubWindow::showEvent(event);
+  // A model window opens maximized. Qt also sends show events while it
+  // changes a sub-window's state (Cascade and Tile restore the windows that
+  // way); those leave the arrangement alone.
+  if (maximizedOnShow_) return;
+  maximizedOnShow_ = true;
   if (!isMaximized()) showMaximized();
 }
 

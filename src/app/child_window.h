@@ -16,7 +16,8 @@ class FormView;
 
 // One model window: a sub-window of the main window's MDI area holding one
 // form view over the one document it owns. It is shown maximized whenever
-// it is shown, so a model always fills the main window.
+// it is first shown, so a model always opens filling the main window;
+// Cascade and Tile then arrange the windows side by side.
 class ChildWindow : public QMdiSubWindow {
   Q_OBJECT
 
@@ -66,6 +67,7 @@ class ChildWindow : public QMdiSubWindow {
   CloseGuard guard_;
   bool forceClose_ = false;
   bool closed_ = false;
+  bool maximizedOnShow_ = false;
 };
 
 }  // namespace tessaro::app

@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QColorDialog>
 #include <QLineEdit>
 
+#include "app/dialog_seam.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/plot_widget.h"
@@ -121,7 +121,8 @@ void FormView::SendEditRequest(EditRequest request) {
 }
 
 bool FormView::ChooseColor(const Rgb& initial, Rgb& chosen) {
-  QColor color = QColorDialog::getColor(QColor(initial.r, initial.g, initial.b), this);
+  QColor color;
+  if (!ShowColorDialog(this, QColor(initial.r, initial.g, initial.b), color)) return false;
   if (!color.isValid()) return false;
   chosen = Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
                static_cast<std::uint8_t>(color.blue())};

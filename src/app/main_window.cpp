@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPageSetupDialog>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -16,6 +15,7 @@
 #include "app/about_dialog.h"
 #include "app/actions.h"
 #include "app/child_window.h"
+#include "app/dialog_seam.h"
 #include "app/command_table.h"
 #include "app/document_manager.h"
 #include "app/form_view.h"
@@ -285,8 +285,8 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::PrintSetup() {
-  QPageSetupDialog dialog(&SharedPrinter(), this);
-  dialog.exec();
+  // Print uses what is set up here: both work on the one shared printer.
+  ShowPageSetupDialog(this, SharedPrinter());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

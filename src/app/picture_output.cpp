@@ -6,7 +6,6 @@
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QSvgGenerator>
@@ -14,6 +13,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/dialog_seam.h"
 #include "app/message_seam.h"
 #include "app/painter_surface.h"
 #include "model/equation.h"
@@ -161,13 +161,7 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
 
 bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation) {
   QPrinter& printer = SharedPrinter();
-  QPrintDialog dialog(&printer, parent);
-  dialog.setMinMax(1, 1);
-  dialog.setFromTo(1, 1);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!ShowPrintDialog(parent, printer)) return false;
   std::string error;
   if (!PrintPage(printer, equation, error)) {
     ShowMessageBox(parent, error, MsgButtons::Ok, MsgIcon::Exclamation);

@@ -1,15 +1,23 @@
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <system_error>
-#include <vector>
+
+#include "model/format_line.h"
 
 namespace tessaro {
 
 namespace {
+
+// Decimals after which no double has a non-zero digit.
+constexpr int kExactDecimals = 1074;
+// Room for a sign, the 309 integer digits of the largest double, the point
+// and the text of a non-finite value.
+constexpr int kFixedIntegerChars = 320;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -188,10 +196,13 @@ bool ParseFormInteger(std::string_view text, int& value) {
 }
 
 std::string FormatGeneral(double value) {
-  char buffer[64];  // "%.15g" of any double needs at most 24 characters
-  int n = std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  if (n < 0) return std::string();
-  std::string text(buffer, static_cast<std::size_t>(n) < sizeof buffer ? n : sizeof buffer - 1);
+  // The text of "%.15g", without the locale's decimal point: at most 24
+  // characters for any double.
+  char buffer[64];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                               std::chars_format::general, 15);
+  if (r.ec != std::errc()) return std::string();
+  std::string text(buffer, r.ptr);
   std::size_t e = text.find('e');
   if (e == std::string::npos || e + 2 > text.size()) return text;
   // The exponent is written with at least three digits: e-05 -> e-005.
@@ -202,13 +213,22 @@ std::string FormatGeneral(double value) {
 }
 
 std::string FormatFixed(double value, int precision, int minWidth) {
-  if (precision < 0) precision = 0;
+  precision = std::clamp(precision, 0, MAX_TEXT_DECIMALS);
   if (minWidth < 0) minWidth = 0;
-  int length = std::snprintf(nullptr, 0, "%*.*f", minWidth, precision, value);
-  if (length <= 0) return std::string();
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-  std::snprintf(buffer.data(), buffer.size(), "%*.*f", minWidth, precision, value);
-  return std::string(buffer.data(), static_cast<std::size_t>(length));
+  // Every double is a whole multiple of 2^-1074, so its decimal expansion
+  // ends within 1074 decimals: the digits are written up to there and the
+  // rest are zeros, which keeps a long text cheap to build.
+  const int exact = std::min(precision, kExactDecimals);
+  std::string text(static_cast<std::size_t>(kFixedIntegerChars + exact), '\0');
+  const std::to_chars_result r = std::to_chars(text.data(), text.data() + text.size(), value,
+                                               std::chars_format::fixed, exact);
+  if (r.ec != std::errc()) return std::string();
+  text.resize(static_cast<std::size_t>(r.ptr - text.data()));
+  if (std::isfinite(value)) text.append(static_cast<std::size_t>(precision - exact), '0');
+  if (text.size() < static_cast<std::size_t>(minWidth)) {
+    text.insert(0, static_cast<std::size_t>(minWidth) - text.size(), ' ');
+  }
+  return text;
 }
 
 }  // namespace tessaro

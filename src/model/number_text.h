@@ -63,8 +63,10 @@ std::string FormatGeneral(double value);
 
 // Fixed-point notation with exactly `precision` decimals (a negative
 // precision counts as 0), padded with blanks on the left to at least
-// `minWidth` characters. Any precision and any magnitude give the full
-// text; non-finite values give "inf", "-inf" or "nan".
+// `minWidth` characters. Any magnitude gives the full text; a precision
+// above MAX_TEXT_DECIMALS writes that many decimals. The decimal point is
+// always "." whatever the process locale; non-finite values give "inf",
+// "-inf", "nan" or "-nan".
 std::string FormatFixed(double value, int precision, int minWidth);
 
 }  // namespace tessaro

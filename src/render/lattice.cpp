@@ -1,7 +1,7 @@
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "render/feasible_polygon.h"
-#include "render/lattice_points.h"
+#include "render/lattice_cache.h"
 
 namespace tessaro {
 
@@ -24,7 +24,7 @@ void CEquation::ComputeIntegerDots() {
         LatticeRow{rowA[k], rowSign[k] * rowB[k], rowC[k], rowRelation[k], RowIsPresent(*this, k)};
   }
   const PlotFrame frame{xMin, xMax, yMin, yMax, xZoom, yZoom};
-  const LatticeResult found = EnumerateLatticePoints(rows, frame, DOT_LIMIT);
+  const LatticeResult& found = CachedLatticePoints(rows, frame, DOT_LIMIT);
   for (const IntPoint& p : found.points) {
     dotX[dotCount] = p.x;
     dotY[dotCount] = p.y;

@@ -34,8 +34,9 @@ inline constexpr double LATTICE_COEF_LIMIT = 1e290;
 // Columns visited by the bounded enumeration before it gives up. Each
 // column with any point adds one to the list, so this matters only for a
 // long stretch of columns without a single point (a thin slanted strip over
-// a huge range); it bounds that work to well under a second.
-inline constexpr std::int64_t LATTICE_COLUMN_BUDGET = std::int64_t{1} << 21;
+// a huge range); it bounds that work to a few milliseconds, so that a drag,
+// which enumerates at every pointer move, stays smooth.
+inline constexpr std::int64_t LATTICE_COLUMN_BUDGET = std::int64_t{1} << 16;
 
 // An inclusive range of integers; empty when first > last.
 struct IntegerSpan {

@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QString>
 #include <QStringList>
+#include <QToolBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
 #include <memory>
 
+#include "app/actions.h"
 #include "app/document_manager.h"
 #include "app/main_window.h"
 #include "app/message_seam.h"
@@ -119,6 +121,25 @@ inline QStringList MenuTitles(const QMainWindow& window) {
 inline QMenu* MenuNamed(const QMainWindow& window, const QString& title) {
   for (const QAction* action : window.menuBar()->actions()) {
     if (action->menu() && action->text() == title) return action->menu();
+  }
+  return nullptr;
+}
+
+// The toolbar button of a command; null when the toolbar has none.
+inline QAction* ToolbarAction(const MainWindow& window, int command) {
+  for (QAction* action : window.Actions().ToolBar()->actions()) {
+    if (ShellActions::CommandId(action) == command) return action;
+  }
+  return nullptr;
+}
+
+// The menu item of a command in the menu bar shown now; null when absent.
+inline QAction* MenuAction(const QMainWindow& window, int command) {
+  for (const QAction* title : window.menuBar()->actions()) {
+    if (!title->menu()) continue;
+    for (QAction* action : title->menu()->actions()) {
+      if (ShellActions::CommandId(action) == command) return action;
+    }
   }
   return nullptr;
 }
