@@ -15,9 +15,8 @@ namespace tessaro::app {
 class FormView;
 
 // One model window: a sub-window of the main window's MDI area holding one
-// form view over the one document it owns. It is shown maximized whenever
-// it is first shown, so a model always opens filling the main window;
-// Cascade and Tile then arrange the windows side by side.
+// form view over the one document it owns. It opens maximized, so a model
+// fills the main window; Cascade and Tile then arrange the windows.
 class ChildWindow : public QMdiSubWindow {
   Q_OBJECT
 

@@ -14,8 +14,7 @@ namespace tessaro::app {
 
 // Answers the colour picker: true and the chosen colour for OK, false for
 // Cancel.
-using ColorHandler =
-    std::function<bool(QWidget* parent, const QColor& initial, QColor& chosen)>;
+using ColorHandler = std::function<bool(QWidget* parent, const QColor& initial, QColor& chosen)>;
 // Answers the page-setup or the print dialog shown on printer: true for OK
 // (the dialog has then written its choices into printer), false for Cancel.
 using PrinterDialogHandler = std::function<bool(QWidget* parent, QPrinter& printer)>;

@@ -92,8 +92,16 @@ void FormView::BuildControls() {
     switch (control.kind) {
       case ControlKind::Caption: {
         auto* label = new QLabel(QString::fromLatin1(control.caption), this);
+        // A caption one line high keeps its text on one line and grows to
+        // the right when this font draws it wider than the box ("PAYOFF"
+        // would lose its last letter); a taller one wraps.
+        const QFontMetrics metrics = label->fontMetrics();
+        const bool oneLine = place.height() < 2 * metrics.lineSpacing();
+        if (oneLine) {
+          place.setWidth(std::max(place.width(), metrics.horizontalAdvance(label->text()) + 1));
+        }
         label->setGeometry(place);
-        label->setWordWrap(true);
+        label->setWordWrap(!oneLine);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         break;

@@ -93,6 +93,10 @@ void PainterSurface::SelectFont(const Font& font) {
 }
 
 void PainterSurface::ApplyShapePen() {
+  ApplyShapePen(*painter_);
+}
+
+void PainterSurface::ApplyShapePen(QPainter& painter) const {
   QPen pen(ToQColor(pen_.color));
   pen.setWidth(std::clamp(pen_.width, 1, 1000));
   if (pen_.style == PenStyle::Dotted) {
@@ -103,7 +107,7 @@ void PainterSurface::ApplyShapePen() {
     pen.setCapStyle(pen_.width > 1 ? Qt::RoundCap : Qt::SquareCap);
     pen.setJoinStyle(Qt::RoundJoin);
   }
-  painter_->setPen(pen);
+  painter.setPen(pen);
 }
 
 void PainterSurface::ApplyBrush() {
@@ -128,11 +132,61 @@ void PainterSurface::Rectangle(int left, int top, int right, int bottom) {
   painter_->drawRect(CornerRect(left, top, right, bottom));
 }
 
+bool PainterSurface::CanStamp() const {
+  const QPaintDevice* device = painter_->device();
+  if (device == nullptr || device->devType() != QInternal::Image) return false;
+  if (painter_->testRenderHint(QPainter::Antialiasing)) return false;
+  if (painter_->compositionMode() != QPainter::CompositionMode_SourceOver) return false;
+  const QTransform& t = painter_->worldTransform();
+  return t.type() <= QTransform::TxTranslate && t.dx() == std::trunc(t.dx()) &&
+         t.dy() == std::trunc(t.dy());
+}
+
+const PainterSurface::EllipseStamp& PainterSurface::StampFor(int width, int height) {
+  for (const EllipseStamp& stamp : stamps_) {
+    if (stamp.width == width && stamp.height == height && stamp.pen == pen_ &&
+        stamp.brush == brush_) {
+      return stamp;
+    }
+  }
+  EllipseStamp stamp;
+  stamp.width = width;
+  stamp.height = height;
+  stamp.pen = pen_;
+  stamp.brush = brush_;
+  stamp.margin = std::clamp(pen_.width, 1, 1000) + 2;
+  stamp.image = QImage(width + 2 * stamp.margin, height + 2 * stamp.margin,
+                       QImage::Format_ARGB32_Premultiplied);
+  stamp.image.fill(Qt::transparent);
+  QPainter painter(&stamp.image);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  ApplyShapePen(painter);
+  painter.setBrush(QBrush(ToQColor(brush_), Qt::SolidPattern));
+  painter.drawEllipse(
+      CornerRect(stamp.margin, stamp.margin, stamp.margin + width, stamp.margin + height));
+  painter.end();
+  // A handful of dot kinds at most; keep the cache bounded all the same.
+  if (stamps_.size() >= 8) stamps_.erase(stamps_.begin());
+  stamps_.push_back(std::move(stamp));
+  return stamps_.back();
+}
+
 void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
   if (painter_ == nullptr) return;
+  const QRectF box = CornerRect(left, top, right, bottom);
+  // Dots are a few pixels wide; larger ellipses are drawn directly.
+  constexpr int kLargestStamp = 32;
+  const int width = std::abs(right - left);
+  const int height = std::abs(bottom - top);
+  if (width <= kLargestStamp && height <= kLargestStamp && box.width() + 1.0 == width &&
+      box.height() + 1.0 == height && CanStamp()) {
+    const EllipseStamp& stamp = StampFor(width, height);
+    painter_->drawImage(QPointF(box.x() - stamp.margin, box.y() - stamp.margin), stamp.image);
+    return;
+  }
   ApplyShapePen();
   ApplyBrush();
-  painter_->drawEllipse(CornerRect(left, top, right, bottom));
+  painter_->drawEllipse(box);
 }
 
 void PainterSurface::Polygon(const std::vector<IntPoint>& points) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <vector>
 
@@ -54,8 +55,25 @@ class PainterSurface : public Surface {
     double ascent = 0.0;
   };
 
+  // A small ellipse drawn once into a transparent image and then copied,
+  // for the lattice dots: stroking a 3-pixel pen around a curve a thousand
+  // times a redraw is what made a drag step slow. Only used on an image
+  // under a whole-pixel translation with aliased shapes, where a copy gives
+  // exactly the pixels the painter would draw.
+  struct EllipseStamp {
+    int width = 0;
+    int height = 0;
+    Pen pen;
+    Rgb brush;
+    QImage image;
+    int margin = 0;
+  };
+  bool CanStamp() const;
+  const EllipseStamp& StampFor(int width, int height);
+
   void ApplyShapePen();
   void ApplyBrush();
+  void ApplyShapePen(QPainter& painter) const;
 
   QPainter* painter_ = nullptr;
   Pen pen_;
@@ -67,6 +85,7 @@ class PainterSurface : public Surface {
   Rgb backColor_{255, 255, 255};
   bool transparent_ = false;
   QPoint current_;
+  std::vector<EllipseStamp> stamps_;
 };
 
 }  // namespace tessaro::app

@@ -93,21 +93,24 @@ int Pull(ModelState& m, ViewHost& host) {
 // Model to fields; a field that already shows the text is not written, so
 // its caret and selection stay.
 void Push(ModelState& m, ViewHost& host) {
+  std::string formatted;
   for (const Entry& e : ExchangeTable(m)) {
-    std::string text;
+    // A text field is compared with the model's own string, not a copy: the
+    // line texts can hold thousands of characters and every change pushes.
+    const std::string* text = &formatted;
     switch (e.kind) {
       case Kind::Text:
-        text = *e.text;
+        text = e.text;
         break;
       case Kind::Number:
       case Kind::Zoom:
-        text = FormatGeneral(*e.number);
+        formatted = FormatGeneral(*e.number);
         break;
       case Kind::Integer:
-        text = std::to_string(*e.integer);
+        formatted = std::to_string(*e.integer);
         break;
     }
-    if (host.FieldText(e.id) != text) host.SetFieldText(e.id, text);
+    if (host.FieldText(e.id) != *text) host.SetFieldText(e.id, *text);
   }
 }
 

@@ -127,19 +127,29 @@ RowSets SortRows(const LatticeRows& rows) {
   return sets;
 }
 
+// Widening of a real bound for the rounding of its own computation and of
+// the exact test, relative to the size of the terms involved; both round
+// by a few 1e-16 of that.
+constexpr double BOUND_SLACK = 1e-12;
+
 // The real interval of iy that the sloped rows allow in column x, as a
-// guess for the exact searches.
-void RealBounds(const std::vector<PreparedRow>& sloped, double x, double& low, double& high) {
+// guess for the exact searches, and how far a bound may be off from where
+// the exact test changes its verdict.
+void RealBounds(const std::vector<PreparedRow>& sloped, double x, double& low, double& high,
+                double& slack) {
   low = -std::numeric_limits<double>::infinity();
   high = std::numeric_limits<double>::infinity();
+  slack = 0.0;
   for (const PreparedRow& row : sloped) {
     const double k = row.k;
     const double base = row.c - row.a * x;
+    const double terms = (std::fabs(row.c) + std::fabs(row.a * x) + 1.0) / std::fabs(row.b);
     if (k == 0.0) {
       const double y1 = (base - LATTICE_TOLERANCE) / row.b;
       const double y2 = (base + LATTICE_TOLERANCE) / row.b;
       low = std::max(low, std::min(y1, y2));
       high = std::min(high, std::max(y1, y2));
+      slack = std::max(slack, BOUND_SLACK * (terms + std::fabs(y1) + std::fabs(y2)));
     } else {
       const double y = (base - LATTICE_TOLERANCE / k) / row.b;
       if ((k > 0.0) == row.rising) {
@@ -147,8 +157,18 @@ void RealBounds(const std::vector<PreparedRow>& sloped, double x, double& low, d
       } else {
         high = std::min(high, y);
       }
+      slack = std::max(slack, BOUND_SLACK * (terms + std::fabs(y)));
     }
   }
+}
+
+// Whether the widened real interval holds no integer. Then every integer
+// lies clearly below the low bound or above the high one, where the exact
+// test of the row setting that bound rejects it, so the column has no
+// point. Any bound that is not a number keeps the column for the searches.
+bool ClearlyEmpty(double low, double high, double slack) {
+  if (!std::isfinite(slack)) return false;
+  return std::ceil(low - slack) > std::floor(high + slack);
 }
 
 }  // namespace
@@ -222,7 +242,9 @@ LatticeResult EnumerateLatticePoints(const LatticeRows& rows, const PlotFrame& f
     };
     double low = 0.0;
     double high = 0.0;
-    RealBounds(sets.sloped, x, low, high);
+    double slack = 0.0;
+    RealBounds(sets.sloped, x, low, high, slack);
+    if (ClearlyEmpty(low, high, slack)) continue;
     const std::int64_t first =
         FindFirstTrue(notTooLow, rowSpan.first, rowSpan.last, GuessOf(std::ceil(low), rowSpan));
     if (first > rowSpan.last) continue;

@@ -56,23 +56,34 @@ class EditCommandsTest : public QObject {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("label");
     const QKeySequence menu;
-    QTest::newRow("Copy from the menu")
-        << cmd::EDIT_COPY << menu << "chairs" << "cha" << "chairs";
-    QTest::newRow("Copy with Ctrl+C")
-        << cmd::EDIT_COPY << QKeySequence("Ctrl+C") << "chairs" << "cha" << "chairs";
-    QTest::newRow("Copy with Ctrl+Insert")
-        << cmd::EDIT_COPY << QKeySequence("Ctrl+Ins") << "chairs" << "cha" << "chairs";
-    QTest::newRow("Cut from the menu") << cmd::EDIT_CUT << menu << "irs" << "cha" << "irs";
-    QTest::newRow("Cut with Ctrl+X")
-        << cmd::EDIT_CUT << QKeySequence("Ctrl+X") << "irs" << "cha" << "irs";
-    QTest::newRow("Cut with Shift+Delete")
-        << cmd::EDIT_CUT << QKeySequence("Shift+Del") << "irs" << "cha" << "irs";
-    QTest::newRow("Paste from the menu")
-        << cmd::EDIT_PASTE << menu << "tablesirs" << "tables" << "tablesirs";
-    QTest::newRow("Paste with Ctrl+V")
-        << cmd::EDIT_PASTE << QKeySequence("Ctrl+V") << "tablesirs" << "tables" << "tablesirs";
+    QTest::newRow("Copy from the menu") << cmd::EDIT_COPY << menu << "chairs"
+                                        << "cha"
+                                        << "chairs";
+    QTest::newRow("Copy with Ctrl+C") << cmd::EDIT_COPY << QKeySequence("Ctrl+C") << "chairs"
+                                      << "cha"
+                                      << "chairs";
+    QTest::newRow("Copy with Ctrl+Insert") << cmd::EDIT_COPY << QKeySequence("Ctrl+Ins") << "chairs"
+                                           << "cha"
+                                           << "chairs";
+    QTest::newRow("Cut from the menu") << cmd::EDIT_CUT << menu << "irs"
+                                       << "cha"
+                                       << "irs";
+    QTest::newRow("Cut with Ctrl+X") << cmd::EDIT_CUT << QKeySequence("Ctrl+X") << "irs"
+                                     << "cha"
+                                     << "irs";
+    QTest::newRow("Cut with Shift+Delete") << cmd::EDIT_CUT << QKeySequence("Shift+Del") << "irs"
+                                           << "cha"
+                                           << "irs";
+    QTest::newRow("Paste from the menu") << cmd::EDIT_PASTE << menu << "tablesirs"
+                                         << "tables"
+                                         << "tablesirs";
+    QTest::newRow("Paste with Ctrl+V") << cmd::EDIT_PASTE << QKeySequence("Ctrl+V") << "tablesirs"
+                                       << "tables"
+                                       << "tablesirs";
     QTest::newRow("Paste with Shift+Insert")
-        << cmd::EDIT_PASTE << QKeySequence("Shift+Ins") << "tablesirs" << "tables" << "tablesirs";
+        << cmd::EDIT_PASTE << QKeySequence("Shift+Ins") << "tablesirs"
+        << "tables"
+        << "tablesirs";
   }
   void clipboardCommandsActOnTheFocusedField() {
     QFETCH(int, command);
@@ -173,8 +184,12 @@ class EditCommandsTest : public QObject {
     BoxScript boxes;
     CEquation& eq = View().Equation();
     CVelmarDoc& doc = *Window().Documents().Active()->Document();
-    auto inView = [&] { return option == 0 ? eq.trimOn : option == 1 ? eq.labelsOn : eq.integerDotsOn; };
-    auto inDoc = [&] { return option == 0 ? doc.trimOn : option == 1 ? doc.labelsOn : doc.integerDotsOn; };
+    auto inView = [&] {
+      return option == 0 ? eq.trimOn : option == 1 ? eq.labelsOn : eq.integerDotsOn;
+    };
+    auto inDoc = [&] {
+      return option == 0 ? doc.trimOn : option == 1 ? doc.labelsOn : doc.integerDotsOn;
+    };
     QCOMPARE(inView(), initial);
     const QImage before = View().OffscreenImage().copy();
     QAction* button = ToolbarAction(Window(), command);

@@ -9,9 +9,9 @@
 #include <QMenuBar>
 #include <QString>
 #include <QStringList>
-#include <QToolBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <deque>
 #include <memory>
 

@@ -24,6 +24,11 @@ struct PrefixCase {
   Bytes prefix;  // the bytes before the characters
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const PrefixCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class StringPrefixTest : public testing::TestWithParam<PrefixCase> {};
 
 TEST_P(StringPrefixTest, WritesPrefixThenCharactersAndReadsBack) {
@@ -59,6 +64,11 @@ struct WideCase {
   Bytes bytes;       // a whole string record
   std::string utf8;  // what it reads as
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const WideCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class WideStringTest : public testing::TestWithParam<WideCase> {};
 
@@ -97,6 +107,11 @@ struct DamagedCase {
   const char* name;
   Bytes bytes;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const DamagedCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class DamagedStringTest : public testing::TestWithParam<DamagedCase> {};
 

@@ -99,6 +99,11 @@ struct FailedSaveCase {
   const char* reason;  // part of the message
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const FailedSaveCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class FailedSaveTest : public testing::TestWithParam<FailedSaveCase> {};
 
 TEST_P(FailedSaveTest, LeavesTheOldFileAndNamesIt) {
@@ -204,6 +209,11 @@ struct StepCase {
   int error;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const StepCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class FailedStepTest : public testing::TestWithParam<StepCase> {};
 
 TEST_P(FailedStepTest, EachStepFailingKeepsTheOldFile) {
@@ -286,6 +296,11 @@ struct LoadCase {
   const char* reason;
   int badFormat;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LoadCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class LoadFileTest : public testing::TestWithParam<LoadCase> {};
 

@@ -52,6 +52,11 @@ struct FieldPlace {
   int* (*integer)(StoredModel&);    // an int field, or null
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const FieldPlace& row, std::ostream* os) {
+  *os << row.name;
+}
+
 std::vector<FieldPlace> FieldPlaces() {
   using M = StoredModel;
   return {
@@ -144,6 +149,11 @@ struct VersionCase {
   int trailingInts;  // extra ints after the record
   int expectedDecimals;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const VersionCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class VersionTest : public testing::TestWithParam<VersionCase> {};
 
@@ -244,6 +254,11 @@ struct RoundTripCase {
   std::function<void(CVelmarDoc&)> change;
   std::function<bool(const CVelmarDoc&)> holds;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const RoundTripCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class RoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 

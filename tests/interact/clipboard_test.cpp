@@ -17,6 +17,11 @@ struct ClipboardRow {
   int focus;  // the focused control; the request goes there whatever it is
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ClipboardRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class ClipboardCommand : public testing::TestWithParam<ClipboardRow> {};
 
 // Each command goes to the focused control, and the next Undo goes there

@@ -31,6 +31,11 @@ struct GrabRow {
   bool payoff, payoffLabel;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const GrabRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class GrabTest : public testing::TestWithParam<GrabRow> {};
 
 TEST_P(GrabTest, Targets) {

@@ -15,6 +15,11 @@ struct NearRow {
   bool near;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const NearRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class NearLineTest : public testing::TestWithParam<NearRow> {};
 
 TEST_P(NearLineTest, Reach) {
@@ -52,6 +57,11 @@ struct LabelRow {
   bool inside;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LabelRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class InsideLabelTest : public testing::TestWithParam<LabelRow> {};
 
 TEST_P(InsideLabelTest, Box) {
@@ -80,6 +90,11 @@ struct BandRow {
   ModelPoint p;
   bool on;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const BandRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class PayoffBandTest : public testing::TestWithParam<BandRow> {};
 

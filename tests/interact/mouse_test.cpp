@@ -23,6 +23,11 @@ struct PaneRow {
   const char* text;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const PaneRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class PointerPane : public testing::TestWithParam<PaneRow> {};
 
 TEST_P(PointerPane, ShowsPointerInModelUnits) {
@@ -69,6 +74,11 @@ struct LineDragRow {
   double rhs;
   const char* shown;  // the right-hand side as the line text shows it
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LineDragRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class LineDrag : public testing::TestWithParam<LineDragRow> {};
 
@@ -193,6 +203,11 @@ struct RightPressRow {
   int rotate;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const RightPressRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class RightPress : public testing::TestWithParam<RightPressRow> {};
 
 TEST_P(RightPress, PreviewsAndStartsRotationOnTheLine) {
@@ -295,6 +310,11 @@ struct ExtremeRow {
   double zoom, rangeStart, coefficient;
   std::size_t lineTextLimit;  // a typed coefficient of 1e300 is long as text already
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ExtremeRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class ExtremeDrag : public testing::TestWithParam<ExtremeRow> {};
 

@@ -16,6 +16,11 @@ struct RotationRow {
   std::optional<double> coefficient;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const RotationRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class RotationTest : public testing::TestWithParam<RotationRow> {};
 
 TEST_P(RotationTest, NewCoefficient) {

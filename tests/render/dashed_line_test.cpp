@@ -28,6 +28,11 @@ struct DashCase {
   std::vector<std::vector<int>> expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const DashCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class DashedLine : public ::testing::TestWithParam<DashCase> {};
 
 TEST_P(DashedLine, DashesAndGaps) {

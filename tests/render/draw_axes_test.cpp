@@ -41,6 +41,11 @@ struct TickCase {
   std::size_t count;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const TickCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class AxisTicks : public ::testing::TestWithParam<TickCase> {};
 
 TEST_P(AxisTicks, StepsAndStarts) {

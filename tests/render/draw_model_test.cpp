@@ -113,6 +113,11 @@ struct FillCase {
   bool linesExpected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const FillCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class FillModes : public ::testing::TestWithParam<FillCase> {};
 
 TEST_P(FillModes, DrawTheAreaAsTheModeSays) {

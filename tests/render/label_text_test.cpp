@@ -18,6 +18,11 @@ struct LabelCase {
   const char* expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LabelCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class LineLabel : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(LineLabel, Text) {

@@ -63,6 +63,11 @@ struct ExplicitCase {
   std::vector<IntPoint> expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ExplicitCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 const PlotFrame kTen{0, 10, 0, 10, 6, 6};
 const PlotFrame kFive{0, 5, 0, 5, 6, 6};
 

@@ -22,6 +22,11 @@ struct EndsCase {
   LineEnds expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const EndsCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class LineEndPoints : public ::testing::TestWithParam<EndsCase> {};
 
 TEST_P(LineEndPoints, AreWhereTheLineMeetsTheEdges) {

@@ -27,6 +27,11 @@ struct StatusCase {
   const char* expected;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const StatusCase& row, std::ostream* os) {
+  *os << row.name;
+}
+
 class StatusPane : public ::testing::TestWithParam<StatusCase> {};
 
 TEST_P(StatusPane, WrittenByEveryRedraw) {
@@ -106,6 +111,11 @@ struct PrintedLineCase {
   int decimals;
   const char* expected;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const PrintedLineCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class PrintedConstraint : public ::testing::TestWithParam<PrintedLineCase> {};
 
