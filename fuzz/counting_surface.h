@@ -14,8 +14,8 @@ namespace tessaro::fuzz {
 class CountingSurface : public Surface {
  public:
   std::size_t calls = 0;
-  std::size_t points = 0;      // polygon corners
-  std::size_t textBytes = 0;   // characters of every text drawn
+  std::size_t points = 0;     // polygon corners
+  std::size_t textBytes = 0;  // characters of every text drawn
 
   void SelectPen(const Pen&) override { ++calls; }
   void SelectBrush(const Rgb&) override { ++calls; }

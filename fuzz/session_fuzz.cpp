@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "counting_surface.h"
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
-#include "counting_surface.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
 

@@ -178,8 +178,8 @@ void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
   constexpr int kLargestStamp = 32;
   const int width = std::abs(right - left);
   const int height = std::abs(bottom - top);
-  if (width <= kLargestStamp && height <= kLargestStamp && box.width() + 1.0 == width &&
-      box.height() + 1.0 == height && CanStamp()) {
+  if (pen_.style == PenStyle::Solid && width <= kLargestStamp && height <= kLargestStamp &&
+      box.width() + 1.0 == width && box.height() + 1.0 == height && CanStamp()) {
     const EllipseStamp& stamp = StampFor(width, height);
     painter_->drawImage(QPointF(box.x() - stamp.margin, box.y() - stamp.margin), stamp.image);
     return;

@@ -199,8 +199,8 @@ std::string FormatGeneral(double value) {
   // The text of "%.15g", without the locale's decimal point: at most 24
   // characters for any double.
   char buffer[64];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                               std::chars_format::general, 15);
+  const std::to_chars_result r =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   if (r.ec != std::errc()) return std::string();
   std::string text(buffer, r.ptr);
   std::size_t e = text.find('e');
@@ -220,8 +220,8 @@ std::string FormatFixed(double value, int precision, int minWidth) {
   // rest are zeros, which keeps a long text cheap to build.
   const int exact = std::min(precision, kExactDecimals);
   std::string text(static_cast<std::size_t>(kFixedIntegerChars + exact), '\0');
-  const std::to_chars_result r = std::to_chars(text.data(), text.data() + text.size(), value,
-                                               std::chars_format::fixed, exact);
+  const std::to_chars_result r =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, exact);
   if (r.ec != std::errc()) return std::string();
   text.resize(static_cast<std::size_t>(r.ptr - text.data()));
   if (std::isfinite(value)) text.append(static_cast<std::size_t>(precision - exact), '0');

@@ -17,6 +17,13 @@ inline int SaturateToInt(double value) {
   return static_cast<int>(value);
 }
 
+// The display toggles flip a flag to 1 - flag. A file may hold any int
+// there; the difference is worked out in double, where it is exact, and
+// saturated, so INT_MIN flips to INT_MAX instead of overflowing.
+inline int ToggledFlag(int flag) {
+  return SaturateToInt(1.0 - static_cast<double>(flag));
+}
+
 // The same, limited to [low, high].
 inline int SaturateToRange(double value, int low, int high) {
   int v = SaturateToInt(value);

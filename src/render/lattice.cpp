@@ -1,5 +1,6 @@
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "model/saturate.h"
 #include "render/feasible_polygon.h"
 #include "render/lattice_cache.h"
 
@@ -40,7 +41,7 @@ void CEquation::ComputeIntegerDots() {
 
 void CEquation::OnToggleIntegerDot() {
   if (doc != nullptr) doc->SetModifiedFlag();
-  integerDotsOn = 1 - integerDotsOn;
+  integerDotsOn = ToggledFlag(integerDotsOn);
   if (doc != nullptr) doc->integerDotsOn = integerDotsOn;
   if (integerDotsOn == 1) ComputeIntegerDots();
   RedrawGraph();

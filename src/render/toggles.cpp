@@ -1,5 +1,6 @@
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "model/saturate.h"
 #include "model/settings_store.h"
 #include "render/area_color.h"
 
@@ -17,14 +18,14 @@ constexpr int FILL_GREY = 2;
 
 void CEquation::OnToggleTrim() {
   if (doc != nullptr) doc->SetModifiedFlag();
-  trimOn = 1 - trimOn;
+  trimOn = ToggledFlag(trimOn);
   if (doc != nullptr) doc->trimOn = trimOn;
   RedrawGraph();
 }
 
 void CEquation::OnToggleLabel() {
   if (doc != nullptr) doc->SetModifiedFlag();
-  labelsOn = 1 - labelsOn;
+  labelsOn = ToggledFlag(labelsOn);
   if (doc != nullptr) doc->labelsOn = labelsOn;
   RedrawGraph();
 }
@@ -47,7 +48,7 @@ void CEquation::OnToggleGrey() {
 
 // Only the switch: neither the document nor the picture changes.
 void CEquation::OnPreviewPayoff() {
-  previewPayoff = 1 - previewPayoff;
+  previewPayoff = ToggledFlag(previewPayoff);
 }
 
 void CEquation::OnDecimalsSpinKillFocus() {

@@ -38,6 +38,7 @@ class FormCommandsTest : public QObject {
   void fillToggles_data();
   void fillToggles();
   void autoMaxShowsOptimum();
+  void autoMinShowsOptimum();
   void previewPayoffProbesShadowPrice_data();
   void previewPayoffProbesShadowPrice();
   void autoZoomFitsTheArea();
@@ -91,6 +92,28 @@ void FormCommandsTest::autoMaxShowsOptimum() {
   // The dashed payoff line now runs from (0, 35) to (23.3, 0), through the optimum.
   QVERIFY(RedSamplesAlong(v.view->OffscreenImage(), QPointF(0, 35), QPointF(70.0 / 3, 0)) >= 12);
   QVERIFY(v.doc.IsModified());
+}
+
+void FormCommandsTest::autoMinShowsOptimum() {
+  MessageRecorder messages;
+  CVelmarDoc model;
+  model.xLabel = "x";
+  model.yLabel = "y";
+  AddLine(model, 0, "c1", 1, 1, 1, REL_GE, 4);
+  AddLine(model, 1, "c2", 1, 1, 3, REL_GE, 6);
+  model.payoffA = 2;
+  model.payoffB = 3;
+  model.payoffSign = 1;
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  // 2x + 3y over x + y >= 4 and x + 3y >= 6: (0, 4) and (6, 0) give 12,
+  // the crossing (3, 1) gives 9.
+  QVERIFY(v.view->RunCommand(cmd::AUTO_MIN));
+  QVERIFY(messages.shown.empty());
+  QCOMPARE(v.Eq().payoffLevel, 9.0);
+  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("= 9.0")),
+           qPrintable(v.Field(ctl::PAYOFF)->text()));
+  QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  ( 3.0,  1.0)"));
 }
 
 void FormCommandsTest::previewPayoffProbesShadowPrice_data() {

@@ -177,6 +177,8 @@ class ShellCommandsTest : public QObject {
     Window().RunCommand(cmd::FILE_NEW);
     Window().RunCommand(cmd::FILE_NEW);
     const QList<ChildWindow*> children = Window().Documents().Documents();
+    // Minimized from the cascade, as with the windows' own buttons.
+    MenuAction(Window(), cmd::WINDOW_CASCADE)->trigger();
     children[0]->showMinimized();
     children[2]->showMinimized();
     children[0]->move(40, 10);
