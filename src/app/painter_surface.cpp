@@ -137,6 +137,7 @@ bool PainterSurface::CanStamp() const {
   if (device == nullptr || device->devType() != QInternal::Image) return false;
   if (painter_->testRenderHint(QPainter::Antialiasing)) return false;
   if (painter_->compositionMode() != QPainter::CompositionMode_SourceOver) return false;
+  if (painter_->opacity() != 1.0) return false;
   const QTransform& t = painter_->worldTransform();
   return t.type() <= QTransform::TxTranslate && t.dx() == std::trunc(t.dx()) &&
          t.dy() == std::trunc(t.dy());
@@ -176,11 +177,12 @@ void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
   const QRectF box = CornerRect(left, top, right, bottom);
   // Dots are a few pixels wide; larger ellipses are drawn directly.
   constexpr int kLargestStamp = 32;
-  const int width = std::abs(right - left);
-  const int height = std::abs(bottom - top);
+  // In doubles: the corners may lie anywhere in the int range.
+  const double width = std::abs(static_cast<double>(right) - left);
+  const double height = std::abs(static_cast<double>(bottom) - top);
   if (pen_.style == PenStyle::Solid && width <= kLargestStamp && height <= kLargestStamp &&
       box.width() + 1.0 == width && box.height() + 1.0 == height && CanStamp()) {
-    const EllipseStamp& stamp = StampFor(width, height);
+    const EllipseStamp& stamp = StampFor(static_cast<int>(width), static_cast<int>(height));
     painter_->drawImage(QPointF(box.x() - stamp.margin, box.y() - stamp.margin), stamp.image);
     return;
   }

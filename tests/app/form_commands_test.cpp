@@ -111,7 +111,7 @@ void FormCommandsTest::autoMinShowsOptimum() {
   QVERIFY(v.view->RunCommand(cmd::AUTO_MIN));
   QVERIFY(messages.shown.empty());
   QCOMPARE(v.Eq().payoffLevel, 9.0);
-  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("= 9.0")),
+  QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("=  9.0")),
            qPrintable(v.Field(ctl::PAYOFF)->text()));
   QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  ( 3.0,  1.0)"));
 }

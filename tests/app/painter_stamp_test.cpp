@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QTest>
+#include <climits>
 #include <vector>
 
 #include "app/painter_surface.h"
@@ -99,6 +100,18 @@ class PainterStampTest : public QObject {
       }
     }
     QCOMPARE(differing, 0);
+  }
+
+  void ellipseAcrossTheIntRangeIsFilled() {
+    // Corners at the ends of the int range: no overflow working out the
+    // size, and the image lies inside the (clamped) ellipse.
+    QImage image = BlankImage();
+    {
+      QPainter painter(&image);
+      DrawDots(painter, Pen{PenStyle::Solid, 1, Rgb{0, 0, 0}}, Rgb{10, 20, 30},
+               {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}});
+    }
+    QCOMPARE(image.pixel(100, 80) & 0xFFFFFF, QRgb(0x0A141E));
   }
 
   void scaledPaintersDrawTheEllipseItself() {
