@@ -104,9 +104,13 @@ class HeadlessDamagedTest : public QObject {
     QVERIFY2(run.finished, "tessaro --solve did not end");
     QVERIFY2(!run.crashed, run.err.constData());
     if (run.code == 0) {
-      QVERIFY(!run.out.isEmpty());
+      QVERIFY2(run.out.contains("result: optimal\n"), run.out.constData());
     } else {
-      QVERIFY2(!run.err.isEmpty(), "a failure without a message");
+      // A file that cannot be read is reported on standard error; a model
+      // without an optimum prints the message its window would show.
+      const int at = run.out.indexOf("\nmessage: ");
+      const bool printed = at >= 0 && run.out.size() > at + 11 && run.out.at(at + 11) != '\n';
+      QVERIFY2(!run.err.isEmpty() || printed, "a failure without a message");
     }
   }
 
