@@ -103,6 +103,16 @@ void BM_PainterLineDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_PainterLineDragStep)->Unit(benchmark::kMicrosecond);
 
+// One Auto Max click: snapshot, solve, report, push and the presented picture.
+void BM_PainterAutoMaxClick(benchmark::State& state) {
+  OpenPaintedModel m;
+  for (auto _ : state) {
+    m.view.OnAutoMax();
+  }
+  state.counters["optimal"] = m.view.optimalCount;
+}
+BENCHMARK(BM_PainterAutoMaxClick)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace tessaro::bench
 
