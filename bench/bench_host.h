@@ -5,33 +5,10 @@
 #include <vector>
 
 #include "model/view_host.h"
+#include "render/counting_surface.h"
 #include "render/surface.h"
 
 namespace tessaro::bench {
-
-// A surface that only counts the drawing calls, so that a benchmark of the
-// core measures the core and not a recorder.
-class CountingSurface : public Surface {
- public:
-  long calls = 0;
-  void SelectPen(const Pen&) override { ++calls; }
-  void SelectBrush(const Rgb&) override { ++calls; }
-  void SelectDefaultBrush() override { ++calls; }
-  void SelectFont(const Font&) override { ++calls; }
-  void SetTextColor(const Rgb&) override { ++calls; }
-  void SetBackgroundColor(const Rgb&) override { ++calls; }
-  void SetTransparentBackground() override { ++calls; }
-  void MoveTo(int, int) override { ++calls; }
-  void LineTo(int, int) override { ++calls; }
-  void Rectangle(int, int, int, int) override { ++calls; }
-  void Polygon(const std::vector<IntPoint>& points) override {
-    calls += static_cast<long>(points.size());
-  }
-  void Ellipse(int, int, int, int) override { ++calls; }
-  void TextOut(int, int, const std::string& text) override {
-    calls += static_cast<long>(text.size());
-  }
-};
 
 // A window for one form view: field texts in a map, message boxes answered
 // with OK, the offscreen surface supplied by the benchmark.

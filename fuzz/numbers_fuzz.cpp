@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string>
 
-#include "counting_surface.h"
 #include "fuzz_numbers.h"
 #include "model/equation.h"
+#include "render/counting_surface.h"
 #include "support/fake_view_host.h"
 
 using tessaro::CEquation;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CEquation eq(host, &settings);
   host.CreateOffscreenSurface();
   // Only counted: a recording of every dash would cost more than drawing it.
-  tessaro::fuzz::CountingSurface surface;
+  tessaro::CountingSurface surface;
 
   eq.decimals = in.ConsumeIntegralInRange<int>(-5, 10000);
   eq.xLabel = in.ConsumeRandomLengthString(400);

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "counting_surface.h"
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "render/counting_surface.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
 
@@ -53,7 +53,7 @@ void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
 class SessionHost : public tessaro::test::FakeViewHost {
  public:
   tessaro::Surface* OffscreenSurface() override { return offscreenCreated ? &counter : nullptr; }
-  tessaro::fuzz::CountingSurface counter;
+  tessaro::CountingSurface counter;
 };
 
 }  // namespace

@@ -6,11 +6,12 @@
 
 #include "render/surface.h"
 
-namespace tessaro::fuzz {
+namespace tessaro {
 
-// A surface that only counts what is drawn: the fuzz targets run a drawing
-// thousands of times a second, and a recording of every call would cost far
-// more than the drawing itself. The sanitizers still see every argument.
+// A surface that only counts what is drawn: benchmarks and fuzz targets run
+// a drawing thousands of times a second, and a recording of every call would
+// cost far more than the drawing itself. The sanitizers still see every
+// argument.
 class CountingSurface : public Surface {
  public:
   std::size_t calls = 0;
@@ -38,4 +39,4 @@ class CountingSurface : public Surface {
   }
 };
 
-}  // namespace tessaro::fuzz
+}  // namespace tessaro
