@@ -8,6 +8,7 @@
 
 #include "bench_host.h"
 #include "bench_model.h"
+#include "bench_steps.h"
 #include "model/equation.h"
 
 namespace tessaro::bench {
@@ -23,42 +24,16 @@ struct OpenModel {
   OpenModel() { OpenView(view, doc); }
 };
 
-// A keystroke in constraint 3 (x + y <= 100 and 101 in turn) to the
-// presented picture: parse, document copy, 999 dots, redraw.
 void BM_KeystrokeToPicture(benchmark::State& state) {
   OpenModel m;
-  std::string texts[2];
-  const int line = 2;
-  for (int k = 0; k < 2; ++k) {
-    m.view.FormatEquation(texts[k], m.view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
-  }
-  int k = 0;
-  for (auto _ : state) {
-    m.host.fields[ctl::LINE0 + line] = texts[k];
-    m.view.OnChangeLine(line);
-    k = 1 - k;
-  }
-  state.counters["dots"] = m.view.dotCount;
+  RunKeystrokes(state, m.view, m.host);
   benchmark::DoNotOptimize(m.surface.calls);
 }
 BENCHMARK(BM_KeystrokeToPicture)->Unit(benchmark::kMicrosecond);
 
-// One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
 void BM_LineDragStep(benchmark::State& state) {
   OpenModel m;
-  m.view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
-  if (m.view.dragLine != 0) {
-    state.SkipWithError("the press did not grab the line");
-    return;
-  }
-  const int px[2] = {ViewPx(35.5), ViewPx(36)};
-  int k = 0;
-  for (auto _ : state) {
-    m.view.OnMouseMove(0, px[k], ViewPy(10));
-    k = 1 - k;
-  }
-  m.view.OnLButtonUp(0, px[k], ViewPy(10));
-  state.counters["dots"] = m.view.dotCount;
+  RunLineDragSteps(state, m.view);
   benchmark::DoNotOptimize(m.surface.calls);
 }
 BENCHMARK(BM_LineDragStep)->Unit(benchmark::kMicrosecond);

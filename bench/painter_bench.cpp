@@ -12,6 +12,7 @@
 #include "app/painter_surface.h"
 #include "bench_host.h"
 #include "bench_model.h"
+#include "bench_steps.h"
 #include "model/equation.h"
 
 namespace tessaro::bench {
@@ -70,36 +71,13 @@ BENCHMARK(BM_PainterRedraw)->Unit(benchmark::kMicrosecond);
 
 void BM_PainterKeystrokeToPicture(benchmark::State& state) {
   OpenPaintedModel m;
-  std::string texts[2];
-  const int line = 2;
-  for (int k = 0; k < 2; ++k) {
-    m.view.FormatEquation(texts[k], m.view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
-  }
-  int k = 0;
-  for (auto _ : state) {
-    m.host.fields[ctl::LINE0 + line] = texts[k];
-    m.view.OnChangeLine(line);
-    k = 1 - k;
-  }
-  state.counters["dots"] = m.view.dotCount;
+  RunKeystrokes(state, m.view, m.host);
 }
 BENCHMARK(BM_PainterKeystrokeToPicture)->Unit(benchmark::kMicrosecond);
 
 void BM_PainterLineDragStep(benchmark::State& state) {
   OpenPaintedModel m;
-  m.view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
-  if (m.view.dragLine != 0) {
-    state.SkipWithError("the press did not grab the line");
-    return;
-  }
-  const int px[2] = {ViewPx(35.5), ViewPx(36)};
-  int k = 0;
-  for (auto _ : state) {
-    m.view.OnMouseMove(0, px[k], ViewPy(10));
-    k = 1 - k;
-  }
-  m.view.OnLButtonUp(0, px[k], ViewPy(10));
-  state.counters["dots"] = m.view.dotCount;
+  RunLineDragSteps(state, m.view);
 }
 BENCHMARK(BM_PainterLineDragStep)->Unit(benchmark::kMicrosecond);
 

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench_host.h"
+#include "bench_model.h"
+#include "model/equation.h"
+
+namespace tessaro::bench {
+
+// A keystroke in constraint 3 (x + y <= 100 and 101 in turn) to the
+// presented picture: parse, document copy, 999 dots, redraw.
+inline void RunKeystrokes(benchmark::State& state, CEquation& view, BenchHost& host) {
+  std::string texts[2];
+  const int line = 2;
+  for (int k = 0; k < 2; ++k) {
+    view.FormatEquation(texts[k], view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
+  }
+  int k = 0;
+  for (auto _ : state) {
+    host.fields[ctl::LINE0 + line] = texts[k];
+    view.OnChangeLine(line);
+    k = 1 - k;
+  }
+  state.counters["dots"] = view.dotCount;
+}
+
+// One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
+inline void RunLineDragSteps(benchmark::State& state, CEquation& view) {
+  view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
+  if (view.dragLine != 0) {
+    state.SkipWithError("the press did not grab the line");
+    return;
+  }
+  const int px[2] = {ViewPx(35.5), ViewPx(36)};
+  int k = 0;
+  for (auto _ : state) {
+    view.OnMouseMove(0, px[k], ViewPy(10));
+    k = 1 - k;
+  }
+  view.OnLButtonUp(0, px[k], ViewPy(10));
+  state.counters["dots"] = view.dotCount;
+}
+
+}  // namespace tessaro::bench
