@@ -1,0 +1,180 @@
+// Walks each model file given on the command line through a fixed session
+// of what a user does in a window (typing, buttons, a drag, toggles, Auto
+// Max and Min, Auto Zoom, undo, reset) and prints, after every step, the
+// stored bytes, the form's texts, the status panes, the messages and a
+// digest of the drawing. The rebuilt core must print the same lines.
+
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "doc/file_store.h"
+#include "doc/velmar_doc.h"
+#include "model/equation.h"
+#include "support/fake_view_host.h"
+
+namespace {
+
+using tessaro::CEquation;
+using tessaro::RecordingSurface;
+
+struct Digest {
+  std::uint64_t h = 1469598103934665603ull;
+  void Add(const void* data, std::size_t n) {
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (std::size_t i = 0; i < n; ++i) h = (h ^ p[i]) * 1099511628211ull;
+  }
+  void Add(int v) { Add(&v, sizeof v); }
+  void Add(const std::string& s) {
+    Add(static_cast<int>(s.size()));
+    Add(s.data(), s.size());
+  }
+  void Add(const tessaro::Rgb& c) {
+    Add(c.r);
+    Add(c.g);
+    Add(c.b);
+  }
+};
+
+std::uint64_t DrawingDigest(const RecordingSurface& surface) {
+  Digest d;
+  for (const RecordingSurface::Call& c : surface.Calls()) {
+    d.Add(c.op);
+    for (int a : c.args) d.Add(a);
+    for (const tessaro::IntPoint& p : c.points) {
+      d.Add(p.x);
+      d.Add(p.y);
+    }
+    d.Add(c.text);
+    d.Add(static_cast<int>(c.pen.style));
+    d.Add(c.pen.width);
+    d.Add(c.pen.color);
+    d.Add(c.brush);
+    d.Add(int{c.defaultBrush});
+    d.Add(c.font.face);
+    d.Add(c.font.height);
+    d.Add(c.font.width);
+    d.Add(c.font.weight);
+    d.Add(c.textColor);
+  }
+  return d.h;
+}
+
+struct Session {
+  tessaro::test::FakeViewHost host;
+  tessaro::test::MemorySettings settings;
+  tessaro::CVelmarDoc doc;
+  CEquation eq{host, &settings};
+
+  std::map<int, std::string> lastFields;
+
+  // What the step left: the deferred refresh runs as the event loop would
+  // run it, then the picture is drawn afresh and digested.
+  void Report(const char* step) {
+    if (host.timerRunning) eq.OnTimer(tessaro::TIMER_REFRESH);
+    host.surface.Clear();
+    eq.RedrawGraph();
+    Digest bytes;
+    const std::vector<std::uint8_t> saved = doc.SaveToBytes();
+    bytes.Add(saved.data(), saved.size());
+    std::printf("step %s: bytes %016llx modified %d drawing %016llx\n", step,
+                static_cast<unsigned long long>(bytes.h), int{doc.IsModified()},
+                static_cast<unsigned long long>(DrawingDigest(host.surface)));
+    // Only the field texts that changed since the last step.
+    for (const auto& [id, text] : host.fields) {
+      if (lastFields[id] != text) std::printf("  field %d: %s\n", id, text.c_str());
+    }
+    lastFields = host.fields;
+    for (const auto& [pane, text] : host.panes) std::printf("  pane %d: %s\n", pane, text.c_str());
+    for (const auto& m : host.messages) std::printf("  message: %s\n", m.text.c_str());
+    host.messages.clear();
+  }
+
+  // The view pixel of the model point (x, y) at the form's fixed plot origin.
+  void PixelOf(double x, double y, int& px, int& py) const {
+    px = static_cast<int>(45 + (x - eq.xMin) * eq.xZoom);
+    py = static_cast<int>(420 - (y - eq.yMin) * eq.yZoom);
+  }
+
+  void Drag(int x0, int y0, int x1, int y1) {
+    eq.OnMouseMove(0, x0, y0);
+    eq.OnLButtonDown(1, x0, y0);
+    eq.OnMouseMove(1, (x0 + x1) / 2, (y0 + y1) / 2);
+    eq.OnMouseMove(1, x1, y1);
+    eq.OnLButtonUp(0, x1, y1);
+  }
+
+  void Type(int field, const std::string& text) {
+    host.fields[field] = text;
+    if (field == tessaro::ctl::PAYOFF) {
+      eq.OnChangePayoff();
+    } else {
+      eq.OnChangeLine(field - tessaro::ctl::LINE0);
+    }
+  }
+};
+
+void Run(const char* path) {
+  Session s;
+  std::string message;
+  std::printf("model %s\n", path);
+  if (!tessaro::LoadDocumentFile(path, s.doc, message)) {
+    std::printf("  not loaded: %s\n", message.c_str());
+    return;
+  }
+  CEquation& eq = s.eq;
+  eq.OnCreate(&s.doc);
+  eq.OnInitialUpdate();
+  eq.OnTimer(tessaro::TIMER_REFRESH);
+  s.Report("open");
+  eq.OnAutoMax();
+  s.Report("automax");
+  eq.OnLinePlus(0);
+  eq.OnLinePlus(0);
+  s.Report("line0plus");
+  eq.OnPayoffMinus();
+  s.Report("payoffminus");
+  s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " <= 40");
+  s.Report("typeline5");
+  s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " >= ");
+  s.Report("typeline5half");
+  // A drag of line 0 from a point a quarter along its range.
+  if (eq.lineB[0] != 0.0) {
+    const double x = eq.xMin + (eq.xMax - eq.xMin) / 4;
+    const double y = (eq.lineC[0] - eq.lineA[0] * x) / (eq.rowSign[0] * eq.lineB[0]);
+    int px = 0, py = 0;
+    s.PixelOf(x, y, px, py);
+    s.Drag(px, py, px + 17, py - 11);
+  }
+  s.Report("dragline0");
+  eq.OnToggleIntegerDot();
+  s.Report("dots");
+  eq.OnAutoMin();
+  s.Report("automin");
+  eq.OnToggleTrim();
+  eq.OnToggleColor();
+  s.Report("trimcolor");
+  eq.OnToggleGrey();
+  eq.OnToggleLabel();
+  s.Report("greylabel");
+  eq.OnAutoZoom();
+  s.Report("autozoom");
+  eq.OnZoomPlus(false);
+  eq.OnRangeMinus(1);
+  s.Report("zoomrange");
+  eq.OnUndo();
+  s.Report("undo");
+  eq.OnHold();
+  eq.OnLineMinus(1);
+  eq.OnRevert();
+  s.Report("revert");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) Run(argv[i]);
+  return 0;
+}
