@@ -79,8 +79,9 @@ struct Session {
     Digest bytes;
     const std::vector<std::uint8_t> saved = doc.SaveToBytes();
     bytes.Add(saved.data(), saved.size());
-    std::printf("step %s: bytes %016llx modified %d drawing %016llx\n", step,
-                static_cast<unsigned long long>(bytes.h), int{doc.IsModified()},
+    // The modified flag is left out: it now follows the undo history.
+    std::printf("step %s: bytes %016llx drawing %016llx\n", step,
+                static_cast<unsigned long long>(bytes.h),
                 static_cast<unsigned long long>(DrawingDigest(host.surface)));
     // Only the field texts that changed since the last step.
     for (const auto& [id, text] : host.fields) {
