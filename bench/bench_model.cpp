@@ -21,29 +21,29 @@ constexpr Constraint kConstraints[LINE_COUNT] = {
 
 }  // namespace
 
-CVelmarDoc SixConstraintDocument() {
-  CVelmarDoc doc;
-  doc.xLabel = "X";
-  doc.yLabel = "Y";
+Document SixConstraintDocument() {
+  Document doc;
+  EditModel(doc)->xLabel = "X";
+  EditModel(doc)->yLabel = "Y";
   for (int i = 0; i < LINE_COUNT; ++i) {
     const Constraint& k = kConstraints[i];
-    doc.lineName[i] = k.name;
-    doc.lineA[i] = k.a;
-    doc.lineSign[i] = k.sign;
-    doc.lineB[i] = k.b;
-    doc.lineRelation[i] = k.relation;
-    doc.lineC[i] = k.c;
+    EditModel(doc)->lines[i].name = k.name;
+    EditModel(doc)->lines[i].a = k.a;
+    EditModel(doc)->lines[i].sign = k.sign;
+    EditModel(doc)->lines[i].b = k.b;
+    EditModel(doc)->lines[i].relation = RelationOfCode(k.relation);
+    EditModel(doc)->lines[i].c = k.c;
   }
-  doc.payoffA = 3;
-  doc.payoffB = 2;
-  doc.payoffLevel = 60;
-  doc.fillMode = 1;
-  doc.labelsOn = 1;
-  doc.integerDotsOn = 1;
+  EditModel(doc)->payoff.a = 3;
+  EditModel(doc)->payoff.b = 2;
+  EditModel(doc)->payoff.level = 60;
+  EditModel(doc)->fill = static_cast<FillMode>(1);
+  EditModel(doc)->labels = (1) != 0;
+  EditModel(doc)->integerDots = (1) != 0;
   return doc;
 }
 
-void OpenView(CEquation& view, CVelmarDoc& doc) {
+void OpenView(CEquation& view, Document& doc) {
   view.OnCreate(&doc);
   view.OnInitialUpdate();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 
 namespace tessaro {
 class CEquation;
@@ -12,10 +13,10 @@ namespace tessaro::bench {
 // bind, the payoff 3x + 2y, the area filled with the configured colour,
 // labels on and the integer dots shown (37 x 27 = 999 dots, one below the
 // cap), on the default range 0..200 by 0..120 at 6 pixels per unit.
-CVelmarDoc SixConstraintDocument();
+Document SixConstraintDocument();
 
 // Opens doc in view the way a window does: creation and initial update.
-void OpenView(CEquation& view, CVelmarDoc& doc);
+void OpenView(CEquation& view, Document& doc);
 
 // The view pixel of a model point under the default range and zoom.
 int ViewPx(double x);

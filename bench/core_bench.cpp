@@ -18,7 +18,7 @@ namespace {
 struct OpenModel {
   CountingSurface surface;
   BenchHost host{surface};
-  CVelmarDoc doc = SixConstraintDocument();
+  Document doc = SixConstraintDocument();
   CEquation view{host, nullptr};
 
   OpenModel() { OpenView(view, doc); }

@@ -17,7 +17,7 @@ std::string BenchFilePath() {
 }
 
 void BM_SaveModelFile(benchmark::State& state) {
-  const CVelmarDoc doc = SixConstraintDocument();
+  const Document doc = SixConstraintDocument();
   const std::string path = BenchFilePath();
   std::string message;
   for (auto _ : state) {
@@ -38,12 +38,12 @@ void BM_OpenModelFile(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    CVelmarDoc doc;
+    Document doc;
     if (!LoadDocumentFile(path, doc, message)) {
       state.SkipWithError(message.c_str());
       break;
     }
-    benchmark::DoNotOptimize(doc.lineC[0]);
+    benchmark::DoNotOptimize(doc.model().lines[0].c);
   }
   std::filesystem::remove(path);
 }

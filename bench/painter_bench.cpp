@@ -56,7 +56,7 @@ class ImageHost : public BenchHost {
 
 struct OpenPaintedModel {
   ImageHost host;
-  CVelmarDoc doc = SixConstraintDocument();
+  Document doc = SixConstraintDocument();
   CEquation view{host, nullptr};
 
   OpenPaintedModel() { OpenView(view, doc); }

@@ -13,14 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 #include "model/equation.h"
 #include "render/counting_surface.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
 
 using tessaro::CEquation;
-using tessaro::CVelmarDoc;
+using tessaro::Document;
 using tessaro::LINE_COUNT;
 using tessaro::LoadResult;
 using tessaro::StoredModel;
@@ -60,7 +61,7 @@ class SessionHost : public tessaro::test::FakeViewHost {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);
-  CVelmarDoc doc;
+  Document doc;
   if (doc.LoadFromBytes(bytes) != LoadResult::Ok) return 0;
   const StoredModel loaded = doc;
   std::uint8_t gesture[kGestureBytes] = {};

@@ -25,7 +25,7 @@ inline bool Same(double a, double b) {
 // Calls visit(name, a, b) for every stored field of two models, doubles
 // and ints as doubles, strings as themselves.
 template <typename DoubleVisit, typename StringVisit>
-void ForEachStoredField(const StoredModel& a, const StoredModel& b, DoubleVisit number,
+void ForEachStoredField(const Model& a, const Model& b, DoubleVisit number,
                         StringVisit text) {
   for (int i = 0; i < LINE_COUNT; ++i) {
     number("lineSign", a.lineSign[i], b.lineSign[i]);
@@ -58,7 +58,7 @@ void ForEachStoredField(const StoredModel& a, const StoredModel& b, DoubleVisit 
   number("fillMode", a.fillMode, b.fillMode);
 }
 
-inline bool SameStoredFields(const StoredModel& a, const StoredModel& b) {
+inline bool SameStoredFields(const Model& a, const Model& b) {
   bool same = true;
   ForEachStoredField(
       a, b,

@@ -6,11 +6,11 @@
 
 #include "app/form_view.h"
 #include "app/toolbar_icons.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
 
 namespace tessaro::app {
 
-ChildWindow::ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document,
+ChildWindow::ChildWindow(std::unique_ptr<tessaro::Document> document,
                          tessaro::SettingsStore* settings, QWidget* parent)
     : QMdiSubWindow(parent), document_(std::move(document)) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -43,7 +43,7 @@ QString ChildWindow::SaveName() const {
 }
 
 bool ChildWindow::IsModified() const {
-  return document_->IsModified();
+  return document_->isModified();
 }
 
 void ChildWindow::RefreshModifiedMark() {

@@ -6,7 +6,7 @@
 #include <memory>
 
 namespace tessaro {
-class CVelmarDoc;
+class Document;
 class SettingsStore;
 }  // namespace tessaro
 
@@ -24,12 +24,12 @@ class ChildWindow : public QMdiSubWindow {
   // Asked before the window closes by the user; false keeps it open.
   using CloseGuard = std::function<bool(ChildWindow*)>;
 
-  ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document, tessaro::SettingsStore* settings,
+  ChildWindow(std::unique_ptr<tessaro::Document> document, tessaro::SettingsStore* settings,
               QWidget* parent = nullptr);
   ~ChildWindow() override;
 
   FormView* View() const { return view_; }
-  tessaro::CVelmarDoc* Document() const { return document_.get(); }
+  tessaro::Document* Document() const { return document_.get(); }
 
   // "kvr1", "kvr2", ... for a new document; the file's name once it has one.
   const QString& Title() const { return title_; }
@@ -59,7 +59,7 @@ class ChildWindow : public QMdiSubWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  std::unique_ptr<tessaro::CVelmarDoc> document_;
+  std::unique_ptr<tessaro::Document> document_;
   FormView* view_ = nullptr;
   QString title_;
   QString path_;

@@ -23,6 +23,7 @@ const std::vector<CommandSpec>& CommandTable() {
       {cmd::FILE_MRU_FIRST, kShell, "Open this document", ""},
       {cmd::APP_EXIT, kShell, "Quit the application; prompts to save documents", "Exit"},
       {cmd::EDIT_UNDO, kView, "Undo the last action", "Undo"},
+      {cmd::EDIT_REDO, kView, "Redo the previously undone action", "Redo"},
       {cmd::EDIT_CUT, kView, "Cut the selection and put it on the Clipboard", "Cut"},
       {cmd::EDIT_COPY, kView, "Copy the selection and put it on the Clipboard", "Copy"},
       {cmd::EDIT_PASTE, kView, "Insert Clipboard contents", "Paste"},
@@ -95,6 +96,7 @@ const std::vector<MenuSpec>& DocumentMenus() {
         {cmd::APP_EXIT, "E&xit\tCtrl+Q"}}},
       {"&Edit",
        {{cmd::EDIT_UNDO, "&Undo\tCtrl+Z"},
+        {cmd::EDIT_REDO, "&Redo\tCtrl+Y"},
         {0, ""},
         {cmd::EDIT_CUT, "Cu&t\tCtrl+X"},
         {cmd::EDIT_COPY, "&Copy\tCtrl+C"},
@@ -152,7 +154,7 @@ const std::vector<AcceleratorSpec>& AcceleratorTable() {
       {"Ctrl+V", cmd::EDIT_PASTE},  {"Shift+Del", cmd::EDIT_CUT}, {"F6", cmd::NEXT_PANE},
       {"Shift+F6", cmd::PREV_PANE}, {"Ctrl+Ins", cmd::EDIT_COPY}, {"Shift+Ins", cmd::EDIT_PASTE},
       {"Ctrl+W", cmd::FILE_CLOSE},  {"Ctrl+X", cmd::EDIT_CUT},    {"Ctrl+Z", cmd::EDIT_UNDO},
-      {"Ctrl+Z", cmd::EDIT_UNDO},
+      {"Ctrl+Z", cmd::EDIT_UNDO},   {"Ctrl+Y", cmd::EDIT_REDO},   {"Ctrl+Shift+Z", cmd::EDIT_REDO},
   };
   return table;
 }

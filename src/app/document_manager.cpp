@@ -14,7 +14,8 @@
 #include "app/message_seam.h"
 #include "app/recent_files.h"
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
+#include "doc/document.h"
 
 namespace tessaro::app {
 
@@ -103,7 +104,7 @@ ChildWindow* DocumentManager::Adopt(ChildWindow* child) {
 }
 
 ChildWindow* DocumentManager::NewDocument() {
-  auto* child = new ChildWindow(std::make_unique<tessaro::CVelmarDoc>(), settings_);
+  auto* child = new ChildWindow(std::make_unique<tessaro::Document>(), settings_);
   child->SetTitle(QStringLiteral("kvr%1").arg(++untitledCount_));
   return Adopt(child);
 }
@@ -123,13 +124,13 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
     area_->setActiveSubWindow(open);
     return open;
   }
-  auto document = std::make_unique<tessaro::CVelmarDoc>();
+  tessaro::Model model;
   std::string message;
-  if (!LoadDocumentFile(FilePathBytes(path), *document, message)) {
+  if (!tessaro::LoadModelFile(FilePathBytes(path), model, message)) {
     ShowFailure(dialogParent_, message, path);
     return nullptr;
   }
-  document->SetModifiedFlag(false);
+  auto document = std::make_unique<tessaro::Document>(std::move(model));
   auto* child = new ChildWindow(std::move(document), settings_);
   child->SetPath(path);
   recent_->Add(child->Path());
@@ -156,11 +157,11 @@ void DocumentManager::CloseUnchangedFirstDocument() {
 
 bool DocumentManager::WriteFile(ChildWindow* child, const QString& path) {
   std::string message;
-  if (!SaveDocumentFile(FilePathBytes(path), *child->Document(), message)) {
+  if (!tessaro::SaveModelFile(FilePathBytes(path), child->Document()->model(), message)) {
     ShowFailure(dialogParent_, message, path);
     return false;
   }
-  child->Document()->SetModifiedFlag(false);
+  child->Document()->markSaved();
   child->RefreshModifiedMark();
   return true;
 }

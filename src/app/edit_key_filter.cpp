@@ -10,6 +10,7 @@ namespace tessaro::app {
 
 int EditKeyFilter::CommandOf(const QKeyEvent& event) {
   if (event.matches(QKeySequence::Undo)) return cmd::EDIT_UNDO;
+  if (event.matches(QKeySequence::Redo)) return cmd::EDIT_REDO;
   if (event.matches(QKeySequence::Cut)) return cmd::EDIT_CUT;
   if (event.matches(QKeySequence::Copy)) return cmd::EDIT_COPY;
   if (event.matches(QKeySequence::Paste)) return cmd::EDIT_PASTE;
@@ -19,6 +20,8 @@ int EditKeyFilter::CommandOf(const QKeyEvent& event) {
     switch (event.key()) {
       case Qt::Key_Z:
         return cmd::EDIT_UNDO;
+      case Qt::Key_Y:
+        return cmd::EDIT_REDO;
       case Qt::Key_X:
         return cmd::EDIT_CUT;
       case Qt::Key_C:
@@ -29,6 +32,8 @@ int EditKeyFilter::CommandOf(const QKeyEvent& event) {
       default:
         break;
     }
+  } else if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && event.key() == Qt::Key_Z) {
+    return cmd::EDIT_REDO;
   } else if (mods == Qt::ShiftModifier) {
     if (event.key() == Qt::Key_Delete) return cmd::EDIT_CUT;
     if (event.key() == Qt::Key_Insert) return cmd::EDIT_PASTE;

@@ -12,7 +12,7 @@
 #include "app/form_layout.h"
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
 
@@ -52,7 +52,7 @@ bool IsRangeField(int id) {
 
 }  // namespace
 
-FormView::FormView(tessaro::CVelmarDoc* doc, tessaro::SettingsStore* settings, QWidget* parent)
+FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWidget* parent)
     : QWidget(parent), doc_(doc) {
   QFont formFont(QStringLiteral("Liberation Sans"));
   formFont.setStyleHint(QFont::SansSerif);
@@ -72,7 +72,7 @@ FormView::FormView(tessaro::CVelmarDoc* doc, tessaro::SettingsStore* settings, Q
   BuildControls();
   formReady_ = true;
   equation_->OnCreate(doc_);
-  lastModified_ = doc_ != nullptr && doc_->IsModified();
+  lastModified_ = doc_ != nullptr && doc_->isModified();
 }
 
 FormView::~FormView() {
@@ -154,7 +154,7 @@ void FormView::InitialUpdate() {
 }
 
 void FormView::ReportModified() {
-  bool modified = doc_ != nullptr && doc_->IsModified();
+  bool modified = doc_ != nullptr && doc_->isModified();
   if (modified == lastModified_) return;
   lastModified_ = modified;
   Q_EMIT modifiedChanged(modified);

@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace tessaro {
 class CEquation;
-class CVelmarDoc;
+class Document;
 class SettingsStore;
 }  // namespace tessaro
 
@@ -37,14 +37,14 @@ class FormView : public QWidget, public tessaro::ViewHost {
  public:
   // Builds every control of the form, constructs the CEquation and runs
   // its OnCreate with doc. doc and settings must outlive the view.
-  FormView(tessaro::CVelmarDoc* doc, tessaro::SettingsStore* settings, QWidget* parent = nullptr);
+  FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWidget* parent = nullptr);
   ~FormView() override;
 
   // Runs CEquation::OnInitialUpdate; called once after construction.
   void InitialUpdate();
 
   tessaro::CEquation& Equation() { return *equation_; }
-  tessaro::CVelmarDoc* Document() const { return doc_; }
+  tessaro::Document* Document() const { return doc_; }
 
   // Runs a view command by its id (tessaro::cmd); false when the id is not
   // one of the view's commands.
@@ -114,7 +114,7 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void EndOffscreenPainting();
   void UpdateCursor(int px, int py);
 
-  tessaro::CVelmarDoc* doc_;
+  tessaro::Document* doc_;
   std::map<int, QLineEdit*> fields_;
   std::map<int, QPushButton*> buttons_;
   SpinControl* spin_ = nullptr;

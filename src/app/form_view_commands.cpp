@@ -29,6 +29,7 @@ constexpr CommandHandler kCoreCommands[] = {
     {cmd::HOLD, &tessaro::CEquation::OnHold},
     {cmd::RESET_EQUATIONS, &tessaro::CEquation::OnRevert},
     {cmd::EDIT_UNDO, &tessaro::CEquation::OnUndo},
+    {cmd::EDIT_REDO, &tessaro::CEquation::OnRedo},
     {cmd::EDIT_CUT, &tessaro::CEquation::OnEditCut},
     {cmd::EDIT_COPY, &tessaro::CEquation::OnEditCopy},
     {cmd::EDIT_PASTE, &tessaro::CEquation::OnEditPaste},

@@ -20,7 +20,7 @@
 #include "app/plot_widget.h"
 #include "app/qt_settings_store.h"
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
 
@@ -63,7 +63,8 @@ class OpenedModel {
  public:
   bool Open(const QString& path) {
     std::string message;
-    if (!LoadDocumentFile(path.toStdString(), doc_, message)) {
+    Model model;
+    if (!LoadModelFile(path.toStdString(), model, message)) {
       std::string file = path.toStdString();
       if (message.empty()) {
         PrintError("Cannot open " + Quoted(path) + ".");
@@ -74,6 +75,7 @@ class OpenedModel {
       }
       return false;
     }
+    doc_.reset(std::move(model));
     view_ = std::make_unique<FormView>(&doc_, &settings_);
     view_->InitialUpdate();
     // The first deferred refresh, which a window runs after its first paint.
@@ -86,7 +88,7 @@ class OpenedModel {
   CEquation& Equation() { return view_->Equation(); }
 
  private:
-  CVelmarDoc doc_;
+  Document doc_;
   QtSettingsStore settings_{QtSettingsStore::DefaultFilePath()};
   std::unique_ptr<FormView> view_;
 };

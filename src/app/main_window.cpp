@@ -23,6 +23,7 @@
 #include "app/picture_output.h"
 #include "app/toolbar_icons.h"
 #include "app/view_status_strip.h"
+#include "doc/document.h"
 #include "model/constants.h"
 
 // Resources of a static library are registered by name, outside any namespace.
@@ -186,9 +187,25 @@ void MainWindow::UpdateActions() {
     const int id = ShellActions::CommandId(action);
     action->setEnabled(IsCommandEnabled(id));
     if (action->isCheckable()) action->setChecked(IsCommandChecked(id));
+    if (id == cmd::EDIT_UNDO || id == cmd::EDIT_REDO) NameHistoryAction(action, id);
   }
   ShowMenus(documents_->Active() != nullptr);
   UpdateTitle();
+}
+
+// The Undo and Redo menu items name the change they take back or do again:
+// "Undo Wood +1", "Redo Auto Max".
+void MainWindow::NameHistoryAction(QAction* action, int commandId) const {
+  const QString text = action->text();
+  const bool undo = commandId == cmd::EDIT_UNDO;
+  const QString verb = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
+  if (!text.startsWith(verb)) return;  // the toolbar button keeps its name
+  const tessaro::Document* doc = ActiveView() ? ActiveView()->Document() : nullptr;
+  QString name;
+  if (doc != nullptr) name = QString::fromStdString(undo ? doc->undoName() : doc->redoName());
+  const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+  const QString keys = tab >= 0 ? text.mid(tab) : QString();
+  action->setText(name.isEmpty() ? verb + keys : verb + QLatin1Char(' ') + name + keys);
 }
 
 void MainWindow::ShowMenus(bool documentOpen) {
@@ -197,6 +214,9 @@ void MainWindow::ShowMenus(bool documentOpen) {
   menuBar()->clear();
   for (QMenu* menu : documentOpen ? actions_->DocumentMenus() : actions_->NoDocumentMenus()) {
     menuBar()->addMenu(menu);
+    // A menu shows the state of the model as it is when it opens (the
+    // names of Undo and Redo follow every change).
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateActions, Qt::UniqueConnection);
   }
 }
 

@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow {
 
  public Q_SLOTS:
   void UpdateActions();
+  void NameHistoryAction(QAction* action, int commandId) const;
 
  Q_SIGNALS:
   // A command was carried out (it was enabled when it came).

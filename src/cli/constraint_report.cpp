@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "cli/headless_host.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
 #include "model/equation.h"
 #include "model/saturate.h"
 #include "solver/geometry.h"
@@ -17,8 +17,7 @@ namespace {
 // Runs one probe and restores the view, its document and its modified flag.
 ProbeLine ProbeOnCopy(CEquation& view, HeadlessHost& host, int row, int step) {
   const ModelState savedModel = view;
-  const StoredModel savedDoc = *view.doc;
-  const bool savedModified = view.doc->IsModified();
+  const Document savedDoc = *view.doc;
   host.ClearMessages();
   const ProbeOutcome outcome = RunRightHandSideProbe(view, row, step);
   ProbeLine line;
@@ -29,8 +28,7 @@ ProbeLine ProbeOnCopy(CEquation& view, HeadlessHost& host, int row, int step) {
     if (messages.size() >= 2) line.note = messages[messages.size() - 2].text;
   }
   static_cast<ModelState&>(view) = savedModel;
-  static_cast<StoredModel&>(*view.doc) = savedDoc;
-  view.doc->SetModifiedFlag(savedModified);
+  *view.doc = savedDoc;
   return line;
 }
 

@@ -5,7 +5,8 @@
 #include "cli/constraint_report.h"
 #include "cli/headless_host.h"
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "doc/model_file.h"
 #include "model/equation.h"
 #include "model/number_text.h"
 #include "solver/optimizer.h"
@@ -45,12 +46,13 @@ void PrintConstraint(const ConstraintReport& r, int decimals, std::ostream& out)
 }  // namespace
 
 int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, std::ostream& err) {
-  CVelmarDoc doc;
+  Model model;
   std::string message;
-  if (!LoadDocumentFile(path, doc, message)) {
+  if (!LoadModelFile(path, model, message)) {
     err << "tessaro: " << message << '\n';
     return 1;
   }
+  Document doc(std::move(model));
   // The same road as a window: creation, initial update, the first deferred
   // refresh (which sets the far bounds from the model's ranges), then the
   // command itself.

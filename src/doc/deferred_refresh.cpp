@@ -1,7 +1,6 @@
 #include <cmath>
 #include <string>
 
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "model/number_text.h"
 
@@ -56,13 +55,6 @@ void CEquation::OnTimer(int timerId) {
   StoreRangesInDoc();
   RecomputeFarBounds();
   RedrawGraph();
-
-  // A file with a wrong magic string is refused when loading; this guard
-  // closes a document that was marked bad all the same.
-  if (doc->badFormat == 1) {
-    host_.ShowMessage(MSG_NOT_KVR, MsgButtons::Ok, MsgIcon::None);
-    host_.CloseDocument();  // destroys this view: nothing may follow
-  }
 }
 
 // The far bounds lie FAR_BOUND_PIXELS beyond the right and top ends of the

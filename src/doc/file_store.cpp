@@ -10,7 +10,7 @@
 #include <cstring>
 #include <memory>
 
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 
 namespace tessaro {
 
@@ -217,27 +217,26 @@ bool SaveFileAtomically(const std::string& path, const std::vector<std::uint8_t>
   return true;
 }
 
-bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,
-                      FileSystem& fs) {
+bool LoadModelFile(const std::string& path, Model& model, std::string& message,
+                   FileSystem& fs) {
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, bytes, message, fs)) return false;
-  switch (doc.LoadFromBytes(bytes)) {
-    case LoadResult::Ok:
-      doc.SetModifiedFlag(false);
+  switch (DecodeModel(bytes, model)) {
+    case DecodeStatus::Ok:
       return true;
-    case LoadResult::BadMagic:
+    case DecodeStatus::NotAModelFile:
       message = MSG_NOT_KVR;
       return false;
-    case LoadResult::Truncated:
+    case DecodeStatus::Damaged:
       break;
   }
   message = MSG_UNEXPECTED_FORMAT;
   return false;
 }
 
-bool SaveDocumentFile(const std::string& path, const CVelmarDoc& doc, std::string& message,
-                      FileSystem& fs) {
-  return SaveFileAtomically(path, doc.SaveToBytes(), message, fs);
+bool SaveModelFile(const std::string& path, const Model& model, std::string& message,
+                   FileSystem& fs) {
+  return SaveFileAtomically(path, EncodeModel(model), message, fs);
 }
 
 }  // namespace tessaro

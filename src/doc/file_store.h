@@ -7,7 +7,7 @@
 
 namespace tessaro {
 
-class CVelmarDoc;
+struct Model;
 
 // What a file system tells about one file.
 struct FileInfo {
@@ -57,16 +57,15 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
 bool SaveFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                         std::string& message, FileSystem& fs = SystemFileSystem());
 
-// Opens a model file into doc. On failure message is the text to show: for
-// a wrong magic string exactly MSG_NOT_KVR (doc.badFormat is then 1), for a
-// short or damaged record exactly MSG_UNEXPECTED_FORMAT, and otherwise a
-// sentence naming the file. The fields keep their values on failure; on
-// success the modified flag is cleared.
-bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,
-                      FileSystem& fs = SystemFileSystem());
+// Opens a model file into model. On failure message is the text to show:
+// for a wrong magic string exactly MSG_NOT_KVR, for a short or damaged
+// record exactly MSG_UNEXPECTED_FORMAT, and otherwise a sentence naming the
+// file. model keeps its values on failure.
+bool LoadModelFile(const std::string& path, Model& model, std::string& message,
+                   FileSystem& fs = SystemFileSystem());
 
-// Saves doc as a "KVR2.5" file, atomically.
-bool SaveDocumentFile(const std::string& path, const CVelmarDoc& doc, std::string& message,
-                      FileSystem& fs = SystemFileSystem());
+// Saves model as a "KVR2.5" file, atomically.
+bool SaveModelFile(const std::string& path, const Model& model, std::string& message,
+                   FileSystem& fs = SystemFileSystem());
 
 }  // namespace tessaro

@@ -16,14 +16,6 @@ int SignOf(double code) {
   return code < 0.0 ? -1 : 1;
 }
 
-double RelationCode(Relation relation) {
-  return static_cast<double>(relation);
-}
-Relation RelationOf(double code) {
-  if (code == 1.0) return Relation::Equal;
-  if (code == 2.0) return Relation::GreaterEqual;
-  return Relation::LessEqual;
-}
 
 // Reads doubles in order; false at the first one that is missing.
 bool ReadAll(Archive& ar, std::initializer_list<double*> values) {
@@ -66,7 +58,7 @@ bool ReadFields(Archive& ar, bool withSecondDecimals, Model& m) {
     double relation = 0.0;
     if (!ReadAll(ar, {&sign, &relation, &line.label.x, &line.label.y})) return false;
     line.sign = SignOf(sign);
-    line.relation = RelationOf(relation);
+    line.relation = RelationOfCode(relation);
   }
   double payoffSign = 1.0;
   if (!ReadAll(ar, {&m.payoff.label.x, &m.payoff.label.y, &payoffSign})) return false;

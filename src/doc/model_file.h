@@ -8,6 +8,11 @@
 
 namespace tessaro {
 
+// The fixed texts of a failed load.
+inline constexpr const char* MSG_NOT_KVR =
+    "This file is not in KVR format.\nPlease click OK to cancel.";
+inline constexpr const char* MSG_UNEXPECTED_FORMAT = "Unexpected file format.";
+
 // The bytes of a "KVR2.5" model file.
 std::vector<std::uint8_t> EncodeModel(const Model& model);
 

@@ -1,6 +1,5 @@
 #include <string>
 
-#include "doc/velmar_doc.h"
 #include "interact/drag_value.h"
 #include "interact/grab.h"
 #include "interact/pointer_mapping.h"
@@ -37,13 +36,12 @@ void DragLineTo(CEquation& eq, int i, const ModelPoint& p) {
   CEquation::TruncateDecimals(rhs, eq.decimals);
   eq.rowC[i] = rhs;
   eq.lineC[i] = rhs;
-  if (eq.doc != nullptr) eq.doc->lineC[i] = rhs;
+  eq.StoreInDoc([&](Model& m) { m.lines[i].c = rhs; });
   eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
                     eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
   eq.UpdateData(false);
   if (eq.integerDotsOn != 0) eq.ComputeIntegerDots();
   eq.RedrawGraph();
-  eq.MarkModified();
 }
 
 // The offsets of a label whose top-left corner follows p; false when they
@@ -62,12 +60,8 @@ void DragLabelTo(CEquation& eq, int j, const ModelPoint& p) {
   eq.labelY[j] = ly;
   eq.UpdateData(false);
   eq.SyncDecimalsSpin();
-  if (eq.doc != nullptr) {
-    eq.doc->labelX[j] = lx;
-    eq.doc->labelY[j] = ly;
-  }
+  eq.StoreInDoc([&](Model& m) { m.lines[j].label = LabelPosition{lx, ly}; });
   eq.RedrawGraph();
-  eq.MarkModified();
 }
 
 // Moves the payoff line parallel to itself through p. The text is written
@@ -77,12 +71,11 @@ void DragPayoffTo(CEquation& eq, const ModelPoint& p) {
   if (!UsableDragValue(level)) return;
   CEquation::TruncateDecimals(level, eq.decimals);
   eq.payoffLevel = level;
-  if (eq.doc != nullptr) eq.doc->payoffLevel = level;
+  eq.StoreInDoc([&](Model& m) { m.payoff.level = level; });
   FormatPayoffText(eq);
   eq.UpdateData(false);
   eq.SyncDecimalsSpin();
   eq.RedrawGraph();
-  eq.MarkModified();
 }
 
 // Turns the payoff line about one of its axis intercepts so that it passes
@@ -102,15 +95,14 @@ void RotatePayoffTo(CEquation& eq, const ModelPoint& p) {
   CEquation::TruncateDecimals(eq.payoffB, eq.decimals);
   // Only the coefficients go into the document: the level is the right
   // press's preview, which the release takes back.
-  if (eq.doc != nullptr) {
-    eq.doc->payoffA = eq.payoffA;
-    eq.doc->payoffB = eq.payoffB;
-  }
+  eq.StoreInDoc([&](Model& m) {
+    m.payoff.a = eq.payoffA;
+    m.payoff.b = eq.payoffB;
+  });
   FormatPayoffText(eq);
   eq.UpdateData(false);
   eq.SyncDecimalsSpin();
   eq.RedrawGraph();
-  eq.MarkModified();
 }
 
 void DragPayoffLabelTo(CEquation& eq, const ModelPoint& p) {
@@ -119,11 +111,7 @@ void DragPayoffLabelTo(CEquation& eq, const ModelPoint& p) {
   if (!LabelOffsetsAt(eq, p, lx, ly)) return;
   eq.payoffLabelX = lx;
   eq.payoffLabelY = ly;
-  if (eq.doc != nullptr) {
-    eq.doc->payoffLabelX = lx;
-    eq.doc->payoffLabelY = ly;
-  }
-  eq.MarkModified();
+  eq.StoreInDoc([&](Model& m) { m.payoff.label = LabelPosition{lx, ly}; });
   eq.RedrawGraph();
 }
 
@@ -161,19 +149,19 @@ void CEquation::OnLButtonDown(int, int px, int py) {
   const GrabTargets grab = FindGrabTargets(*this, p);
   if (grab.line >= 0) {
     dragLine = grab.line;
-    BeginModelChange();
+    BeginModelChange("Drag " + LineChangeName(grab.line));
   }
   if (grab.label >= 0) {
     dragLabel = grab.label;
-    BeginModelChange();
+    BeginModelChange("Move " + LineChangeName(grab.label) + " Label");
   }
   if (grab.payoff) {
     dragPayoff = 1;
-    BeginModelChange();
+    BeginModelChange("Drag Payoff");
   }
   if (grab.payoffLabel) {
     dragPayoffLabel = 1;
-    BeginModelChange();
+    BeginModelChange("Move Payoff Label");
   }
   RedrawGraph();
 }
@@ -191,7 +179,7 @@ void CEquation::OnRButtonDown(int, int px, int py) {
   rotatePayoff = ROTATE_NONE;
   if (OnPayoffBand(PayoffLine(*this), p)) {
     rotatePayoff = RotationModeAt(p);
-    BeginModelChange();
+    BeginModelChange("Turn Payoff");
   }
   dragLine = -1;
   dragLabel = -1;

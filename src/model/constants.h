@@ -86,6 +86,7 @@ inline constexpr int FILE_PRINT_DIRECT = 57608;
 inline constexpr int FILE_MRU_FIRST = 57616;
 inline constexpr int APP_EXIT = 57665;
 inline constexpr int EDIT_UNDO = 57643;
+inline constexpr int EDIT_REDO = 57644;
 inline constexpr int EDIT_CUT = 57635;
 inline constexpr int EDIT_COPY = 57634;
 inline constexpr int EDIT_PASTE = 57637;

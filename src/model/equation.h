@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "doc/stored_model.h"
+#include "doc/document.h"
 #include "model/model_state.h"
 #include "model/view_host.h"
 
 namespace tessaro {
 
-class CVelmarDoc;
 class SettingsStore;
 class Surface;
 
@@ -27,12 +26,7 @@ class CEquation : public ModelState {
   ~CEquation() = default;
 
   ViewHost& Host() { return host_; }
-  CVelmarDoc* doc = nullptr;
-
-  // Snapshots of the stored model (undo and held copies).
-  StoredModel undoSnapshot;
-  bool undoSnapshotTaken = false;
-  StoredModel heldSnapshot;
+  Document* doc = nullptr;
 
   // --- model/: parser, formatter, form exchange, field handlers ---------
   // Cuts a line text into its parts; 1 when read, 0 when refused (the
@@ -46,7 +40,7 @@ class CEquation : public ModelState {
   // fieldsToModel true: pull with checks, returns 1 or 0; false: push, returns 1.
   int UpdateData(bool fieldsToModel);
 
-  bool OnCreate(CVelmarDoc* document);
+  bool OnCreate(Document* document);
   void OnInitialUpdate();
   void SyncDecimalsSpin();
   void OnChangeXLabel();
@@ -56,13 +50,35 @@ class CEquation : public ModelState {
   void OnChangeRangeField();
 
   // The one sequence of a model change from a button, a command or the
-  // pointer. BeginModelChange clears editUndoFlag and takes the undo
-  // snapshot. FinishModelChange pushes the model into the form, recomputes
-  // the lattice points when they are shown (if asked) and redraws.
-  void BeginModelChange();
+  // pointer. BeginModelChange clears editUndoFlag and starts a new history
+  // entry with this name. FinishModelChange pushes the model into the form,
+  // recomputes the lattice points when they are shown (if asked) and
+  // redraws.
+  void BeginModelChange(const std::string& name);
+  // Starts a new history entry only: the display toggles keep the working
+  // model as it is.
+  void BeginHistoryEntry(const std::string& name);
   void FinishModelChange(bool recomputeDots);
-  // Sets the document's modified flag.
-  void MarkModified();
+  // Names the change that the next stores make without starting a new
+  // entry: a run of typing in one field is one entry.
+  // run, when given, keeps the entry one while its name follows the text.
+  void ContinueModelChange(const std::string& name, const std::string& run = {}) {
+    changeName_ = name;
+    changeRun_ = run;
+  }
+  // Applies edit to a copy of the document's model and stores the result
+  // under the current change's name.
+  template <class Edit>
+  void StoreInDoc(Edit&& edit) {
+    if (doc == nullptr) return;
+    Model changed = doc->model();
+    edit(changed);
+    doc->apply(changeName_, std::move(changed), changeRun_);
+  }
+  // The name of the change under way; empty before the first.
+  const std::string& ChangeName() const { return changeName_; }
+  // The name a line goes by in the history: its own, or "Line n".
+  std::string LineChangeName(int i) const;
   // Copy stored fields of the working model into the document.
   void StoreLineInDoc(int i);
   void StorePayoffInDoc();
@@ -92,9 +108,9 @@ class CEquation : public ModelState {
   void SolveMin();
   void ProbeRightHandSide(int row, int step);
   void OnAutoZoom();
-  void SaveUndoSnapshot();
   void OnHold();
   void OnUndo();
+  void OnRedo();
   void OnRevert();
   // Copies every stored field from the document into the working model.
   void LoadModelFromDoc();
@@ -142,6 +158,8 @@ class CEquation : public ModelState {
  private:
   ViewHost& host_;
   SettingsStore* settings_;
+  std::string changeName_;
+  std::string changeRun_;
 };
 
 }  // namespace tessaro

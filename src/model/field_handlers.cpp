@@ -1,11 +1,10 @@
 #include <cstdint>
 
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 
 namespace tessaro {
 
-bool CEquation::OnCreate(CVelmarDoc* document) {
+bool CEquation::OnCreate(Document* document) {
   doc = document;
   return true;
 }
@@ -15,7 +14,7 @@ void CEquation::OnInitialUpdate() {
   UpdateData(false);
   if (doc != nullptr) {
     LoadModelFromDoc();
-    heldSnapshot = static_cast<const StoredModel&>(*doc);
+    doc->hold();
   }
   host_.SetSpinRange(0, DECIMALS_SPIN_MAX);
   RefreshEquationTexts();
@@ -32,27 +31,27 @@ void CEquation::SyncDecimalsSpin() {
 }
 
 void CEquation::OnChangeXLabel() {
-  MarkModified();
+  ContinueModelChange("Edit X Label");
   UpdateData(true);
-  if (doc != nullptr) doc->xLabel = xLabel;
+  StoreInDoc([&](Model& m) { m.xLabel = xLabel; });
   RefreshEquationTexts();
   RedrawGraph();
 }
 
 void CEquation::OnChangeYLabel() {
-  MarkModified();
+  ContinueModelChange("Edit Y Label");
   UpdateData(true);
-  if (doc != nullptr) doc->yLabel = yLabel;
+  StoreInDoc([&](Model& m) { m.yLabel = yLabel; });
   RefreshEquationTexts();
   RedrawGraph();
 }
 
 void CEquation::OnChangePayoff() {
+  ContinueModelChange("Edit Payoff");
   UpdateData(true);
   double relation = REL_EQ;  // the PAYOFF line always reads "="; what was typed is dropped
   if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel) ==
       1) {
-    MarkModified();
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
   }
@@ -64,16 +63,17 @@ void CEquation::OnChangeLine(int i) {
   UpdateData(true);
   if (ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i], rowRelation[i],
                     lineC[i]) == 1) {
-    MarkModified();
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
   }
+  ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
   StoreLineInDoc(i);
 }
 
 // The range, zoom and decimals fields are read a moment later by OnTimer,
 // so that several keystrokes are taken together.
 void CEquation::OnChangeRangeField() {
+  ContinueModelChange("Edit Ranges");
   host_.StartRefreshTimer();
 }
 

@@ -14,6 +14,14 @@ inline constexpr int kLineCount = 6;
 // The relation of a line, with the codes a model file stores.
 enum class Relation : std::uint8_t { LessEqual = 0, Equal = 1, GreaterEqual = 2 };
 
+// The relation of a stored code; an unknown code reads as "<=".
+inline Relation RelationOfCode(double code) {
+  if (code == 1.0) return Relation::Equal;
+  if (code == 2.0) return Relation::GreaterEqual;
+  return Relation::LessEqual;
+}
+inline double RelationCode(Relation relation) { return static_cast<double>(relation); }
+
 // Where a line's label sits, as offsets in model units from (xMin, yMin);
 // kNoPoint in x until the user or the first drawing places it.
 struct LabelPosition {

@@ -1,11 +1,25 @@
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 
 namespace tessaro {
 
-void CEquation::BeginModelChange() {
+void CEquation::BeginHistoryEntry(const std::string& name) {
+  changeName_ = name;
+  changeRun_.clear();
+  if (doc != nullptr) doc->closeEntry();
+}
+
+void CEquation::BeginModelChange(const std::string& name) {
   editUndoFlag = 0;
-  SaveUndoSnapshot();
+  BeginHistoryEntry(name);
+  if (doc == nullptr) return;
+  // The working model starts each change from the stored one: label places
+  // that only a drawing chose are chosen afresh.
+  LoadModelFromDoc();
+}
+
+std::string CEquation::LineChangeName(int i) const {
+  if (i >= 0 && i < LINE_COUNT && !lineName[i].empty()) return lineName[i];
+  return "Line " + std::to_string(i + 1);
 }
 
 void CEquation::FinishModelChange(bool recomputeDots) {
@@ -14,45 +28,47 @@ void CEquation::FinishModelChange(bool recomputeDots) {
   RedrawGraph();
 }
 
-void CEquation::MarkModified() {
-  if (doc != nullptr) doc->SetModifiedFlag(true);
-}
-
 void CEquation::StoreLineInDoc(int i) {
-  if (doc == nullptr || i < 0 || i >= LINE_COUNT) return;
-  doc->lineName[i] = lineName[i];
-  doc->lineA[i] = lineA[i];
-  doc->lineSign[i] = rowSign[i];
-  doc->lineB[i] = lineB[i];
-  doc->lineRelation[i] = rowRelation[i];
-  doc->lineC[i] = lineC[i];
+  if (i < 0 || i >= LINE_COUNT) return;
+  StoreInDoc([&](Model& m) {
+    Line& line = m.lines[i];
+    line.name = lineName[i];
+    line.a = lineA[i];
+    line.sign = rowSign[i] < 0 ? -1 : 1;
+    line.b = lineB[i];
+    line.relation = RelationOfCode(rowRelation[i]);
+    line.c = lineC[i];
+  });
 }
 
 void CEquation::StorePayoffInDoc() {
-  if (doc == nullptr) return;
-  doc->payoffA = payoffA;
-  doc->payoffSign = payoffSign;
-  doc->payoffB = payoffB;
-  doc->payoffLevel = payoffLevel;
+  StoreInDoc([&](Model& m) {
+    m.payoff.a = payoffA;
+    m.payoff.sign = payoffSign < 0 ? -1 : 1;
+    m.payoff.b = payoffB;
+    m.payoff.level = payoffLevel;
+  });
 }
 
 void CEquation::StoreRangesInDoc() {
-  if (doc == nullptr) return;
-  doc->decimals = decimals;
-  doc->yZoom = yZoom;
-  doc->xZoom = xZoom;
-  doc->yMin = yMin;
-  doc->yMax = yMax;
-  doc->xMin = xMin;
-  doc->xMax = xMax;
+  StoreInDoc([&](Model& m) {
+    m.decimals = decimals;
+    m.yZoom = yZoom;
+    m.xZoom = xZoom;
+    m.yMin = yMin;
+    m.yMax = yMax;
+    m.xMin = xMin;
+    m.xMax = xMax;
+  });
 }
 
 void CEquation::StoreTogglesInDoc() {
-  if (doc == nullptr) return;
-  doc->trimOn = trimOn;
-  doc->labelsOn = labelsOn;
-  doc->integerDotsOn = integerDotsOn;
-  doc->fillMode = fillMode;
+  StoreInDoc([&](Model& m) {
+    m.trim = trimOn != 0;
+    m.labels = labelsOn != 0;
+    m.integerDots = integerDotsOn != 0;
+    m.fill = static_cast<FillMode>(fillMode);
+  });
 }
 
 }  // namespace tessaro

@@ -1,4 +1,3 @@
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 
 namespace tessaro {
@@ -25,10 +24,9 @@ double ZoomedOut(double zoom) {
 
 // The PAYOFF buttons ignore Preview Payoff.
 void StepPayoff(CEquation& eq, double step) {
-  eq.BeginModelChange();
-  eq.MarkModified();
+  eq.BeginModelChange(step > 0 ? "Payoff +1" : "Payoff -1");
   eq.payoffLevel += step;
-  if (eq.doc != nullptr) eq.doc->payoffLevel = eq.payoffLevel;
+  eq.StoreInDoc([&](Model& m) { m.payoff.level = eq.payoffLevel; });
   eq.FormatEquation(eq.payoffText, std::string(), eq.payoffA, eq.xLabel, eq.payoffSign, eq.payoffB,
                     eq.yLabel, REL_EQ, eq.payoffLevel);
   eq.FinishModelChange(true);
@@ -49,16 +47,15 @@ namespace {
 // The common body of the constraint buttons; step is +1 or -1.
 void StepLine(CEquation& eq, int i, int step) {
   if (i < 0 || i >= LINE_COUNT) return;
-  eq.BeginModelChange();
+  eq.BeginModelChange(eq.LineChangeName(i) + (step > 0 ? " +1" : " -1"));
   // With Preview Payoff on, the buttons ask for the shadow price instead;
   // the probe formats and draws by itself.
   if (eq.previewPayoff != 0) {
     eq.ProbeRightHandSide(i, step);
     return;
   }
-  eq.MarkModified();
   eq.lineC[i] += step * kStep;
-  if (eq.doc != nullptr) eq.doc->lineC[i] = eq.lineC[i];
+  eq.StoreInDoc([&](Model& m) { m.lines[i].c = eq.lineC[i]; });
   eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
                     eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
   eq.FinishModelChange(true);
@@ -75,22 +72,20 @@ void CEquation::OnLineMinus(int i) {
 }
 
 void CEquation::OnZoomPlus(bool yAxis) {
-  BeginModelChange();
-  MarkModified();
+  BeginModelChange(yAxis ? "Y Zoom +" : "X Zoom +");
   double& zoom = yAxis ? yZoom : xZoom;
   zoom = ZoomedIn(zoom);
-  if (doc != nullptr) (yAxis ? doc->yZoom : doc->xZoom) = zoom;
+  StoreInDoc([&](Model& m) { (yAxis ? m.yZoom : m.xZoom) = zoom; });
   // Neither the lattice points nor the far bounds follow here; the far
   // bounds are recomputed by the next deferred refresh.
   FinishModelChange(false);
 }
 
 void CEquation::OnZoomMinus(bool yAxis) {
-  BeginModelChange();
-  MarkModified();
+  BeginModelChange(yAxis ? "Y Zoom -" : "X Zoom -");
   double& zoom = yAxis ? yZoom : xZoom;
   zoom = ZoomedOut(zoom);
-  if (doc != nullptr) (yAxis ? doc->yZoom : doc->xZoom) = zoom;
+  StoreInDoc([&](Model& m) { (yAxis ? m.yZoom : m.xZoom) = zoom; });
   FinishModelChange(false);
 }
 
@@ -114,11 +109,11 @@ double& RangeValue(Fields& m, int which) {
 // Nothing compares the minimum with the maximum.
 void StepRange(CEquation& eq, int which, double step) {
   if (which < 0 || which > 3) return;
-  eq.BeginModelChange();
-  eq.MarkModified();
+  static const char* const kNames[] = {"X Min", "X Max", "Y Min", "Y Max"};
+  eq.BeginModelChange(std::string(kNames[which]) + (step > 0 ? " +1" : " -1"));
   double& value = RangeValue(eq, which);
   value += step;
-  if (eq.doc != nullptr) RangeValue(*eq.doc, which) = value;
+  eq.StoreInDoc([&](Model& m) { RangeValue(m, which) = value; });
   eq.FinishModelChange(false);
 }
 

@@ -1,4 +1,3 @@
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "model/saturate.h"
 #include "render/feasible_polygon.h"
@@ -35,14 +34,14 @@ void CEquation::ComputeIntegerDots() {
     host_.ShowMessage(MSG_TOO_MANY_DOTS, MsgButtons::Ok, MsgIcon::None);
     --dotCount;
     integerDotsOn = 0;
-    if (doc != nullptr) doc->integerDotsOn = 0;
+    StoreInDoc([](Model& m) { m.integerDots = false; });
   }
 }
 
 void CEquation::OnToggleIntegerDot() {
-  if (doc != nullptr) doc->SetModifiedFlag();
+  BeginHistoryEntry("Integer Dots");
   integerDotsOn = ToggledFlag(integerDotsOn);
-  if (doc != nullptr) doc->integerDotsOn = integerDotsOn;
+  StoreTogglesInDoc();
   if (integerDotsOn == 1) ComputeIntegerDots();
   RedrawGraph();
 }

@@ -1,4 +1,3 @@
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "model/saturate.h"
 #include "model/settings_store.h"
@@ -13,36 +12,36 @@ constexpr int FILL_GREY = 2;
 
 }  // namespace
 
-// The four display toggles each mark the document modified, change their
-// option, store it into the document and redraw.
+// The four display toggles each change their option, store it into the
+// document as one history entry and redraw.
 
 void CEquation::OnToggleTrim() {
-  if (doc != nullptr) doc->SetModifiedFlag();
+  BeginHistoryEntry("Trim");
   trimOn = ToggledFlag(trimOn);
-  if (doc != nullptr) doc->trimOn = trimOn;
+  StoreTogglesInDoc();
   RedrawGraph();
 }
 
 void CEquation::OnToggleLabel() {
-  if (doc != nullptr) doc->SetModifiedFlag();
+  BeginHistoryEntry("Labels");
   labelsOn = ToggledFlag(labelsOn);
-  if (doc != nullptr) doc->labelsOn = labelsOn;
+  StoreTogglesInDoc();
   RedrawGraph();
 }
 
 // Colour and Grey share fillMode: each switches its own mode on, replacing
 // the other, or off when it is the current one.
 void CEquation::OnToggleColor() {
-  if (doc != nullptr) doc->SetModifiedFlag();
+  BeginHistoryEntry("Colour Fill");
   fillMode = fillMode == FILL_COLOR ? 0 : FILL_COLOR;
-  if (doc != nullptr) doc->fillMode = fillMode;
+  StoreTogglesInDoc();
   RedrawGraph();
 }
 
 void CEquation::OnToggleGrey() {
-  if (doc != nullptr) doc->SetModifiedFlag();
+  BeginHistoryEntry("Grey Fill");
   fillMode = fillMode == FILL_GREY ? 0 : FILL_GREY;
-  if (doc != nullptr) doc->fillMode = fillMode;
+  StoreTogglesInDoc();
   RedrawGraph();
 }
 
@@ -52,7 +51,8 @@ void CEquation::OnPreviewPayoff() {
 }
 
 void CEquation::OnDecimalsSpinKillFocus() {
-  if (doc != nullptr) doc->decimals = decimals;
+  ContinueModelChange("Decimals");
+  StoreInDoc([&](Model& m) { m.decimals = decimals; });
 }
 
 void CEquation::OnConfigColor() {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "solver/corner_solver.h"
 
@@ -64,7 +63,7 @@ AutoZoomResult ComputeAutoZoom(const ModelState& model) {
 }
 
 void CEquation::OnAutoZoom() {
-  BeginModelChange();
+  BeginModelChange("Auto Zoom");
   const AutoZoomResult fit = ComputeAutoZoom(*this);
   if (!fit.found) {
     Host().ShowMessage(MSG_NO_ZOOM_AREA, MsgButtons::Ok, MsgIcon::None);
@@ -74,13 +73,12 @@ void CEquation::OnAutoZoom() {
   xZoom = fit.xZoom;
   yMax = fit.yMax;
   yZoom = fit.yZoom;
-  if (doc != nullptr) {
-    doc->xMax = xMax;
-    doc->xZoom = xZoom;
-    doc->yMax = yMax;
-    doc->yZoom = yZoom;
-  }
-  // The document is not marked modified: only the view of the model moved.
+  StoreInDoc([&](Model& m) {
+    m.xMax = xMax;
+    m.xZoom = xZoom;
+    m.yMax = yMax;
+    m.yZoom = yZoom;
+  });
   UpdateData(false);
   SyncDecimalsSpin();
   if (integerDotsOn != 0) ComputeIntegerDots();

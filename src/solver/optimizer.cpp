@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "render/label_text.h"
 #include "solver/corner_solver.h"
@@ -44,7 +43,6 @@ std::string OptimizerResultsLine(const ModelState& model, bool maximize) {
 
 bool SolveAndReport(CEquation& view, bool maximize) {
   ViewHost& host = view.Host();
-  view.MarkModified();
   view.optimalCount = 0;
   const SolveResult result = SolveModel(view, maximize);
   switch (result.verdict) {
@@ -65,7 +63,7 @@ bool SolveAndReport(CEquation& view, bool maximize) {
   CopyList(result, view);
   view.payoffLevel = result.best;
   TruncateDecimals(view.payoffLevel, view.decimals);
-  if (view.doc != nullptr) view.doc->payoffLevel = view.payoffLevel;
+  view.StoreInDoc([&](Model& m) { m.payoff.level = view.payoffLevel; });
   host.SetStatusPane(2, OptimizerResultsLine(view, maximize));
   view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
                       view.yLabel, REL_EQ, view.payoffLevel);
@@ -76,7 +74,7 @@ bool SolveAndReport(CEquation& view, bool maximize) {
 }
 
 bool AutoSolve(CEquation& view, bool maximize) {
-  view.BeginModelChange();
+  view.BeginModelChange(maximize ? "Auto Max" : "Auto Min");
   view.solveDirection = maximize ? 1 : -1;
   return SolveAndReport(view, maximize);
 }

@@ -1,6 +1,5 @@
 #include "solver/probe.h"
 
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
 #include "model/number_text.h"
 #include "solver/optimizer.h"
@@ -14,7 +13,7 @@ namespace {
 void SetRightHandSide(CEquation& view, int row, double c) {
   view.lineC[row] = c;
   view.rowC[row] = c;
-  if (view.doc != nullptr) view.doc->lineC[row] = c;
+  view.StoreInDoc([&](Model& m) { m.lines[row].c = c; });
   view.FormatEquation(view.lineText[row], view.lineName[row], view.lineA[row], view.xLabel,
                       view.rowSign[row], view.lineB[row], view.yLabel, view.rowRelation[row], c);
   view.UpdateData(false);

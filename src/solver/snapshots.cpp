@@ -1,6 +1,4 @@
-#include "doc/velmar_doc.h"
 #include "model/equation.h"
-#include "model/saturate.h"
 
 namespace tessaro {
 
@@ -15,29 +13,29 @@ constexpr const char* MSG_REVERT =
 
 void CEquation::LoadModelFromDoc() {
   if (doc == nullptr) return;
-  const StoredModel& s = *doc;
+  const Model& s = doc->model();
   xLabel = s.xLabel;
   yLabel = s.yLabel;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    lineName[i] = s.lineName[i];
-    lineA[i] = s.lineA[i];
-    lineB[i] = s.lineB[i];
-    lineC[i] = s.lineC[i];
-    rowA[i] = s.lineA[i];
-    rowB[i] = s.lineB[i];
-    rowC[i] = s.lineC[i];
-    // Signs are stored as doubles: truncated toward zero, saturating.
-    rowSign[i] = SaturateToInt(s.lineSign[i]);
-    rowRelation[i] = s.lineRelation[i];
-    labelX[i] = s.labelX[i];
-    labelY[i] = s.labelY[i];
+    const Line& line = s.lines[i];
+    lineName[i] = line.name;
+    lineA[i] = line.a;
+    lineB[i] = line.b;
+    lineC[i] = line.c;
+    rowA[i] = line.a;
+    rowB[i] = line.b;
+    rowC[i] = line.c;
+    rowSign[i] = line.sign;
+    rowRelation[i] = RelationCode(line.relation);
+    labelX[i] = line.label.x;
+    labelY[i] = line.label.y;
   }
-  payoffA = s.payoffA;
-  payoffB = s.payoffB;
-  payoffLevel = s.payoffLevel;
-  payoffSign = SaturateToInt(s.payoffSign);
-  payoffLabelX = s.payoffLabelX;
-  payoffLabelY = s.payoffLabelY;
+  payoffA = s.payoff.a;
+  payoffB = s.payoff.b;
+  payoffLevel = s.payoff.level;
+  payoffSign = s.payoff.sign;
+  payoffLabelX = s.payoff.label.x;
+  payoffLabelY = s.payoff.label.y;
   xMax = s.xMax;
   xMin = s.xMin;
   xZoom = s.xZoom;
@@ -45,30 +43,22 @@ void CEquation::LoadModelFromDoc() {
   yMin = s.yMin;
   yZoom = s.yZoom;
   decimals = s.decimals;
-  trimOn = s.trimOn;
-  labelsOn = s.labelsOn;
-  integerDotsOn = s.integerDotsOn;
-  fillMode = s.fillMode;
-}
-
-void CEquation::SaveUndoSnapshot() {
-  if (doc == nullptr) return;
-  LoadModelFromDoc();
-  undoSnapshot = *doc;
-  undoSnapshotTaken = true;
+  trimOn = s.trim ? 1 : 0;
+  labelsOn = s.labels ? 1 : 0;
+  integerDotsOn = s.integerDots ? 1 : 0;
+  fillMode = static_cast<int>(s.fill);
 }
 
 void CEquation::OnHold() {
   if (doc == nullptr) return;
   LoadModelFromDoc();
-  heldSnapshot = *doc;
+  doc->hold();
 }
 
 namespace {
 
-// Puts a snapshot back through the document and rebuilds the view from it.
-void RestoreSnapshot(CEquation& view, const StoredModel& snapshot) {
-  static_cast<StoredModel&>(*view.doc) = snapshot;
+// Rebuilds the view from the document's model after it was replaced.
+void ShowDocumentModel(CEquation& view) {
   view.LoadModelFromDoc();
   view.RefreshEquationTexts();
   view.UpdateData(false);
@@ -83,16 +73,24 @@ void CEquation::OnUndo() {
     Host().SendEditRequest(EditRequest::Undo);
     return;
   }
-  // Before the first snapshot there is no earlier version to go back to:
-  // Undo then leaves the model alone.
-  if (doc == nullptr || !undoSnapshotTaken) return;
-  RestoreSnapshot(*this, undoSnapshot);
+  // At the start of the history there is no earlier version to go back
+  // to: Undo then leaves the model alone.
+  if (doc == nullptr || !doc->undo()) return;
+  ShowDocumentModel(*this);
+}
+
+void CEquation::OnRedo() {
+  editUndoFlag = 0;
+  if (doc == nullptr || !doc->redo()) return;
+  ShowDocumentModel(*this);
 }
 
 void CEquation::OnRevert() {
   if (Host().ShowMessage(MSG_REVERT, MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok) return;
   if (doc == nullptr) return;
-  RestoreSnapshot(*this, heldSnapshot);
+  BeginModelChange("Reset Equations");
+  doc->resetToHeld("Reset Equations");
+  ShowDocumentModel(*this);
 }
 
 }  // namespace tessaro

@@ -37,9 +37,9 @@ int PixelsOf(const QImage& image, QRgb colour) {
 }
 
 // The sample model with the area filled in the configured colour.
-CVelmarDoc FilledModel() {
-  CVelmarDoc doc = SampleDocument();
-  doc.fillMode = 1;
+Model FilledModel() {
+  Model doc = SampleDocument();
+  doc.fill = static_cast<FillMode>(1);
   return doc;
 }
 

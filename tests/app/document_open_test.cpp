@@ -86,7 +86,7 @@ class DocumentOpenTest : public QObject {
       case Before::Nothing:
         break;
       case Before::ChangeKvr1:
-        Documents().Active()->Document()->SetModifiedFlag(true);
+        ChangeModel(*Documents().Active()->Document(), [](Model& m) { m.xLabel = "changed"; });
         break;
       case Before::CloseKvr1AndNew:
         Documents().Active()->CloseWithoutAsking();
@@ -102,7 +102,7 @@ class DocumentOpenTest : public QObject {
     Window().RunCommand(cmd::FILE_OPEN);
     if (opens > 1) {
       // A later open, even with kvr1 unchanged again, closes nothing.
-      Documents().Documents().first()->Document()->SetModifiedFlag(false);
+      Documents().Documents().first()->Document()->markSaved();
       dialogs.openPaths << modelB_;
       Window().RunCommand(cmd::FILE_OPEN);
     }
@@ -119,8 +119,8 @@ class DocumentOpenTest : public QObject {
     ChildWindow* child = Documents().Active();
     QCOMPARE(child->Title(), QStringLiteral("a.kvr"));
     QCOMPARE(child->Path(), QFileInfo(modelA_).absoluteFilePath());
-    QCOMPARE(child->Document()->xLabel, std::string("apples"));
-    QCOMPARE(child->Document()->lineC[0], 40.0);
+    QCOMPARE(child->Document()->model().xLabel, std::string("apples"));
+    QCOMPARE(child->Document()->model().lines[0].c, 40.0);
     QVERIFY(!child->IsModified());
     QVERIFY(Window().windowTitle().contains(QStringLiteral("a.kvr")));
   }
@@ -166,7 +166,7 @@ class DocumentOpenTest : public QObject {
     QVERIFY(first);
     Window().RunCommand(cmd::FILE_NEW);
     QCOMPARE(Documents().Active()->Title(), QStringLiteral("kvr2"));
-    first->Document()->SetModifiedFlag(true);
+    ChangeModel(*first->Document(), [](Model& m) { m.xLabel = "changed"; });
     // The same file by another spelling of its path.
     const QString again = dir_.path() + QStringLiteral("/./a.kvr");
     QCOMPARE(Documents().OpenDocument(again), first);

@@ -18,10 +18,10 @@ using namespace tessaro::app::test;
 
 namespace {
 
-CVelmarDoc ReadModel(const QString& path) {
-  CVelmarDoc doc;
+Model ReadModel(const QString& path) {
+  Model doc;
   std::string message;
-  LoadDocumentFile(QFile::encodeName(path).toStdString(), doc, message);
+  LoadModelFile(QFile::encodeName(path).toStdString(), doc, message);
   return doc;
 }
 
@@ -40,8 +40,7 @@ class DocumentSaveTest : public QObject {
 
   // Marks the active document changed, as typing into it does.
   void Change(ChildWindow* child, const std::string& xLabel) {
-    child->Document()->xLabel = xLabel;
-    child->Document()->SetModifiedFlag(true);
+    ChangeModel(*child->Document(), [&](Model& m) { m.xLabel = xLabel; });
     child->RefreshModifiedMark();
   }
 
@@ -61,21 +60,21 @@ class DocumentSaveTest : public QObject {
     BoxScript boxes;
     DialogScript dialogs;
     ChildWindow* child = Documents().Active();
-    CVelmarDoc& doc = *child->Document();
+    Model doc = child->Document()->model();
     doc.xLabel = "chairs";
     doc.yLabel = "tables";
-    doc.lineName[1] = "wood";
-    doc.lineA[1] = 4;
-    doc.lineB[1] = 3;
-    doc.lineC[1] = 120;
-    doc.lineRelation[1] = 2;
-    doc.lineSign[1] = -1;
-    doc.payoffA = 30;
-    doc.payoffB = 50;
-    doc.payoffLevel = 900;
-    doc.fillMode = 2;
-    doc.SetModifiedFlag(true);
-    const StoredModel saved = doc;
+    doc.lines[1].name = "wood";
+    doc.lines[1].a = 4;
+    doc.lines[1].b = 3;
+    doc.lines[1].c = 120;
+    doc.lines[1].relation = Relation::GreaterEqual;
+    doc.lines[1].sign = -1;
+    doc.payoff.a = 30;
+    doc.payoff.b = 50;
+    doc.payoff.level = 900;
+    doc.fill = FillMode::Grey;
+    child->Document()->apply("Edit", doc);
+    const Model saved = doc;
 
     dialogs.savePaths << Path("furniture");  // typed without an extension
     Window().RunCommand(cmd::FILE_SAVE);
@@ -92,17 +91,17 @@ class DocumentSaveTest : public QObject {
 
     ChildWindow* reopened = Documents().OpenDocument(Path("furniture.kvr"));
     QVERIFY(reopened);
-    const CVelmarDoc& back = *reopened->Document();
+    const Model& back = reopened->Document()->model();
     QCOMPARE(back.xLabel, saved.xLabel);
     QCOMPARE(back.yLabel, saved.yLabel);
-    QCOMPARE(back.lineName[1], saved.lineName[1]);
-    QCOMPARE(back.lineA[1], saved.lineA[1]);
-    QCOMPARE(back.lineB[1], saved.lineB[1]);
-    QCOMPARE(back.lineC[1], saved.lineC[1]);
-    QCOMPARE(back.lineRelation[1], saved.lineRelation[1]);
-    QCOMPARE(back.lineSign[1], saved.lineSign[1]);
-    QCOMPARE(back.payoffLevel, saved.payoffLevel);
-    QCOMPARE(back.fillMode, saved.fillMode);
+    QCOMPARE(back.lines[1].name, saved.lines[1].name);
+    QCOMPARE(back.lines[1].a, saved.lines[1].a);
+    QCOMPARE(back.lines[1].b, saved.lines[1].b);
+    QCOMPARE(back.lines[1].c, saved.lines[1].c);
+    QCOMPARE(back.lines[1].relation, saved.lines[1].relation);
+    QCOMPARE(back.lines[1].sign, saved.lines[1].sign);
+    QCOMPARE(back.payoff.level, saved.payoff.level);
+    QCOMPARE(back.fill, saved.fill);
     QCOMPARE(back.xMax, saved.xMax);
     QCOMPARE(back.decimals, saved.decimals);
   }
@@ -142,7 +141,7 @@ class DocumentSaveTest : public QObject {
     QVERIFY(child->IsModified());
     QCOMPARE(child->Title(), QStringLiteral("kvr1"));
     QVERIFY(child->Path().isEmpty());
-    QCOMPARE(child->Document()->xLabel, std::string("kept"));
+    QCOMPARE(child->Document()->model().xLabel, std::string("kept"));
   }
 
   void closeAsksAboutChanges_data() {

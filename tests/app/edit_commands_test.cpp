@@ -183,12 +183,13 @@ class EditCommandsTest : public QObject {
     QFETCH(int, initial);
     BoxScript boxes;
     CEquation& eq = View().Equation();
-    CVelmarDoc& doc = *Window().Documents().Active()->Document();
+    const Document& doc = *Window().Documents().Active()->Document();
     auto inView = [&] {
       return option == 0 ? eq.trimOn : option == 1 ? eq.labelsOn : eq.integerDotsOn;
     };
     auto inDoc = [&] {
-      return option == 0 ? doc.trimOn : option == 1 ? doc.labelsOn : doc.integerDotsOn;
+      const Model& m = doc.model();
+      return int{option == 0 ? m.trim : option == 1 ? m.labels : m.integerDots};
     };
     QCOMPARE(inView(), initial);
     const QImage before = View().OffscreenImage().copy();
@@ -199,7 +200,7 @@ class EditCommandsTest : public QObject {
     button->trigger();
     QCOMPARE(inView(), 1 - initial);
     QCOMPARE(inDoc(), 1 - initial);
-    QVERIFY(doc.IsModified());
+    QVERIFY(doc.isModified());
     QVERIFY(Window().isWindowModified());
     QVERIFY(View().OffscreenImage() != before);
 

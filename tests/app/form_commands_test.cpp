@@ -64,21 +64,21 @@ void FormCommandsTest::fillToggles() {
   QFETCH(bool, areaColour);
   QFETCH(bool, grey);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
-  model.fillMode = 0;
+  model.fill = static_cast<FillMode>(0);
   ShownView v(model);
   QVERIFY(v.Settle());
   for (int command : commands) QVERIFY(v.view->RunCommand(command));
   const QImage& image = v.view->OffscreenImage();
   QCOMPARE(CountColor(image, kAreaColor) > 1000, areaColour);
   QCOMPARE(CountColor(image, kGrey) > 1000, grey);
-  QVERIFY(v.doc.IsModified());
+  QVERIFY(v.doc.isModified());
 }
 
 void FormCommandsTest::autoMaxShowsOptimum() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -91,19 +91,19 @@ void FormCommandsTest::autoMaxShowsOptimum() {
   QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  (10.0, 20.0)"));
   // The dashed payoff line now runs from (0, 35) to (23.3, 0), through the optimum.
   QVERIFY(RedSamplesAlong(v.view->OffscreenImage(), QPointF(0, 35), QPointF(70.0 / 3, 0)) >= 12);
-  QVERIFY(v.doc.IsModified());
+  QVERIFY(v.doc.isModified());
 }
 
 void FormCommandsTest::autoMinShowsOptimum() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   AddLine(model, 0, "c1", 1, 1, 1, REL_GE, 4);
   AddLine(model, 1, "c2", 1, 1, 3, REL_GE, 6);
-  model.payoffA = 2;
-  model.payoffB = 3;
-  model.payoffSign = 1;
+  model.payoff.a = 2;
+  model.payoff.b = 3;
+  model.payoff.sign = 1;
   ShownView v(model);
   QVERIFY(v.Settle());
   // 2x + 3y over x + y >= 4 and x + 3y >= 6: (0, 4) and (6, 0) give 12,
@@ -130,14 +130,14 @@ void FormCommandsTest::previewPayoffProbesShadowPrice() {
   QFETCH(int, button);
   QFETCH(QString, report);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
   QVERIFY(!v.view->IsCommandChecked(cmd::PREVIEW_PAYOFF));
   QVERIFY(v.view->RunCommand(cmd::PREVIEW_PAYOFF));
   QVERIFY(v.view->IsCommandChecked(cmd::PREVIEW_PAYOFF));
-  QVERIFY(!v.doc.IsModified());  // the switch itself changes nothing stored
+  QVERIFY(!v.doc.isModified());  // the switch itself changes nothing stored
 
   messages.answers = {MsgResult::Yes};  // "Is this a Maximization Model?"
   QTest::mouseClick(v.view->Button(button), Qt::LeftButton);
@@ -151,11 +151,11 @@ void FormCommandsTest::previewPayoffProbesShadowPrice() {
 
 void FormCommandsTest::autoZoomFitsTheArea() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   AddLine(model, 0, "c1", 1, 1, 1, REL_LE, 10);
-  model.fillMode = 1;
+  model.fill = static_cast<FillMode>(1);
   ShownView v(model);
   QVERIFY(v.Settle());
   QVERIFY(v.view->RunCommand(cmd::AUTO_ZOOM));
@@ -164,7 +164,7 @@ void FormCommandsTest::autoZoomFitsTheArea() {
   QCOMPARE(v.Field(ctl::Y_MAX)->text(), QStringLiteral("10"));
   QCOMPARE(v.Field(ctl::X_ZOOM)->text(), QStringLiteral("60"));
   QCOMPARE(v.Field(ctl::Y_ZOOM)->text(), QStringLiteral("25"));
-  QVERIFY(!v.doc.IsModified());
+  QVERIFY(!v.doc.isModified());
   // The filled triangle now reaches 600 pixels right and 250 up of the origin.
   QTRY_COMPARE(v.view->OffscreenImage().pixel(30 + 590, 298) & 0xFFFFFF, kAreaColor);
   QCOMPARE(v.view->OffscreenImage().pixel(32, 300 - 240) & 0xFFFFFF, kAreaColor);

@@ -78,7 +78,7 @@ void FormEditTest::newDocumentShowsDefaults() {
     }
   }
   QVERIFY(messages.shown.empty());
-  QVERIFY(!v.doc.IsModified());
+  QVERIFY(!v.doc.isModified());
 }
 
 void FormEditTest::firstKeystrokeAsksForXLabel() {
@@ -122,13 +122,13 @@ void FormEditTest::typingReplots() {
   int after = DarkAlong(v.view->OffscreenImage(), from.x(), from.y(), to.x(), to.y());
   QVERIFY2(before < 5, qPrintable(QString::number(before)));
   QVERIFY2(after >= 17, qPrintable(QString::number(after)));
-  QVERIFY(v.doc.IsModified());
-  QCOMPARE(v.doc.lineName[static_cast<std::size_t>(line)], text.section(':', 0, 0).toStdString());
+  QVERIFY(v.doc.isModified());
+  QCOMPARE(v.doc.model().lines[static_cast<std::size_t>(line)].name, text.section(':', 0, 0).toStdString());
 }
 
 void FormEditTest::renamingRelabelsEveryLine() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   AddLine(model, 0, "c1", 2, 1, 1, REL_LE, 40);
@@ -138,13 +138,13 @@ void FormEditTest::renamingRelabelsEveryLine() {
   SelectAllAndType(v.Field(ctl::X_LABEL), QStringLiteral("cars"));
   QVERIFY(v.Field(ctl::LINE0)->text().contains(QStringLiteral("2.0 cars")));
   QVERIFY(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("cars")));
-  QCOMPARE(v.doc.xLabel, std::string("cars"));
+  QCOMPARE(v.doc.model().xLabel, std::string("cars"));
   QVERIFY(messages.shown.empty());
 }
 
 void FormEditTest::badRangeFieldFailsNextPull() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   ShownView v(model);
@@ -176,8 +176,8 @@ void FormEditTest::zoomAppliesOnlyAfterTimer() {
   QCOMPARE(v.view->OffscreenImage(), before);
   QTRY_COMPARE(v.Eq().xZoom, 3.0);
   QTRY_VERIFY(v.view->OffscreenImage() != before);
-  QCOMPARE(v.doc.xZoom, 3.0);
-  QVERIFY(!v.doc.IsModified());
+  QCOMPARE(v.doc.model().xZoom, 3.0);
+  QVERIFY(!v.doc.isModified());
 }
 
 void FormEditTest::spinRewritesDecimals_data() {
@@ -201,7 +201,7 @@ void FormEditTest::spinRewritesDecimals() {
   QFETCH(QString, field);
   QFETCH(QString, coefficient);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   model.decimals = startDecimals;
@@ -213,7 +213,7 @@ void FormEditTest::spinRewritesDecimals() {
   QTRY_VERIFY2(v.Field(ctl::LINE0)->text().contains(coefficient),
                qPrintable(v.Field(ctl::LINE0)->text()));
   QCOMPARE(v.Eq().decimals, field.toInt());
-  QCOMPARE(v.doc.decimals, field.toInt());
+  QCOMPARE(v.doc.model().decimals, field.toInt());
 }
 
 void FormEditTest::spinKeysAndFocusOut() {
@@ -234,9 +234,9 @@ void FormEditTest::spinKeysAndFocusOut() {
   QCOMPARE(v.Field(ctl::DECIMALS)->text(), QStringLiteral("5"));
   QTRY_COMPARE(v.Eq().decimals, 5);
   // Leaving the spin control copies decimals into the document.
-  v.doc.decimals = 99;
+  EditModel(v.doc)->decimals = 99;
   v.Field(ctl::X_LABEL)->setFocus();
-  QTRY_COMPARE(v.doc.decimals, 5);
+  QTRY_COMPARE(v.doc.model().decimals, 5);
 }
 
 void FormEditTest::pasteMarksModifiedOnlyWhenParsed_data() {
@@ -253,7 +253,7 @@ void FormEditTest::pasteMarksModifiedOnlyWhenParsed() {
   QFETCH(bool, modified);
   QFETCH(QString, message);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   model.xLabel = "x";
   model.yLabel = "y";
   ShownView v(model);
@@ -265,7 +265,7 @@ void FormEditTest::pasteMarksModifiedOnlyWhenParsed() {
   line->selectAll();
   QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);  // one edit: the whole text at once
   QCOMPARE(line->text(), clipboard);
-  QCOMPARE(v.doc.IsModified(), modified);
+  QCOMPARE(v.doc.isModified(), modified);
   QCOMPARE(modifiedSpy.count(), modified ? 1 : 0);
   if (message.isEmpty()) {
     QVERIFY(messages.shown.empty());
@@ -277,7 +277,7 @@ void FormEditTest::pasteMarksModifiedOnlyWhenParsed() {
 
 void FormEditTest::ctrlZInFieldUndoesButtonStep() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -293,14 +293,14 @@ void FormEditTest::ctrlZInFieldUndoesButtonStep() {
   QTest::keyClicks(label, QStringLiteral("y"));
   QTest::keyClick(label, Qt::Key_Z, Qt::ControlModifier);
   QCOMPARE(v.Eq().lineC[0], 40.0);
-  QCOMPARE(v.doc.lineC[0], 40.0);
+  QCOMPARE(v.doc.model().lines[0].c, 40.0);
   QVERIFY(v.Field(ctl::LINE0)->text() != steppedText);
   QCOMPARE(label->text(), QStringLiteral("y"));
 }
 
 void FormEditTest::copyThenUndoGoesToField() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -319,7 +319,7 @@ void FormEditTest::copyThenUndoGoesToField() {
 
 void FormEditTest::pushKeepsCaretOfUnchangedField() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());

@@ -16,7 +16,8 @@
 
 #include "app/form_view.h"
 #include "app/message_seam.h"
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
+#include "support/model_edit.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
 
@@ -64,33 +65,33 @@ class MessageRecorder {
 
 // A document with x and y as labels and the given constraint in line 0:
 // a x + sign b y (relation) c, named "c1".
-inline void AddLine(CVelmarDoc& doc, int line, const char* name, double a, double sign, double b,
+inline void AddLine(Model& doc, int line, const char* name, double a, double sign, double b,
                     double relation, double c) {
-  doc.lineName[static_cast<std::size_t>(line)] = name;
-  doc.lineA[static_cast<std::size_t>(line)] = a;
-  doc.lineSign[static_cast<std::size_t>(line)] = sign;
-  doc.lineB[static_cast<std::size_t>(line)] = b;
-  doc.lineRelation[static_cast<std::size_t>(line)] = relation;
-  doc.lineC[static_cast<std::size_t>(line)] = c;
+  doc.lines[static_cast<std::size_t>(line)].name = name;
+  doc.lines[static_cast<std::size_t>(line)].a = a;
+  doc.lines[static_cast<std::size_t>(line)].sign = sign;
+  doc.lines[static_cast<std::size_t>(line)].b = b;
+  doc.lines[static_cast<std::size_t>(line)].relation = RelationOfCode(relation);
+  doc.lines[static_cast<std::size_t>(line)].c = c;
 }
 
 // A small production model: labels x and y, c1: 2x + 1y <= 40,
 // c2: 1x + 1y <= 30, payoff 3x + 2y = 12, filled with the area colour.
-inline void FillSampleModel(CVelmarDoc& doc) {
+inline void FillSampleModel(Model& doc) {
   doc.xLabel = "x";
   doc.yLabel = "y";
   AddLine(doc, 0, "c1", 2, 1, 1, REL_LE, 40);
   AddLine(doc, 1, "c2", 1, 1, 1, REL_LE, 30);
-  doc.payoffA = 3;
-  doc.payoffB = 2;
-  doc.payoffSign = 1;
-  doc.payoffLevel = 12;
-  doc.fillMode = 1;
+  doc.payoff.a = 3;
+  doc.payoff.b = 2;
+  doc.payoff.sign = 1;
+  doc.payoff.level = 12;
+  doc.fill = static_cast<FillMode>(1);
 }
 
 // A form view over its own document, shown, initialised and drawn once.
 struct ShownView {
-  explicit ShownView(const CVelmarDoc& model = CVelmarDoc()) : doc(model) {
+  explicit ShownView(const Model& model = Model()) : doc(model) {
     view = std::make_unique<FormView>(&doc, &settings);
     view->resize(900, 700);
     view->show();
@@ -110,7 +111,7 @@ struct ShownView {
     QApplication::processEvents();
   }
 
-  CVelmarDoc doc;
+  Document doc;
   tessaro::test::MemorySettings settings;
   std::unique_ptr<FormView> view;
 };

@@ -48,11 +48,11 @@ int RunCapturingStderr(const QStringList& args, QString* errors) {
 }
 
 QString SaveSample(const QTemporaryDir& dir) {
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   QString path = dir.filePath(QStringLiteral("sample.kvr"));
   std::string message;
-  if (!SaveDocumentFile(path.toStdString(), model, message)) return QString();
+  if (!SaveModelFile(path.toStdString(), model, message)) return QString();
   return path;
 }
 
@@ -123,9 +123,9 @@ void HeadlessCommandsTest::exportMatchesTheWindow() {
   QString out = dir.filePath(QStringLiteral("plot.png"));
   QString errors;
   QCOMPARE(RunCapturingStderr({QStringLiteral("--export"), model, out}, &errors), 0);
-  CVelmarDoc doc;
+  Model doc;
   std::string message;
-  QVERIFY(LoadDocumentFile(model.toStdString(), doc, message));
+  QVERIFY(LoadModelFile(model.toStdString(), doc, message));
   MessageRecorder messages;
   ShownView v(doc);
   QVERIFY(v.Settle());

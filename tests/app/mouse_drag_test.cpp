@@ -48,7 +48,7 @@ void MouseDragTest::pointerPositionInPane() {
   QFETCH(QPoint, at);
   QFETCH(QString, pane);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -58,7 +58,7 @@ void MouseDragTest::pointerPositionInPane() {
 
 void MouseDragTest::dragLineChangesRightHandSideAndUndoes() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -75,8 +75,8 @@ void MouseDragTest::dragLineChangesRightHandSideAndUndoes() {
   QTest::mouseRelease(v.view.get(), Qt::LeftButton, Qt::NoModifier, ViewPoint(20, 10));
   QCOMPARE(v.Eq().dragLine, -1);
 
-  QCOMPARE(v.doc.lineC[0], 50.0);
-  QVERIFY(v.doc.IsModified());
+  QCOMPARE(v.doc.model().lines[0].c, 50.0);
+  QVERIFY(v.doc.isModified());
   QVERIFY2(v.Field(ctl::LINE0)->text().contains(QStringLiteral("50.0")),
            qPrintable(v.Field(ctl::LINE0)->text()));
   QVERIFY(v.view->OffscreenImage() != before);
@@ -84,14 +84,14 @@ void MouseDragTest::dragLineChangesRightHandSideAndUndoes() {
   // One Undo takes back the whole drag.
   QVERIFY(v.view->RunCommand(cmd::EDIT_UNDO));
   QCOMPARE(v.Eq().lineC[0], 40.0);
-  QCOMPARE(v.doc.lineC[0], 40.0);
+  QCOMPARE(v.doc.model().lines[0].c, 40.0);
   QCOMPARE(v.Field(ctl::LINE0)->text(), textBefore);
   QTRY_COMPARE(v.view->OffscreenImage(), before);
 }
 
 void MouseDragTest::rightPressOnPayoffRotates() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -101,19 +101,19 @@ void MouseDragTest::rightPressOnPayoffRotates() {
   QCOMPARE(v.Eq().rotatePayoff, 1);
   QTest::mouseMove(v.view.get(), ViewPoint(4, 3));
   QTRY_COMPARE(v.Eq().payoffA, 1.5);  // (12 - 2 * 3) / 4
-  QCOMPARE(v.doc.payoffA, 1.5);
+  QCOMPARE(v.doc.model().payoff.a, 1.5);
   QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("1.5 x")),
            qPrintable(v.Field(ctl::PAYOFF)->text()));
   QTest::mouseRelease(v.view.get(), Qt::RightButton, Qt::NoModifier, ViewPoint(4, 3));
   QCOMPARE(v.Eq().rotatePayoff, -1);
   QCOMPARE(v.Eq().payoffA, 1.5);
   QCOMPARE(v.Eq().payoffLevel, 12.0);
-  QVERIFY(v.doc.IsModified());
+  QVERIFY(v.doc.isModified());
 }
 
 void MouseDragTest::rightPressElsewherePreviewsAndRestores() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -141,7 +141,7 @@ void MouseDragTest::cursorShowsWhatWouldBeGrabbed() {
   QFETCH(QPoint, at);
   QFETCH(int, shape);
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());

@@ -203,7 +203,7 @@ void PictureOutputTest::segmentClipping() {
 
 void PictureOutputTest::copyPicturePutsSvgAndPng() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
   ShownView v(model);
   QVERIFY(v.Settle());
@@ -236,14 +236,14 @@ void PictureOutputTest::copyPicturePutsSvgAndPng() {
   QVERIFY((png.pixel(25, 316) & 0xFFFFFF) != kAreaColor);
   // The constraint list is written under the graph, 55 units below the axis.
   QVERIFY(CountDark(png, QRect(30, 320 + 55, 300, 30)) > 20);
-  QVERIFY(!v.doc.IsModified());
+  QVERIFY(!v.doc.isModified());
 }
 
 void PictureOutputTest::copyPictureWithoutFillHasNoAreaColour() {
   MessageRecorder messages;
-  CVelmarDoc model;
+  Model model;
   FillSampleModel(model);
-  model.fillMode = 0;
+  model.fill = static_cast<FillMode>(0);
   ShownView v(model);
   QVERIFY(v.Settle());
   QVERIFY(v.view->RunCommand(cmd::COPY_PICTURE));

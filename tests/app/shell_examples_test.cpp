@@ -122,9 +122,9 @@ class ShellExamplesTest : public QObject {
     QTest::qWait(20);  // the deferred refresh applies the new ranges
     window_->RunCommand(example.solve);
     QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join(u'|')));
-    const CVelmarDoc& made = *typed->Document();
-    QVERIFY2(std::fabs(made.payoffLevel - example.optimum) < 1e-9,
-             qPrintable(QString::number(made.payoffLevel)));
+    const Model& made = typed->Document()->model();
+    QVERIFY2(std::fabs(made.payoff.level - example.optimum) < 1e-9,
+             qPrintable(QString::number(made.payoff.level)));
 
     const QString target = qEnvironmentVariable("TESSARO_WRITE_EXAMPLES");
     if (!target.isEmpty()) {
@@ -139,20 +139,24 @@ class ShellExamplesTest : public QObject {
     ChildWindow* opened = window_->Documents().OpenDocument(sample);
     QVERIFY2(opened, qPrintable(boxes.texts.join(u'|')));
     QVERIFY(opened != typed);
-    const CVelmarDoc& shipped = *opened->Document();
+    const Model& shipped = opened->Document()->model();
     QCOMPARE(shipped.xLabel, made.xLabel);
     QCOMPARE(shipped.yLabel, made.yLabel);
-    QCOMPARE(shipped.lineName, made.lineName);
-    QCOMPARE(shipped.lineA, made.lineA);
-    QCOMPARE(shipped.lineB, made.lineB);
-    QCOMPARE(shipped.lineC, made.lineC);
-    QCOMPARE(shipped.lineSign, made.lineSign);
-    QCOMPARE(shipped.lineRelation, made.lineRelation);
-    QCOMPARE(shipped.payoffA, made.payoffA);
-    QCOMPARE(shipped.payoffB, made.payoffB);
-    QCOMPARE(shipped.payoffLevel, made.payoffLevel);
-    QCOMPARE(shipped.integerDotsOn, made.integerDotsOn);
-    QCOMPARE(shipped.fillMode, made.fillMode);
+    for (int i = 0; i < kLineCount; ++i) {
+      const Line& a = shipped.lines[i];
+      const Line& b = made.lines[i];
+      QCOMPARE(a.name, b.name);
+      QCOMPARE(a.a, b.a);
+      QCOMPARE(a.b, b.b);
+      QCOMPARE(a.c, b.c);
+      QCOMPARE(a.sign, b.sign);
+      QVERIFY(a.relation == b.relation);
+    }
+    QCOMPARE(shipped.payoff.a, made.payoff.a);
+    QCOMPARE(shipped.payoff.b, made.payoff.b);
+    QCOMPARE(shipped.payoff.level, made.payoff.level);
+    QCOMPARE(shipped.integerDots, made.integerDots);
+    QVERIFY(shipped.fill == made.fill);
     QVERIFY(boxes.texts.isEmpty());
   }
 };

@@ -20,7 +20,8 @@
 #include "app/main_window.h"
 #include "app/message_seam.h"
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "doc/model_file.h"
 
 namespace tessaro::app::test {
 
@@ -74,22 +75,31 @@ class DialogScript {
 };
 
 // Writes a model file through the program's own file store.
-inline bool WriteModel(const QString& path, const CVelmarDoc& doc) {
+inline bool WriteModel(const QString& path, const Model& doc) {
   std::string message;
-  return SaveDocumentFile(QFile::encodeName(path).toStdString(), doc, message);
+  return SaveModelFile(QFile::encodeName(path).toStdString(), doc, message);
 }
 
 // A model: labels x and y, line 0 "c1" 2x + 1y <= 40, payoff 3x + 2y.
-inline CVelmarDoc SampleDocument(const std::string& xLabel = "x") {
-  CVelmarDoc doc;
+// Changes a document's model as one history entry, as a user's edit does,
+// so that the document counts as modified.
+template <class Edit>
+void ChangeModel(tessaro::Document& doc, Edit&& edit) {
+  tessaro::Model changed = doc.model();
+  edit(changed);
+  doc.apply("Test change", changed);
+}
+
+inline Model SampleDocument(const std::string& xLabel = "x") {
+  Model doc;
   doc.xLabel = xLabel;
   doc.yLabel = "y";
-  doc.lineName[0] = "c1";
-  doc.lineA[0] = 2;
-  doc.lineB[0] = 1;
-  doc.lineC[0] = 40;
-  doc.payoffA = 3;
-  doc.payoffB = 2;
+  doc.lines[0].name = "c1";
+  doc.lines[0].a = 2;
+  doc.lines[0].b = 1;
+  doc.lines[0].c = 40;
+  doc.payoff.a = 3;
+  doc.payoff.b = 2;
   doc.decimals = 2;
   return doc;
 }

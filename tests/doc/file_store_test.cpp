@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 #include "sample_models.h"
 #include "temp_folder.h"
 
@@ -43,9 +43,9 @@ struct ChildOutcome {
 
 enum class ChildMode { Plain, Unprivileged, SmallFileLimit };
 
-// Runs SaveDocumentFile in a child process, so that a dropped user or a
+// Runs SaveModelFile in a child process, so that a dropped user or a
 // file size limit does not touch the test process.
-ChildOutcome SaveInChild(const std::string& path, const CVelmarDoc& doc, ChildMode mode) {
+ChildOutcome SaveInChild(const std::string& path, const Model& doc, ChildMode mode) {
   int fds[2];
   if (::pipe(fds) != 0) return {true, false, "no pipe"};
   pid_t pid = ::fork();
@@ -66,7 +66,7 @@ ChildOutcome SaveInChild(const std::string& path, const CVelmarDoc& doc, ChildMo
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) status = 's';
     }
     std::string message;
-    if (status != 's' && SaveDocumentFile(path, doc, message)) status = '1';
+    if (status != 's' && SaveModelFile(path, doc, message)) status = '1';
     std::string out = status + message;
     ssize_t ignored = ::write(fds[1], out.data(), out.size());
     static_cast<void>(ignored);
@@ -227,7 +227,7 @@ TEST_P(FailedStepTest, EachStepFailingKeepsTheOldFile) {
   disk.error = c.error;
 
   std::string message;
-  EXPECT_FALSE(SaveDocumentFile(path, test::WorkshopModel(), message, disk));
+  EXPECT_FALSE(SaveModelFile(path, test::WorkshopModel(), message, disk));
   EXPECT_TRUE(Contains(message, "\"" + path + "\"")) << message;
   EXPECT_TRUE(Contains(message, std::strerror(c.error))) << message;
   EXPECT_EQ(ReadBytes(path), kOldBytes);
@@ -251,9 +251,9 @@ TEST(SaveFile, ReplacesOldFileKeepingItsPermissions) {
   ASSERT_TRUE(WriteBytes(path, kOldBytes));
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
   std::string message;
-  const CVelmarDoc doc = test::WorkshopModel();
-  ASSERT_TRUE(SaveDocumentFile(path, doc, message)) << message;
-  EXPECT_EQ(ReadBytes(path), doc.SaveToBytes());
+  const Model doc = test::WorkshopModel();
+  ASSERT_TRUE(SaveModelFile(path, doc, message)) << message;
+  EXPECT_EQ(ReadBytes(path), EncodeModel(doc));
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -265,7 +265,7 @@ TEST(SaveFile, SymbolicLinkIsFollowed) {
   ASSERT_TRUE(WriteBytes(folder / "real.kvr", kOldBytes));
   ASSERT_EQ(::symlink("real.kvr", (folder / "link.kvr").c_str()), 0);
   std::string message;
-  ASSERT_TRUE(SaveDocumentFile(folder / "link.kvr", CVelmarDoc(), message)) << message;
+  ASSERT_TRUE(SaveModelFile(folder / "link.kvr", Model(), message)) << message;
   struct stat st {};
   ASSERT_EQ(::lstat((folder / "link.kvr").c_str(), &st), 0);
   EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -282,10 +282,10 @@ TEST(SaveFile, ShortWritesStillWriteEverything) {
   TempFolder folder;
   OneByteDisk disk;
   std::string message;
-  const CVelmarDoc doc = test::WorkshopModel();
-  ASSERT_TRUE(SaveDocumentFile(folder / "m.kvr", doc, message, disk)) << message;
-  EXPECT_EQ(ReadBytes(folder / "m.kvr"), doc.SaveToBytes());
-  EXPECT_EQ(disk.writes, static_cast<int>(doc.SaveToBytes().size()));
+  const Model doc = test::WorkshopModel();
+  ASSERT_TRUE(SaveModelFile(folder / "m.kvr", doc, message, disk)) << message;
+  EXPECT_EQ(ReadBytes(folder / "m.kvr"), EncodeModel(doc));
+  EXPECT_EQ(disk.writes, static_cast<int>EncodeModel((doc).size()));
 }
 
 struct LoadCase {
@@ -308,17 +308,17 @@ TEST_P(LoadFileTest, ResultAndMessage) {
   const LoadCase& c = GetParam();
   TempFolder folder;
   const std::string path = c.prepare(folder);
-  CVelmarDoc doc;
+  Model doc;
   doc.SetModifiedFlag(true);
   std::string message;
-  EXPECT_EQ(LoadDocumentFile(path, doc, message), c.loads) << message;
+  EXPECT_EQ(LoadModelFile(path, doc, message), c.loads) << message;
   EXPECT_EQ(doc.badFormat, c.badFormat);
   if (c.loads) {
     EXPECT_EQ(doc.xLabel, "chairs");
     EXPECT_FALSE(doc.IsModified());
     return;
   }
-  EXPECT_EQ(doc.SaveToBytes(), CVelmarDoc().SaveToBytes());
+  EncodeModel(EXPECT_EQ(doc), EncodeModel(Model()));
   if (c.exactMessage != nullptr) {
     EXPECT_EQ(message, c.exactMessage);
   } else {
@@ -336,17 +336,17 @@ INSTANTIATE_TEST_SUITE_P(
     Files, LoadFileTest,
     testing::Values(
         LoadCase{"valid",
-                 [](const TempFolder& f) { return Saved(f, test::WorkshopModel().SaveToBytes()); },
+                 [](const TempFolder& f) { return Saved(f, EncodeModel(test::WorkshopModel())); },
                  true, nullptr, "", 0},
         LoadCase{"wrongMagic",
                  [](const TempFolder& f) {
-                   return Saved(f, test::WithMagic(test::WorkshopModel().SaveToBytes(),
+                   return Saved(f, EncodeModel(test::WithMagic(test::WorkshopModel()),
                                                    test::StringRecord("KVR2.5 ")));
                  },
                  false, "This file is not in KVR format.\nPlease click OK to cancel.", "", 1},
         LoadCase{"truncated",
                  [](const TempFolder& f) {
-                   Bytes b = test::WorkshopModel().SaveToBytes();
+                   Bytes b = EncodeModel(test::WorkshopModel());
                    b.resize(100);
                    return Saved(f, b);
                  },
@@ -371,14 +371,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadFile, NeverOpensForWritingNorWrites) {
   TempFolder folder;
-  const Bytes bytes = test::WorkshopModel().SaveToBytes();
+  const Bytes bytes = EncodeModel(test::WorkshopModel());
   ASSERT_TRUE(WriteBytes(folder / "m.kvr", bytes));
   struct stat st {};
   ASSERT_EQ(::stat((folder / "m.kvr").c_str(), &st), 0);
   FaultyDisk disk;
-  CVelmarDoc doc;
+  Model doc;
   std::string message;
-  ASSERT_TRUE(LoadDocumentFile(folder / "m.kvr", doc, message, disk)) << message;
+  ASSERT_TRUE(LoadModelFile(folder / "m.kvr", doc, message, disk)) << message;
   EXPECT_EQ(disk.writes, 0);
   ASSERT_FALSE(disk.openFlags.empty());
   for (int flags : disk.openFlags) {
@@ -402,11 +402,11 @@ TEST(LoadFile, ReadErrorNamesTheFileAndKeepsTheDocument) {
     }
   };
   TempFolder folder;
-  ASSERT_TRUE(WriteBytes(folder / "m.kvr", test::WorkshopModel().SaveToBytes()));
+  ASSERT_TRUE(WriteBytes(folder / "m.kvr", EncodeModel(test::WorkshopModel())));
   BrokenReadDisk disk;
-  CVelmarDoc doc;
+  Model doc;
   std::string message;
-  EXPECT_FALSE(LoadDocumentFile(folder / "m.kvr", doc, message, disk));
+  EXPECT_FALSE(LoadModelFile(folder / "m.kvr", doc, message, disk));
   EXPECT_TRUE(Contains(message, "\"" + (folder / "m.kvr") + "\"")) << message;
   EXPECT_TRUE(Contains(message, std::strerror(EIO))) << message;
   EXPECT_EQ(doc.xLabel, "");

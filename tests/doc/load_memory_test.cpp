@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 #include "sample_models.h"
 #include "temp_folder.h"
 
@@ -69,7 +69,7 @@ Allocation Measure(Fn fn) {
 // The X label's length prefix, right after the 7-byte magic record,
 // replaced by the given bytes.
 Bytes WithXLabelPrefix(const std::vector<std::uint8_t>& prefix) {
-  Bytes bytes = CVelmarDoc().SaveToBytes();
+  Bytes bytes = EncodeModel(Model());
   bytes.erase(bytes.begin() + 7);  // the new document's empty X label: one byte 0
   bytes.insert(bytes.begin() + 7, prefix.begin(), prefix.end());
   return bytes;
@@ -78,7 +78,7 @@ Bytes WithXLabelPrefix(const std::vector<std::uint8_t>& prefix) {
 struct MemoryCase {
   const char* name;
   Bytes bytes;
-  LoadResult result;
+  DecodeStatus result;
 };
 
 void PrintTo(const MemoryCase& c, std::ostream* os) {
@@ -86,22 +86,22 @@ void PrintTo(const MemoryCase& c, std::ostream* os) {
 }
 
 std::vector<MemoryCase> Cases() {
-  const Bytes longTexts = test::LongTextModel().SaveToBytes();
+  const Bytes longTexts = EncodeModel(test::LongTextModel());
   return {
-      {"ByteLengthPastTheEnd", WithXLabelPrefix({0xFE}), LoadResult::Truncated},
-      {"WordLengthPastTheEnd", WithXLabelPrefix({0xFF, 0xFD, 0xFF}), LoadResult::Truncated},
+      {"ByteLengthPastTheEnd", WithXLabelPrefix({0xFE}), DecodeStatus::Damaged},
+      {"WordLengthPastTheEnd", WithXLabelPrefix({0xFF, 0xFD, 0xFF}), DecodeStatus::Damaged},
       {"LongLengthPastTheEnd", WithXLabelPrefix({0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF}),
-       LoadResult::Truncated},
+       DecodeStatus::Damaged},
       {"WideLengthPastTheEnd",
        WithXLabelPrefix({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
-       LoadResult::Truncated},
+       DecodeStatus::Damaged},
       // Half of the 32-bit range in 16-bit units would be 4 GB of bytes.
       {"WideLengthJustPastTheEnd",
        WithXLabelPrefix({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x02, 0x00, 0x00}),
-       LoadResult::Truncated},
-      {"LongTextsWhole", longTexts, LoadResult::Ok},
+       DecodeStatus::Damaged},
+      {"LongTextsWhole", longTexts, DecodeStatus::Ok},
       {"LongTextsCutInTheLongName", Bytes(longTexts.begin(), longTexts.begin() + 40000),
-       LoadResult::Truncated},
+       DecodeStatus::Damaged},
   };
 }
 
@@ -109,9 +109,9 @@ class LoadMemoryTest : public testing::TestWithParam<MemoryCase> {};
 
 TEST_P(LoadMemoryTest, StaysProportionalToTheFile) {
   const MemoryCase& c = GetParam();
-  CVelmarDoc doc;
-  LoadResult result = LoadResult::Ok;
-  const Allocation a = Measure([&] { result = doc.LoadFromBytes(c.bytes); });
+  Model doc;
+  DecodeStatus result = DecodeStatus::Ok;
+  const Allocation a = Measure([&] { result = DecodeModel(c.bytes, doc); });
   EXPECT_EQ(result, c.result);
   // A string's bytes, its growth while it is built and its copy into the
   // document: a few times the file at most, never what a length claims.
@@ -119,7 +119,7 @@ TEST_P(LoadMemoryTest, StaysProportionalToTheFile) {
   EXPECT_LE(a.total, bound) << "file of " << c.bytes.size() << " bytes";
   EXPECT_LE(a.largest, 2 * c.bytes.size() + 1024);
   // The count is live: a file made mostly of text costs at least its text.
-  if (result == LoadResult::Ok) EXPECT_GE(a.total, c.bytes.size() / 2);
+  if (result == DecodeStatus::Ok) EXPECT_GE(a.total, c.bytes.size() / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LoadMemoryTest, testing::ValuesIn(Cases()),
@@ -129,11 +129,11 @@ TEST(LoadMemory, FileWithALengthPastItsEndReadsOnlyItsBytes) {
   test::TempFolder folder;
   const Bytes bytes = WithXLabelPrefix({0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F});
   ASSERT_TRUE(test::WriteBytes(folder / "long.kvr", bytes));
-  CVelmarDoc doc;
+  Model doc;
   std::string message;
   bool loaded = true;
   const Allocation a =
-      Measure([&] { loaded = LoadDocumentFile(folder / "long.kvr", doc, message); });
+      Measure([&] { loaded = LoadModelFile(folder / "long.kvr", doc, message); });
   EXPECT_FALSE(loaded);
   EXPECT_FALSE(message.empty());
   EXPECT_LE(a.largest, bytes.size() + 65536) << "the whole read buffer, nothing more";

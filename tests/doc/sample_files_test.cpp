@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 #include "sample_models.h"
 #include "temp_folder.h"
 
@@ -26,17 +26,17 @@ using test::WithMagic;
 using test::WorkshopModel;
 
 Bytes Version20() {
-  CVelmarDoc d = WorkshopModel();
+  Model d = WorkshopModel();
   d.decimals = 3;
-  Bytes b = WithMagic(d.SaveToBytes(), StringRecord("KVR2.0"));
+  Bytes b = EncodeModel(WithMagic(d), StringRecord("KVR2.0"));
   b.resize(b.size() - 4);
   return b;
 }
 
 Bytes WideStrings() {
-  CVelmarDoc d = WorkshopModel();
+  Model d = WorkshopModel();
   d.xLabel.clear();
-  Bytes b = d.SaveToBytes();
+  Bytes b = EncodeModel(d);
   // xLabel "Größe" as 16-bit characters.
   const Bytes wide = {0xFF, 0xFE, 0xFF, 0x05, 'G', 0, 'r', 0, 0xF6, 0, 0xDF, 0, 'e', 0};
   b.erase(b.begin() + 7);
@@ -45,17 +45,17 @@ Bytes WideStrings() {
 }
 
 Bytes OddValues() {
-  CVelmarDoc d = WorkshopModel();
+  Model d = WorkshopModel();
   d.xMax = std::numeric_limits<double>::quiet_NaN();
   d.xZoom = 0.0;
   d.yZoom = std::numeric_limits<double>::infinity();
   d.yMin = -1e308;
-  d.lineSign[1] = 0.5;
-  d.lineRelation[2] = 7.0;
-  d.lineC[0] = -std::numeric_limits<double>::infinity();
+  d.lines[1].sign = 0.5;
+  d.lines[2].relation = RelationOfCode(7.0);
+  d.lines[0].c = -std::numeric_limits<double>::infinity();
   d.decimals = 10000;
-  d.fillMode = -4;
-  return d.SaveToBytes();
+  d.fill = static_cast<FillMode>(-4);
+  return EncodeModel(d);
 }
 
 Bytes Cut(Bytes b, std::size_t n) {
@@ -64,7 +64,7 @@ Bytes Cut(Bytes b, std::size_t n) {
 }
 
 Bytes StringPastEnd() {
-  Bytes b = WorkshopModel().SaveToBytes();
+  Bytes b = EncodeModel(WorkshopModel());
   b.erase(b.begin() + 7, b.begin() + 14);  // "chairs" and its length
   b.insert(b.begin() + 7, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF});
   return b;
@@ -75,7 +75,7 @@ struct SampleFile {
   std::function<Bytes()> make;
   bool loads;
   const char* message;  // the message of a refused file
-  std::function<bool(const CVelmarDoc&)> check;
+  std::function<bool(const Model&)> check;
 };
 
 // Names the row in test listings instead of dumping its bytes.
@@ -83,49 +83,49 @@ void PrintTo(const SampleFile& row, std::ostream* os) {
   *os << row.name;
 }
 
-bool Unchecked(const CVelmarDoc&) {
+bool Unchecked(const Model&) {
   return true;
 }
 
 std::vector<SampleFile> SampleFiles() {
   return {
-      {"valid/new.kvr", [] { return CVelmarDoc().SaveToBytes(); }, true, "",
-       [](const CVelmarDoc& d) { return d.xMax == 200.0 && d.labelsOn == 1; }},
-      {"valid/workshop.kvr", [] { return WorkshopModel().SaveToBytes(); }, true, "",
-       [](const CVelmarDoc& d) { return d.lineName[1] == "labour" && d.decimals == 2; }},
-      {"valid/long_texts.kvr", [] { return test::LongTextModel().SaveToBytes(); }, true, "",
-       [](const CVelmarDoc& d) { return d.lineName[1].size() == 70000 && d.lineSign[1] == -1; }},
+      {"valid/new.kvr", [] { return EncodeModel(Model()); }, true, "",
+       [](const Model& d) { return d.xMax == 200.0 && d.labels == 1; }},
+      {"valid/workshop.kvr", [] { return EncodeModel(WorkshopModel()); }, true, "",
+       [](const Model& d) { return d.lines[1].name == "labour" && d.decimals == 2; }},
+      {"valid/long_texts.kvr", [] { return EncodeModel(test::LongTextModel()); }, true, "",
+       [](const Model& d) { return d.lines[1].name.size() == 70000 && d.lines[1].sign == -1; }},
       {"valid/version20.kvr", Version20, true, "",
-       [](const CVelmarDoc& d) { return d.decimals == 3 && d.yLabel == "tables"; }},
+       [](const Model& d) { return d.decimals == 3 && d.yLabel == "tables"; }},
       {"valid/wide_strings.kvr", WideStrings, true, "",
-       [](const CVelmarDoc& d) {
+       [](const Model& d) {
          return d.xLabel ==
                 "Gr\xC3\xB6\xC3\x9F"
                 "e";
        }},
       {"valid/odd_values.kvr", OddValues, true, "",
-       [](const CVelmarDoc& d) {
+       [](const Model& d) {
          return std::isnan(d.xMax) && d.xZoom == 0 && d.decimals == 10000;
        }},
       {"valid/trailing_bytes.kvr",
        [] {
-         Bytes b = WorkshopModel().SaveToBytes();
+         Bytes b = EncodeModel(WorkshopModel());
          b.insert(b.end(), {'e', 'x', 't', 'r', 'a'});
          return b;
        },
-       true, "", [](const CVelmarDoc& d) { return d.fillMode == 1; }},
+       true, "", [](const Model& d) { return d.fill == 1; }},
       {"damaged/bad_magic_case.kvr",
-       [] { return WithMagic(WorkshopModel().SaveToBytes(), StringRecord("kvr2.5")); }, false,
-       MSG_NOT_KVR, [](const CVelmarDoc& d) { return d.badFormat == 1 && d.xLabel.empty(); }},
+       [] { return EncodeModel(WithMagic(WorkshopModel()), StringRecord("kvr2.5")); }, false,
+       MSG_NOT_KVR, [](const Model& d) { return d.badFormat == 1 && d.xLabel.empty(); }},
       {"damaged/bad_magic_long.kvr",
-       [] { return WithMagic(WorkshopModel().SaveToBytes(), StringRecord("KVR2.5x")); }, false,
-       MSG_NOT_KVR, [](const CVelmarDoc& d) { return d.badFormat == 1; }},
+       [] { return EncodeModel(WithMagic(WorkshopModel()), StringRecord("KVR2.5x")); }, false,
+       MSG_NOT_KVR, [](const Model& d) { return d.badFormat == 1; }},
       {"damaged/empty.kvr", [] { return Bytes(); }, false, MSG_UNEXPECTED_FORMAT, Unchecked},
-      {"damaged/truncated.kvr", [] { return Cut(WorkshopModel().SaveToBytes(), 300); }, false,
-       MSG_UNEXPECTED_FORMAT, [](const CVelmarDoc& d) { return d.xLabel.empty(); }},
+      {"damaged/truncated.kvr", [] { return EncodeModel(Cut(WorkshopModel()), 300); }, false,
+       MSG_UNEXPECTED_FORMAT, [](const Model& d) { return d.xLabel.empty(); }},
       {"damaged/no_second_decimals.kvr",
        [] {
-         Bytes b = WorkshopModel().SaveToBytes();
+         Bytes b = EncodeModel(WorkshopModel());
          return Cut(b, b.size() - 4);
        },
        false, MSG_UNEXPECTED_FORMAT, Unchecked},
@@ -153,9 +153,9 @@ TEST_P(SampleFileTest, CommittedBytesMatchTheModel) {
 
 TEST_P(SampleFileTest, LoadsOrIsRefusedWithItsMessage) {
   const SampleFile& s = GetParam();
-  CVelmarDoc doc;
+  Model doc;
   std::string message;
-  EXPECT_EQ(LoadDocumentFile(DataPath(s.name), doc, message), s.loads) << message;
+  EXPECT_EQ(LoadModelFile(DataPath(s.name), doc, message), s.loads) << message;
   if (!s.loads) EXPECT_EQ(message, s.message);
   EXPECT_TRUE(s.check(doc));
 }

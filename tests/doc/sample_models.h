@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 
 namespace tessaro::test {
 
 // A furniture workshop: chairs and tables from wood, labour and a market
 // limit; every stored field differs from its default.
-inline CVelmarDoc WorkshopModel() {
-  CVelmarDoc d;
+inline Model WorkshopModel() {
+  Model d;
   d.xLabel = "chairs";
   d.yLabel = "tables";
   d.lineName = {"wood", "labour", "market", "", "", ""};
@@ -22,12 +22,12 @@ inline CVelmarDoc WorkshopModel() {
   d.lineRelation = {0, 0, 0, 0, 0, 0};
   d.labelX = {40.5, NO_POINT, 12, NO_POINT, NO_POINT, NO_POINT};
   d.labelY = {20.25, NO_POINT, 31, NO_POINT, NO_POINT, NO_POINT};
-  d.payoffA = 30;
-  d.payoffB = 50;
-  d.payoffLevel = 2100;
-  d.payoffSign = 1;
-  d.payoffLabelX = 5;
-  d.payoffLabelY = 44;
+  d.payoff.a = 30;
+  d.payoff.b = 50;
+  d.payoff.level = 2100;
+  d.payoff.sign = 1;
+  d.payoff.label.x = 5;
+  d.payoff.label.y = 44;
   d.xMin = 0;
   d.xMax = 80;
   d.yMin = 0;
@@ -35,16 +35,16 @@ inline CVelmarDoc WorkshopModel() {
   d.xZoom = 10;
   d.yZoom = 8.5;
   d.decimals = 2;
-  d.trimOn = 1;
-  d.labelsOn = 1;
-  d.integerDotsOn = 0;
-  d.fillMode = 1;
+  d.trim = 1;
+  d.labels = 1;
+  d.integerDots = 0;
+  d.fill = static_cast<FillMode>(1);
   return d;
 }
 
 // Strings in all three prefix sizes, a negative sign, all relations.
-inline CVelmarDoc LongTextModel() {
-  CVelmarDoc d = WorkshopModel();
+inline Model LongTextModel() {
+  Model d = WorkshopModel();
   d.xLabel = std::string(300, 'x');
   d.yLabel = std::string(254, 'y');
   d.lineName = {std::string(255, 'n'), std::string(70000, 'm'), "a", "", "eq", "ge"};

@@ -1,4 +1,4 @@
-#include "doc/velmar_doc.h"
+#include "doc/model_file.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +35,8 @@ void PutInt(Bytes& b, std::size_t offset, std::int32_t v) {
 }
 
 TEST(DocumentDefaults, NewDocumentSavesTo471Bytes) {
-  CVelmarDoc doc;
-  Bytes bytes = doc.SaveToBytes();
+  Model doc;
+  Bytes bytes = EncodeModel(doc);
   ASSERT_EQ(bytes.size(), kNewDocumentBytes);
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 7), StringRecord("KVR2.5"));
   EXPECT_EQ(doc.badFormat, 0);
@@ -48,8 +48,8 @@ TEST(DocumentDefaults, NewDocumentSavesTo471Bytes) {
 struct FieldPlace {
   const char* name;
   std::size_t offset;
-  double* (*number)(StoredModel&);  // a double field, or null
-  int* (*integer)(StoredModel&);    // an int field, or null
+  double* (*number)(Model&);  // a double field, or null
+  int* (*integer)(Model&);    // an int field, or null
 };
 
 // Names the row in test listings instead of dumping its bytes.
@@ -58,34 +58,34 @@ void PrintTo(const FieldPlace& row, std::ostream* os) {
 }
 
 std::vector<FieldPlace> FieldPlaces() {
-  using M = StoredModel;
+  using M = Model;
   return {
-      {"lineA0", 8, [](M& m) { return &m.lineA[0]; }, nullptr},
-      {"lineA5", 48, [](M& m) { return &m.lineA[5]; }, nullptr},
-      {"lineB0", 57, [](M& m) { return &m.lineB[0]; }, nullptr},
-      {"lineC3", 129, [](M& m) { return &m.lineC[3]; }, nullptr},
+      {"lineA0", 8, [](M& m) { return &m.lines[0].a; }, nullptr},
+      {"lineA5", 48, [](M& m) { return &m.lines[5].a; }, nullptr},
+      {"lineB0", 57, [](M& m) { return &m.lines[0].b; }, nullptr},
+      {"lineC3", 129, [](M& m) { return &m.lines[3].c; }, nullptr},
       {"xMax", 153, [](M& m) { return &m.xMax; }, nullptr},
       {"xMin", 161, [](M& m) { return &m.xMin; }, nullptr},
       {"xZoom", 169, [](M& m) { return &m.xZoom; }, nullptr},
       {"yMax", 177, [](M& m) { return &m.yMax; }, nullptr},
       {"yMin", 185, [](M& m) { return &m.yMin; }, nullptr},
       {"yZoom", 193, [](M& m) { return &m.yZoom; }, nullptr},
-      {"payoffA", 205, [](M& m) { return &m.payoffA; }, nullptr},
-      {"payoffB", 213, [](M& m) { return &m.payoffB; }, nullptr},
-      {"payoffLevel", 221, [](M& m) { return &m.payoffLevel; }, nullptr},
-      {"lineSign0", 235, [](M& m) { return &m.lineSign[0]; }, nullptr},
-      {"lineRelation0", 243, [](M& m) { return &m.lineRelation[0]; }, nullptr},
-      {"labelX0", 251, [](M& m) { return &m.labelX[0]; }, nullptr},
-      {"labelY0", 259, [](M& m) { return &m.labelY[0]; }, nullptr},
-      {"lineSign1", 267, [](M& m) { return &m.lineSign[1]; }, nullptr},
-      {"labelY5", 419, [](M& m) { return &m.labelY[5]; }, nullptr},
-      {"payoffLabelX", 427, [](M& m) { return &m.payoffLabelX; }, nullptr},
-      {"payoffLabelY", 435, [](M& m) { return &m.payoffLabelY; }, nullptr},
-      {"payoffSign", 443, [](M& m) { return &m.payoffSign; }, nullptr},
-      {"trimOn", 451, nullptr, [](M& m) { return &m.trimOn; }},
-      {"labelsOn", 455, nullptr, [](M& m) { return &m.labelsOn; }},
-      {"integerDotsOn", 459, nullptr, [](M& m) { return &m.integerDotsOn; }},
-      {"fillMode", 463, nullptr, [](M& m) { return &m.fillMode; }},
+      {"payoffA", 205, [](M& m) { return &m.payoff.a; }, nullptr},
+      {"payoffB", 213, [](M& m) { return &m.payoff.b; }, nullptr},
+      {"payoffLevel", 221, [](M& m) { return &m.payoff.level; }, nullptr},
+      {"lineSign0", 235, [](M& m) { return &m.lines[0].sign; }, nullptr},
+      {"lineRelation0", 243, [](M& m) { return &m.lines[0].relation; }, nullptr},
+      {"labelX0", 251, [](M& m) { return &m.lines[0].label.x; }, nullptr},
+      {"labelY0", 259, [](M& m) { return &m.lines[0].label.y; }, nullptr},
+      {"lineSign1", 267, [](M& m) { return &m.lines[1].sign; }, nullptr},
+      {"labelY5", 419, [](M& m) { return &m.lines[5].label.y; }, nullptr},
+      {"payoffLabelX", 427, [](M& m) { return &m.payoff.label.x; }, nullptr},
+      {"payoffLabelY", 435, [](M& m) { return &m.payoff.label.y; }, nullptr},
+      {"payoffSign", 443, [](M& m) { return &m.payoff.sign; }, nullptr},
+      {"trimOn", 451, nullptr, [](M& m) { return &m.trim; }},
+      {"labelsOn", 455, nullptr, [](M& m) { return &m.labels; }},
+      {"integerDotsOn", 459, nullptr, [](M& m) { return &m.integerDots; }},
+      {"fillMode", 463, nullptr, [](M& m) { return &m.fill; }},
   };
 }
 
@@ -93,8 +93,8 @@ class FieldPlaceTest : public testing::TestWithParam<FieldPlace> {};
 
 TEST_P(FieldPlaceTest, SavedAtItsOffsetAndNowhereElse) {
   const FieldPlace& f = GetParam();
-  CVelmarDoc doc;
-  Bytes expected = doc.SaveToBytes();
+  Model doc;
+  Bytes expected = EncodeModel(doc);
   if (f.number != nullptr) {
     *f.number(doc) = 77.0;
     PutDouble(expected, f.offset, 77.0);
@@ -102,19 +102,19 @@ TEST_P(FieldPlaceTest, SavedAtItsOffsetAndNowhereElse) {
     *f.integer(doc) = 77;
     PutInt(expected, f.offset, 77);
   }
-  EXPECT_EQ(doc.SaveToBytes(), expected);
+  EncodeModel(EXPECT_EQ(doc), expected);
 }
 
 TEST_P(FieldPlaceTest, LoadedFromItsOffset) {
   const FieldPlace& f = GetParam();
-  Bytes bytes = CVelmarDoc().SaveToBytes();
+  Bytes bytes = EncodeModel(Model());
   if (f.number != nullptr) {
     PutDouble(bytes, f.offset, -3.25);
   } else {
     PutInt(bytes, f.offset, -3);
   }
-  CVelmarDoc doc;
-  ASSERT_EQ(doc.LoadFromBytes(bytes), LoadResult::Ok);
+  Model doc;
+  ASSERT_EQ(DecodeModel(bytes), DecodeStatus::Ok, doc);
   if (f.number != nullptr) {
     EXPECT_EQ(*f.number(doc), -3.25);
   } else {
@@ -128,12 +128,12 @@ INSTANTIATE_TEST_SUITE_P(Items, FieldPlaceTest, testing::ValuesIn(FieldPlaces())
                          });
 
 TEST(DocumentFormat, StringsStandBeforeTheirFields) {
-  CVelmarDoc doc;
+  Model doc;
   doc.xLabel = "ab";
   doc.yLabel = "c";
-  doc.lineName[0] = "n0";
-  doc.lineName[5] = "n5";
-  const Bytes b = doc.SaveToBytes();
+  doc.lines[0].name = "n0";
+  doc.lines[5].name = "n5";
+  const Bytes b = EncodeModel(doc);
   ASSERT_EQ(b.size(), kNewDocumentBytes + 2 + 1 + 2 + 2);
   EXPECT_EQ(Bytes(b.begin() + 7, b.begin() + 10), StringRecord("ab"));
   EXPECT_EQ(Bytes(b.begin() + 58, b.begin() + 60), StringRecord("c"));
@@ -159,18 +159,18 @@ class VersionTest : public testing::TestWithParam<VersionCase> {};
 
 TEST_P(VersionTest, DecimalsComeFromTheRightItem) {
   const VersionCase& c = GetParam();
-  CVelmarDoc source = WorkshopModel();
+  Model source = WorkshopModel();
   source.decimals = 3;  // item 8
-  Bytes bytes = WithMagic(source.SaveToBytes(), StringRecord(c.magic));
+  Bytes bytes = EncodeModel(WithMagic(source), StringRecord(c.magic));
   bytes.resize(bytes.size() - 4);  // drop item 14
   if (c.withItem14) bytes.insert(bytes.end(), {0x02, 0x00, 0x00, 0x00});
   for (int i = 0; i < c.trailingInts; ++i) bytes.insert(bytes.end(), {0x09, 0x00, 0x00, 0x00});
 
-  CVelmarDoc doc;
-  ASSERT_EQ(doc.LoadFromBytes(bytes), LoadResult::Ok);
+  Model doc;
+  ASSERT_EQ(DecodeModel(bytes), DecodeStatus::Ok, doc);
   EXPECT_EQ(doc.decimals, c.expectedDecimals);
   EXPECT_EQ(doc.xLabel, "chairs");
-  EXPECT_EQ(doc.fillMode, 1);
+  EXPECT_EQ(doc.fill, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Magics, VersionTest,
@@ -183,28 +183,28 @@ INSTANTIATE_TEST_SUITE_P(Magics, VersionTest,
                          });
 
 TEST(DocumentVersions, Version25WithoutItem14IsTruncated) {
-  Bytes bytes = WorkshopModel().SaveToBytes();
+  Bytes bytes = EncodeModel(WorkshopModel());
   bytes.resize(bytes.size() - 4);
-  CVelmarDoc doc;
-  EXPECT_EQ(doc.LoadFromBytes(bytes), LoadResult::Truncated);
+  Model doc;
+  EXPECT_EQ(DecodeModel(bytes), DecodeStatus::Damaged, doc);
 }
 
 TEST(DocumentVersions, SixteenBitMagicIsTheSameString) {
   Bytes magic = {0xFF, 0xFE, 0xFF, 0x06};
   for (char ch : std::string("KVR2.5")) magic.insert(magic.end(), {static_cast<uint8_t>(ch), 0});
-  CVelmarDoc doc;
-  ASSERT_EQ(doc.LoadFromBytes(WithMagic(WorkshopModel().SaveToBytes(), magic)), LoadResult::Ok);
+  Model doc;
+  ASSERT_EQ(doc.EncodeModel(LoadFromBytes(WithMagic(WorkshopModel()), magic)), DecodeStatus::Ok);
   EXPECT_EQ(doc.yLabel, "tables");
 }
 
 class BadMagicTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(BadMagicTest, RefusedWithDefaultsAndMark) {
-  CVelmarDoc doc;
-  const Bytes bytes = WithMagic(WorkshopModel().SaveToBytes(), StringRecord(GetParam()));
-  EXPECT_EQ(doc.LoadFromBytes(bytes), LoadResult::BadMagic);
+  Model doc;
+  const Bytes bytes = EncodeModel(WithMagic(WorkshopModel()), StringRecord(GetParam()));
+  EXPECT_EQ(DecodeModel(bytes), DecodeStatus::NotAModelFile, doc);
   EXPECT_EQ(doc.badFormat, 1);
-  EXPECT_EQ(doc.SaveToBytes(), CVelmarDoc().SaveToBytes());
+  EncodeModel(EXPECT_EQ(doc), EncodeModel(Model()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Magics, BadMagicTest,
@@ -212,9 +212,9 @@ INSTANTIATE_TEST_SUITE_P(Magics, BadMagicTest,
                                          "KVR2.6", "Kvr2.0", "KVR2.5\n"));
 
 TEST(DocumentLoad, SerializeReportsBadMagicThroughTheMark) {
-  const Bytes bytes = WithMagic(WorkshopModel().SaveToBytes(), StringRecord("KVR9.9"));
+  const Bytes bytes = EncodeModel(WithMagic(WorkshopModel()), StringRecord("KVR9.9"));
   Archive in(bytes);
-  CVelmarDoc doc;
+  Model doc;
   EXPECT_FALSE(doc.Serialize(in));
   EXPECT_EQ(doc.badFormat, 1);
 }
@@ -222,37 +222,37 @@ TEST(DocumentLoad, SerializeReportsBadMagicThroughTheMark) {
 // Cutting a valid file anywhere fails as a damaged file, leaves the fields
 // as they were and never reads past the cut.
 TEST(DocumentLoad, TruncationAtEveryOffsetFailsCleanly) {
-  const Bytes full = LongTextModel().SaveToBytes();
-  CVelmarDoc before = WorkshopModel();
+  const Bytes full = EncodeModel(LongTextModel());
+  Model before = WorkshopModel();
   before.xLabel = "before";
-  const Bytes beforeBytes = before.SaveToBytes();
+  const Bytes beforeBytes = EncodeModel(before);
   for (std::size_t n = 0; n < full.size(); ++n) {
     // Only offsets near the strings and every offset of the fixed part are
     // interesting; the long name's characters are sampled.
     if (n > 1000 && n + 2000 < full.size() && n % 997 != 0) continue;
     Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(n));
     cut.shrink_to_fit();
-    CVelmarDoc doc = before;
-    ASSERT_EQ(doc.LoadFromBytes(cut), LoadResult::Truncated) << "cut at " << n;
-    ASSERT_EQ(doc.SaveToBytes(), beforeBytes) << "cut at " << n;
+    Model doc = before;
+    ASSERT_EQ(DecodeModel(cut), DecodeStatus::Damaged, doc) << "cut at " << n;
+    EncodeModel(ASSERT_EQ(doc), beforeBytes) << "cut at " << n;
     ASSERT_EQ(doc.badFormat, 0) << "cut at " << n;
   }
 }
 
 TEST(DocumentLoad, StringLengthPastTheEndIsDamaged) {
-  Bytes bytes = CVelmarDoc().SaveToBytes();
+  Bytes bytes = EncodeModel(Model());
   // xLabel claims 0xFFFFFFF0 characters.
   bytes.erase(bytes.begin() + 7);
   bytes.insert(bytes.begin() + 7, {0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF});
-  CVelmarDoc doc;
-  EXPECT_EQ(doc.LoadFromBytes(bytes), LoadResult::Truncated);
+  Model doc;
+  EXPECT_EQ(DecodeModel(bytes), DecodeStatus::Damaged, doc);
   EXPECT_EQ(doc.xLabel, "");
 }
 
 struct RoundTripCase {
   const char* name;
-  std::function<void(CVelmarDoc&)> change;
-  std::function<bool(const CVelmarDoc&)> holds;
+  std::function<void(Model&)> change;
+  std::function<bool(const Model&)> holds;
 };
 
 // Names the row in test listings instead of dumping its bytes.
@@ -264,13 +264,13 @@ class RoundTripTest : public testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(RoundTripTest, SaveLoadSaveKeepsValuesAndBytes) {
   const RoundTripCase& c = GetParam();
-  CVelmarDoc doc = WorkshopModel();
+  Model doc = WorkshopModel();
   c.change(doc);
-  const Bytes first = doc.SaveToBytes();
-  CVelmarDoc loaded;
-  ASSERT_EQ(loaded.LoadFromBytes(first), LoadResult::Ok);
+  const Bytes first = EncodeModel(doc);
+  Model loaded;
+  ASSERT_EQ(DecodeModel(first), DecodeStatus::Ok, loaded);
   EXPECT_TRUE(c.holds(loaded));
-  EXPECT_EQ(loaded.SaveToBytes(), first);
+  EncodeModel(EXPECT_EQ(loaded), first);
 }
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -279,52 +279,52 @@ const double kInf = std::numeric_limits<double>::infinity();
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundTripTest,
     testing::Values(
-        RoundTripCase{"halfSignStaysHalf", [](CVelmarDoc& d) { d.lineSign[2] = 0.5; },
-                      [](const CVelmarDoc& d) { return d.lineSign[2] == 0.5; }},
-        RoundTripCase{"minusOneSign", [](CVelmarDoc& d) { d.payoffSign = -1.0; },
-                      [](const CVelmarDoc& d) { return d.payoffSign == -1.0; }},
+        RoundTripCase{"halfSignStaysHalf", [](Model& d) { d.lines[2].sign = 0.5; },
+                      [](const Model& d) { return d.lines[2].sign == 0.5; }},
+        RoundTripCase{"minusOneSign", [](Model& d) { d.payoff.sign = -1.0; },
+                      [](const Model& d) { return d.payoff.sign == -1.0; }},
         RoundTripCase{"unplacedLabelStaysUnplaced",
-                      [](CVelmarDoc& d) { d.labelX[4] = d.payoffLabelY = NO_POINT; },
-                      [](const CVelmarDoc& d) {
-                        return d.labelX[4] == NO_POINT && d.payoffLabelY == NO_POINT;
+                      [](Model& d) { d.lines[4].label.x = d.payoff.label.y = NO_POINT; },
+                      [](const Model& d) {
+                        return d.lines[4].label.x == NO_POINT && d.payoff.label.y == NO_POINT;
                       }},
         RoundTripCase{"nonFiniteRanges",
-                      [](CVelmarDoc& d) {
+                      [](Model& d) {
                         d.xMax = kNaN;
                         d.yZoom = -kInf;
-                        d.lineC[1] = -0.0;
+                        d.lines[1].c = -0.0;
                       },
-                      [](const CVelmarDoc& d) {
-                        return std::isnan(d.xMax) && d.yZoom == -kInf && std::signbit(d.lineC[1]);
+                      [](const Model& d) {
+                        return std::isnan(d.xMax) && d.yZoom == -kInf && std::signbit(d.lines[1].c);
                       }},
         RoundTripCase{"extremeInts",
-                      [](CVelmarDoc& d) {
+                      [](Model& d) {
                         d.decimals = std::numeric_limits<int>::min();
-                        d.fillMode = std::numeric_limits<int>::max();
+                        d.fill = static_cast<FillMode>(std::numeric_limits<int>::max());
                       },
-                      [](const CVelmarDoc& d) {
+                      [](const Model& d) {
                         return d.decimals == std::numeric_limits<int>::min() &&
-                               d.fillMode == std::numeric_limits<int>::max();
+                               d.fill == std::numeric_limits<int>::max();
                       }},
-        RoundTripCase{"longTexts", [](CVelmarDoc& d) { d = LongTextModel(); },
-                      [](const CVelmarDoc& d) {
+        RoundTripCase{"longTexts", [](Model& d) { d = LongTextModel(); },
+                      [](const Model& d) {
                         return d.xLabel == std::string(300, 'x') &&
-                               d.lineName[1] == std::string(70000, 'm') && d.lineName[4] == "eq";
+                               d.lines[1].name == std::string(70000, 'm') && d.lines[4].name == "eq";
                       }},
         RoundTripCase{
             "bytesAboveAscii",
-            [](CVelmarDoc& d) { d.lineName[3] = std::string("\xC3\xA9\0\xFF", 4); },
-            [](const CVelmarDoc& d) { return d.lineName[3] == std::string("\xC3\xA9\0\xFF", 4); }}),
+            [](Model& d) { d.lines[3].name = std::string("\xC3\xA9\0\xFF", 4); },
+            [](const Model& d) { return d.lines[3].name == std::string("\xC3\xA9\0\xFF", 4); }}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 
 TEST(DocumentLoad, SerializeLoadsWhatSerializeStored) {
-  CVelmarDoc source = LongTextModel();
+  Model source = LongTextModel();
   Archive out;
   ASSERT_TRUE(source.Serialize(out));
   Archive in(out.Bytes());
-  CVelmarDoc doc;
+  Model doc;
   ASSERT_TRUE(doc.Serialize(in));
-  EXPECT_EQ(doc.SaveToBytes(), out.Bytes());
+  EncodeModel(EXPECT_EQ(doc), out.Bytes());
   EXPECT_EQ(in.Remaining(), 0u);
 }
 

@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "doc/model_file.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
 
@@ -65,7 +66,7 @@ std::uint64_t DrawingDigest(const RecordingSurface& surface) {
 struct Session {
   tessaro::test::FakeViewHost host;
   tessaro::test::MemorySettings settings;
-  tessaro::CVelmarDoc doc;
+  tessaro::Document doc;
   CEquation eq{host, &settings};
 
   std::map<int, std::string> lastFields;
@@ -77,7 +78,7 @@ struct Session {
     host.surface.Clear();
     eq.RedrawGraph();
     Digest bytes;
-    const std::vector<std::uint8_t> saved = doc.SaveToBytes();
+    const std::vector<std::uint8_t> saved = tessaro::EncodeModel(doc.model());
     bytes.Add(saved.data(), saved.size());
     // The modified flag is left out: it now follows the undo history.
     std::printf("step %s: bytes %016llx drawing %016llx\n", step,
@@ -121,10 +122,12 @@ void Run(const char* path) {
   Session s;
   std::string message;
   std::printf("model %s\n", path);
-  if (!tessaro::LoadDocumentFile(path, s.doc, message)) {
+  tessaro::Model model;
+  if (!tessaro::LoadModelFile(path, model, message)) {
     std::printf("  not loaded: %s\n", message.c_str());
     return;
   }
+  s.doc.reset(model);
   CEquation& eq = s.eq;
   eq.OnCreate(&s.doc);
   eq.OnInitialUpdate();

@@ -32,10 +32,12 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
   ViewHarness h;
   h.SetLine(0, 2, 1, 1, REL_LE, 40);
   h.host.focusedField = r.focus;
-  // A model snapshot that an Undo restoring the model would bring back.
-  h.eq.undoSnapshot = h.doc;
-  h.eq.undoSnapshot.lineC[0] = 99;
-  h.eq.undoSnapshotTaken = true;
+  // A history entry that an Undo of the model would take back to 99.
+  Model earlier = h.doc.model();
+  earlier.lines[0].c = 99;
+  const Model now = h.doc.model();
+  h.doc.reset(earlier);
+  h.doc.apply("Edit C1", now);
 
   r.command(h.eq);
   EXPECT_EQ(h.eq.editUndoFlag, 1);
@@ -44,7 +46,7 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
   const std::vector<EditRequest> sent{r.request, EditRequest::Undo, EditRequest::Undo};
   EXPECT_EQ(h.host.editRequests, sent);
   EXPECT_EQ(h.eq.lineC[0], 40.0);
-  EXPECT_EQ(h.doc.lineC[0], 40.0);
+  EXPECT_EQ(h.doc.model().lines[0].c, 40.0);
   EXPECT_EQ(h.eq.editUndoFlag, 1);
 }
 

@@ -95,8 +95,8 @@ TEST_P(LineDrag, RightHandSideFollowsThePointer) {
   h.eq.OnMouseMove(0, r.px, h.Py(10));
   EXPECT_NEAR(h.eq.lineC[0], r.rhs, 1e-9);
   EXPECT_NEAR(h.eq.rowC[0], r.rhs, 1e-9);
-  EXPECT_NEAR(h.doc.lineC[0], r.rhs, 1e-9);
-  EXPECT_TRUE(h.doc.IsModified());
+  EXPECT_NEAR(h.doc.model().lines[0].c, r.rhs, 1e-9);
+  EXPECT_TRUE(h.doc.isModified());
   EXPECT_NE(h.eq.lineText[0].find(r.shown), std::string::npos) << h.eq.lineText[0];
   EXPECT_EQ(h.host.fields[ctl::LINE0], h.eq.lineText[0]);
   // The drawing shows the dragged line's text in pane 1.
@@ -122,7 +122,7 @@ TEST(MouseDrag, OneUndoRevertsAWholeDrag) {
   ASSERT_NEAR(h.eq.lineC[0], 60.0, 1e-9);
   h.eq.OnUndo();
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
-  EXPECT_NEAR(h.doc.lineC[0], 40.0, 1e-9);
+  EXPECT_NEAR(h.doc.model().lines[0].c, 40.0, 1e-9);
 }
 
 TEST(MouseDrag, PressOnNothingTakesNoSnapshot) {
@@ -132,10 +132,10 @@ TEST(MouseDrag, PressOnNothingTakesNoSnapshot) {
   h.LeftPress(16, 10);
   EXPECT_EQ(h.eq.dragLine, -1);
   EXPECT_EQ(h.eq.editUndoFlag, 1);
-  EXPECT_FALSE(h.eq.undoSnapshotTaken);
+  EXPECT_TRUE(h.eq.ChangeName().empty());
   h.Move(30, 10);
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
-  EXPECT_FALSE(h.doc.IsModified());
+  EXPECT_FALSE(h.doc.isModified());
 }
 
 TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
@@ -144,7 +144,7 @@ TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
     h.SetLine(0, 2, 1, 1, REL_LE, 40);
     const int px = h.Px(15.5), py = h.Py(10);
     (yAxis ? h.eq.yZoom : h.eq.xZoom) = 0;
-    (yAxis ? h.doc.yZoom : h.doc.xZoom) = 0;
+    (yAxis ? EditModel(h.doc)->yZoom : EditModel(h.doc)->xZoom) = 0;
     EXPECT_FALSE(h.eq.WouldGrab(px, py));
     h.eq.OnLButtonDown(0, px, py);
     h.eq.OnMouseMove(0, px + 30, py);
@@ -175,9 +175,9 @@ TEST(MouseDrag, LabelsFollowThePointerFromTheRangeStart) {
     const double ly = payoffLabel ? h.eq.payoffLabelY : h.eq.labelY[0];
     EXPECT_NEAR(lx, 60.0, 1e-9);
     EXPECT_NEAR(ly, 25.0, 1e-9);
-    EXPECT_EQ(payoffLabel ? h.doc.payoffLabelX : h.doc.labelX[0], lx);
-    EXPECT_EQ(payoffLabel ? h.doc.payoffLabelY : h.doc.labelY[0], ly);
-    EXPECT_TRUE(h.doc.IsModified());
+    EXPECT_EQ(payoffLabel ? h.doc.model().payoff.label.x : h.doc.model().lines[0].label.x, lx);
+    EXPECT_EQ(payoffLabel ? h.doc.model().payoff.label.y : h.doc.model().lines[0].label.y, ly);
+    EXPECT_TRUE(h.doc.isModified());
   }
 }
 
@@ -188,7 +188,7 @@ TEST(MouseDrag, PayoffLineMovesParallelAndShowsItsNewText) {
   ASSERT_EQ(h.eq.dragPayoff, 1);
   h.eq.OnMouseMove(0, h.Px(10) + 1, h.Py(5));  // x = 10.1667: 40.5 cut to 40.5
   EXPECT_NEAR(h.eq.payoffLevel, 40.5, 1e-9);
-  EXPECT_EQ(h.doc.payoffLevel, h.eq.payoffLevel);
+  EXPECT_EQ(h.doc.model().payoff.level, h.eq.payoffLevel);
   EXPECT_NE(h.eq.payoffText.find("= 40.5 "), std::string::npos) << h.eq.payoffText;
   EXPECT_EQ(h.host.fields[ctl::PAYOFF], h.eq.payoffText);
   // Pane 1 shows this step's level, not the previous one.
@@ -216,10 +216,10 @@ TEST_P(RightPress, PreviewsAndStartsRotationOnTheLine) {
   h.SetPayoff(r.a, 1, r.b, r.level);
   h.RightPress(r.x, r.y);
   EXPECT_EQ(h.eq.rotatePayoff, r.rotate);
-  EXPECT_EQ(h.eq.undoSnapshotTaken, r.rotate != ROTATE_NONE);
+  EXPECT_EQ(!h.eq.ChangeName().empty(), r.rotate != ROTATE_NONE);
   // The preview runs the line through the press, unstored and uncut.
   EXPECT_NEAR(h.eq.payoffLevel, r.a * r.x + r.b * r.y, 1e-9);
-  EXPECT_EQ(h.doc.payoffLevel, r.level);
+  EXPECT_EQ(h.doc.model().payoff.level, r.level);
   h.RightRelease(r.x, r.y);
   EXPECT_EQ(h.eq.payoffLevel, r.level);
   EXPECT_EQ(h.eq.rotatePayoff, ROTATE_NONE);
@@ -261,8 +261,8 @@ TEST(MouseRotation, UndefinedStepsLeaveTheCoefficientsAndRotationGoesOn) {
       h.Move(s.x, s.y);
       EXPECT_NEAR(h.eq.payoffA, s.a, 1e-9) << "at " << s.x << ", " << s.y;
       EXPECT_NEAR(h.eq.payoffB, s.b, 1e-9) << "at " << s.x << ", " << s.y;
-      EXPECT_EQ(h.doc.payoffA, h.eq.payoffA);
-      EXPECT_EQ(h.doc.payoffB, h.eq.payoffB);
+      EXPECT_EQ(h.doc.model().payoff.a, h.eq.payoffA);
+      EXPECT_EQ(h.doc.model().payoff.b, h.eq.payoffB);
       EXPECT_EQ(h.eq.payoffText.find("nan"), std::string::npos) << h.eq.payoffText;
       EXPECT_EQ(h.eq.payoffText.find("inf"), std::string::npos) << h.eq.payoffText;
     }
@@ -293,13 +293,15 @@ TEST(MouseRotation, LeftGrabDuringRotationKeepsRotating) {
 
 // --- extreme zooms and ranges --------------------------------------------
 
-bool AllStoredFinite(const StoredModel& s) {
-  for (int i = 0; i < LINE_COUNT; ++i) {
-    for (double v : {s.lineA[i], s.lineB[i], s.lineC[i], s.labelX[i], s.labelY[i]}) {
+bool AllStoredFinite(const Document& d) {
+  const Model& s = d.model();
+  for (const Line& l : s.lines) {
+    for (double v : {l.a, l.b, l.c, l.label.x, l.label.y}) {
       if (!std::isfinite(v)) return false;
     }
   }
-  for (double v : {s.payoffA, s.payoffB, s.payoffLevel, s.payoffLabelX, s.payoffLabelY}) {
+  const Payoff& p = s.payoff;
+  for (double v : {p.a, p.b, p.level, p.label.x, p.label.y}) {
     if (!std::isfinite(v)) return false;
   }
   return true;
@@ -384,11 +386,11 @@ TEST(WouldGrab, AgreesWithThePressAndChangesNothing) {
     ViewHarness pressed;
     SetUpGrabModel(pressed);
     pressed.LeftPress(p.x, p.y);
-    EXPECT_EQ(would, pressed.eq.undoSnapshotTaken);
+    EXPECT_EQ(would, !pressed.eq.ChangeName().empty());
     grabs += would ? 1 : 0;
   }
   EXPECT_EQ(grabs, 3);
-  EXPECT_FALSE(probed.eq.undoSnapshotTaken);
+  EXPECT_TRUE(probed.eq.ChangeName().empty());
 }
 
 }  // namespace

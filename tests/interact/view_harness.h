@@ -3,7 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
 
@@ -14,52 +15,53 @@ namespace tessaro::test {
 // taking a snapshot copies the document into the model.
 struct ViewHarness {
   FakeViewHost host;
-  CVelmarDoc doc;
+  Document doc;
   CEquation eq{host, nullptr};
 
   ViewHarness() {
     eq.doc = &doc;
     host.offscreenCreated = true;
-    eq.xLabel = doc.xLabel = "X";
-    eq.yLabel = doc.yLabel = "Y";
+    eq.xLabel = EditModel(doc)->xLabel = "X";
+    eq.yLabel = EditModel(doc)->yLabel = "Y";
     SetScale(0.0, 0.0, 6.0, 6.0);
     SetDecimals(1);
   }
 
   void SetScale(double xMin, double yMin, double xZoom, double yZoom) {
-    eq.xMin = doc.xMin = xMin;
-    eq.yMin = doc.yMin = yMin;
-    eq.xZoom = doc.xZoom = xZoom;
-    eq.yZoom = doc.yZoom = yZoom;
-    eq.xMax = doc.xMax = xMin + 1200.0 / xZoom;
-    eq.yMax = doc.yMax = yMin + 720.0 / yZoom;
+    eq.xMin = EditModel(doc)->xMin = xMin;
+    eq.yMin = EditModel(doc)->yMin = yMin;
+    eq.xZoom = EditModel(doc)->xZoom = xZoom;
+    eq.yZoom = EditModel(doc)->yZoom = yZoom;
+    eq.xMax = EditModel(doc)->xMax = xMin + 1200.0 / xZoom;
+    eq.yMax = EditModel(doc)->yMax = yMin + 720.0 / yZoom;
   }
-  void SetDecimals(int decimals) { eq.decimals = doc.decimals = decimals; }
+  void SetDecimals(int decimals) { eq.decimals = EditModel(doc)->decimals = decimals; }
 
   // Line i: a·x + sign·b·y (relation) c.
   void SetLine(int i, double a, int sign, double b, double relation, double c) {
-    eq.lineName[i] = doc.lineName[i] = "C" + std::to_string(i + 1);
-    eq.lineA[i] = eq.rowA[i] = doc.lineA[i] = a;
-    eq.lineB[i] = eq.rowB[i] = doc.lineB[i] = b;
-    eq.lineC[i] = eq.rowC[i] = doc.lineC[i] = c;
+    eq.lineName[i] = EditModel(doc)->lines[i].name = "C" + std::to_string(i + 1);
+    eq.lineA[i] = eq.rowA[i] = EditModel(doc)->lines[i].a = a;
+    eq.lineB[i] = eq.rowB[i] = EditModel(doc)->lines[i].b = b;
+    eq.lineC[i] = eq.rowC[i] = EditModel(doc)->lines[i].c = c;
     eq.rowSign[i] = sign;
-    doc.lineSign[i] = sign;
-    eq.rowRelation[i] = doc.lineRelation[i] = relation;
+    EditModel(doc)->lines[i].sign = sign;
+    eq.rowRelation[i] = relation;
+    EditModel(doc)->lines[i].relation = RelationOfCode(relation);
   }
   void SetPayoff(double a, int sign, double b, double level) {
-    eq.payoffA = doc.payoffA = a;
+    eq.payoffA = EditModel(doc)->payoff.a = a;
     eq.payoffSign = sign;
-    doc.payoffSign = sign;
-    eq.payoffB = doc.payoffB = b;
-    eq.payoffLevel = doc.payoffLevel = level;
+    EditModel(doc)->payoff.sign = sign;
+    eq.payoffB = EditModel(doc)->payoff.b = b;
+    eq.payoffLevel = EditModel(doc)->payoff.level = level;
   }
   void SetLabel(int j, double lx, double ly) {
-    eq.labelX[j] = doc.labelX[j] = lx;
-    eq.labelY[j] = doc.labelY[j] = ly;
+    eq.labelX[j] = EditModel(doc)->lines[j].label.x = lx;
+    eq.labelY[j] = EditModel(doc)->lines[j].label.y = ly;
   }
   void SetPayoffLabel(double lx, double ly) {
-    eq.payoffLabelX = doc.payoffLabelX = lx;
-    eq.payoffLabelY = doc.payoffLabelY = ly;
+    eq.payoffLabelX = EditModel(doc)->payoff.label.x = lx;
+    eq.payoffLabelY = EditModel(doc)->payoff.label.y = ly;
   }
 
   // The view pixel of a model point (the inverse of the pointer mapping).

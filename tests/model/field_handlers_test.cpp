@@ -35,8 +35,8 @@ TEST(InitialUpdate, NewDocumentShowsItsDefaults) {
   EXPECT_EQ(v.host.spinPosition, 1);
   EXPECT_TRUE(v.host.offscreenCreated);
   EXPECT_GE(v.host.presents, 1);
-  EXPECT_EQ(v.eq.heldSnapshot.xMax, 200.0);
-  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.held().xMax, 200.0);
+  EXPECT_FALSE(v.doc.isModified());
 }
 
 TEST(FieldHandlers, FirstKeystrokeWithoutLabelsAsksForTheXLabel) {
@@ -48,21 +48,21 @@ TEST(FieldHandlers, FirstKeystrokeWithoutLabelsAsksForTheXLabel) {
   EXPECT_EQ(v.host.focusedField, ctl::X_LABEL);
   EXPECT_EQ(v.eq.lineA[0], 0.0);
   EXPECT_EQ(v.eq.lineName[0], "");
-  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_FALSE(v.doc.isModified());
 }
 
 TEST(FieldHandlers, LabelsRelabelEveryLineAtOnce) {
   OpenView v;
-  v.doc.lineA[0] = 2;
-  v.doc.payoffB = 1;
+  EditModel(v.doc)->lines[0].a = 2;
+  EditModel(v.doc)->payoff.b = 1;
   v.Open();
   v.Type(ctl::X_LABEL, "x");
-  EXPECT_TRUE(v.doc.IsModified());
-  EXPECT_EQ(v.doc.xLabel, "x");
+  EXPECT_TRUE(v.doc.isModified());
+  EXPECT_EQ(v.doc.model().xLabel, "x");
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 2.0 x +  0.0 <=  0.0 ");
   EXPECT_EQ(v.host.fields[ctl::LINE0 + 3], " 0.0 x +  0.0 <=  0.0 ");
   v.Type(ctl::Y_LABEL, "Tables");
-  EXPECT_EQ(v.doc.yLabel, "Tables");
+  EXPECT_EQ(v.doc.model().yLabel, "Tables");
   EXPECT_EQ(v.host.fields[ctl::PAYOFF], " 0.0 x +  1.0 Tables =  0.0 ");
   v.Type(ctl::X_LABEL, "");
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 2.0 +  0.0 Tables <=  0.0 ");
@@ -74,7 +74,7 @@ TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   v.Open();
   v.Type(ctl::X_LABEL, "x");
   v.Type(ctl::Y_LABEL, "y");
-  v.doc.SetModifiedFlag(false);
+  v.doc.markSaved();
   const int presents = v.host.presents;
   v.Type(ctl::LINE0 + 2, "c3: 2x - 3y >= 12");
   EXPECT_TRUE(v.host.messages.empty());
@@ -84,21 +84,21 @@ TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   EXPECT_EQ(v.eq.lineB[2], 3.0);
   EXPECT_EQ(v.eq.rowRelation[2], 2.0);
   EXPECT_EQ(v.eq.lineC[2], 12.0);
-  EXPECT_EQ(v.doc.lineName[2], "c3");
-  EXPECT_EQ(v.doc.lineSign[2], -1.0);
-  EXPECT_EQ(v.doc.lineRelation[2], 2.0);
-  EXPECT_EQ(v.doc.lineC[2], 12.0);
-  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.model().lines[2].name, "c3");
+  EXPECT_EQ(v.doc.model().lines[2].sign, -1.0);
+  EXPECT_EQ(RelationCode(v.doc.model().lines[2].relation), 2.0);
+  EXPECT_EQ(v.doc.model().lines[2].c, 12.0);
+  EXPECT_TRUE(v.doc.isModified());
   EXPECT_GT(v.host.presents, presents);
   EXPECT_EQ(v.eq.rowC[2], 12.0);
   EXPECT_EQ(v.host.fields[ctl::LINE0 + 2], "c3: 2x - 3y >= 12");
 
   // The payoff keeps no relation; its level is the right-hand side.
   v.Type(ctl::PAYOFF, "3x - 2y <= 7");
-  EXPECT_EQ(v.doc.payoffA, 3.0);
-  EXPECT_EQ(v.doc.payoffSign, -1.0);
-  EXPECT_EQ(v.doc.payoffB, 2.0);
-  EXPECT_EQ(v.doc.payoffLevel, 7.0);
+  EXPECT_EQ(v.doc.model().payoff.a, 3.0);
+  EXPECT_EQ(v.doc.model().payoff.sign, -1.0);
+  EXPECT_EQ(v.doc.model().payoff.b, 2.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 7.0);
 }
 
 TEST(FieldHandlers, RefusedParseCopiesTheNameButDoesNotMarkModified) {
@@ -107,13 +107,13 @@ TEST(FieldHandlers, RefusedParseCopiesTheNameButDoesNotMarkModified) {
   v.Type(ctl::X_LABEL, "x");
   v.Type(ctl::Y_LABEL, "y");
   v.Type(ctl::LINE0, "x <= 4");
-  v.doc.SetModifiedFlag(false);
+  v.doc.markSaved();
   v.Type(ctl::LINE0, "a:b: x <= 9");
   EXPECT_EQ(v.host.MessageTexts(),
             std::vector<std::string>{"You typed two \":\",please correct it!"});
-  EXPECT_FALSE(v.doc.IsModified());
-  EXPECT_EQ(v.doc.lineName[0], "a");
-  EXPECT_EQ(v.doc.lineC[0], 4.0);
+  EXPECT_FALSE(v.doc.isModified());
+  EXPECT_EQ(v.doc.model().lines[0].name, "a");
+  EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
 }
 
 TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {
@@ -142,7 +142,7 @@ TEST(FieldHandlers, RangeFieldsOnlyArmTheRefresh) {
   EXPECT_TRUE(v.host.timerRunning);
   EXPECT_EQ(v.eq.xZoom, 6.0);
   EXPECT_EQ(v.host.fieldWrites, writes);
-  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_FALSE(v.doc.isModified());
 }
 
 }  // namespace

@@ -13,15 +13,15 @@ using test::OpenView;
 // A view on a small stored model: maximize y with c1: x <= 100 (slack)
 // and c2: y <= 5 (binding).
 void OpenModel(OpenView& v) {
-  v.doc.xLabel = "x";
-  v.doc.yLabel = "y";
-  v.doc.lineName[0] = "c1";
-  v.doc.lineA[0] = 1;
-  v.doc.lineC[0] = 100;
-  v.doc.lineName[1] = "c2";
-  v.doc.lineB[1] = 1;
-  v.doc.lineC[1] = 5;
-  v.doc.payoffB = 1;
+  EditModel(v.doc)->xLabel = "x";
+  EditModel(v.doc)->yLabel = "y";
+  EditModel(v.doc)->lines[0].name = "c1";
+  EditModel(v.doc)->lines[0].a = 1;
+  EditModel(v.doc)->lines[0].c = 100;
+  EditModel(v.doc)->lines[1].name = "c2";
+  EditModel(v.doc)->lines[1].b = 1;
+  EditModel(v.doc)->lines[1].c = 5;
+  EditModel(v.doc)->payoff.b = 1;
   v.Open();
 }
 
@@ -31,7 +31,7 @@ struct ButtonRow {
   const char* what;
   int id;
   double ModelState::*model;
-  double StoredModel::*stored;
+  double (*stored)(const Model&);
   int line;
   double delta;  // zooms start at 6, so both zoom rules step by 1 here
   int field;
@@ -44,8 +44,8 @@ void PrintTo(const ButtonRow& row, std::ostream* os) {
 double& Value(ModelState& m, const ButtonRow& r) {
   return r.line >= 0 ? m.lineC[r.line] : m.*r.model;
 }
-double& Value(StoredModel& s, const ButtonRow& r) {
-  return r.line >= 0 ? s.lineC[r.line] : s.*r.stored;
+double Value(const Document& d, const ButtonRow& r) {
+  return r.line >= 0 ? d.model().lines[r.line].c : r.stored(d.model());
 }
 
 class ButtonTable : public testing::TestWithParam<ButtonRow> {};
@@ -62,7 +62,7 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
   ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
   EXPECT_EQ(Value(v.eq, row), before + row.delta);
   EXPECT_EQ(Value(v.doc, row), before + row.delta);
-  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_TRUE(v.doc.isModified());
   EXPECT_EQ(v.eq.editUndoFlag, 0);
   EXPECT_GT(v.host.presents, presents);
   EXPECT_NE(v.host.fields[row.field], textBefore);
@@ -76,22 +76,30 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
 
 std::vector<ButtonRow> Buttons() {
   using M = ModelState;
-  using S = StoredModel;
+  struct S {
+    static double payoffLevel(const Model& m) { return m.payoff.level; }
+    static double xZoom(const Model& m) { return m.xZoom; }
+    static double yZoom(const Model& m) { return m.yZoom; }
+    static double xMin(const Model& m) { return m.xMin; }
+    static double xMax(const Model& m) { return m.xMax; }
+    static double yMin(const Model& m) { return m.yMin; }
+    static double yMax(const Model& m) { return m.yMax; }
+  };
   std::vector<ButtonRow> rows = {
-      {"payoff +", ctl::PAYOFF_PLUS, &M::payoffLevel, &S::payoffLevel, -1, 1, ctl::PAYOFF},
-      {"payoff -", ctl::PAYOFF_MINUS, &M::payoffLevel, &S::payoffLevel, -1, -1, ctl::PAYOFF},
-      {"X zoom +", ctl::X_ZOOM_PLUS, &M::xZoom, &S::xZoom, -1, 1, ctl::X_ZOOM},
-      {"X zoom -", ctl::X_ZOOM_MINUS, &M::xZoom, &S::xZoom, -1, -1, ctl::X_ZOOM},
-      {"Y zoom +", ctl::Y_ZOOM_PLUS, &M::yZoom, &S::yZoom, -1, 1, ctl::Y_ZOOM},
-      {"Y zoom -", ctl::Y_ZOOM_MINUS, &M::yZoom, &S::yZoom, -1, -1, ctl::Y_ZOOM},
-      {"X Min +", ctl::X_MIN_PLUS, &M::xMin, &S::xMin, -1, 1, ctl::X_MIN},
-      {"X Min -", ctl::X_MIN_MINUS, &M::xMin, &S::xMin, -1, -1, ctl::X_MIN},
-      {"X Max +", ctl::X_MAX_PLUS, &M::xMax, &S::xMax, -1, 1, ctl::X_MAX},
-      {"X Max -", ctl::X_MAX_MINUS, &M::xMax, &S::xMax, -1, -1, ctl::X_MAX},
-      {"Y Min +", ctl::Y_MIN_PLUS, &M::yMin, &S::yMin, -1, 1, ctl::Y_MIN},
-      {"Y Min -", ctl::Y_MIN_MINUS, &M::yMin, &S::yMin, -1, -1, ctl::Y_MIN},
-      {"Y Max +", ctl::Y_MAX_PLUS, &M::yMax, &S::yMax, -1, 1, ctl::Y_MAX},
-      {"Y Max -", ctl::Y_MAX_MINUS, &M::yMax, &S::yMax, -1, -1, ctl::Y_MAX},
+      {"payoff +", ctl::PAYOFF_PLUS, &M::payoffLevel, S::payoffLevel, -1, 1, ctl::PAYOFF},
+      {"payoff -", ctl::PAYOFF_MINUS, &M::payoffLevel, S::payoffLevel, -1, -1, ctl::PAYOFF},
+      {"X zoom +", ctl::X_ZOOM_PLUS, &M::xZoom, S::xZoom, -1, 1, ctl::X_ZOOM},
+      {"X zoom -", ctl::X_ZOOM_MINUS, &M::xZoom, S::xZoom, -1, -1, ctl::X_ZOOM},
+      {"Y zoom +", ctl::Y_ZOOM_PLUS, &M::yZoom, S::yZoom, -1, 1, ctl::Y_ZOOM},
+      {"Y zoom -", ctl::Y_ZOOM_MINUS, &M::yZoom, S::yZoom, -1, -1, ctl::Y_ZOOM},
+      {"X Min +", ctl::X_MIN_PLUS, &M::xMin, S::xMin, -1, 1, ctl::X_MIN},
+      {"X Min -", ctl::X_MIN_MINUS, &M::xMin, S::xMin, -1, -1, ctl::X_MIN},
+      {"X Max +", ctl::X_MAX_PLUS, &M::xMax, S::xMax, -1, 1, ctl::X_MAX},
+      {"X Max -", ctl::X_MAX_MINUS, &M::xMax, S::xMax, -1, -1, ctl::X_MAX},
+      {"Y Min +", ctl::Y_MIN_PLUS, &M::yMin, S::yMin, -1, 1, ctl::Y_MIN},
+      {"Y Min -", ctl::Y_MIN_MINUS, &M::yMin, S::yMin, -1, -1, ctl::Y_MIN},
+      {"Y Max +", ctl::Y_MAX_PLUS, &M::yMax, S::yMax, -1, 1, ctl::Y_MAX},
+      {"Y Max -", ctl::Y_MAX_MINUS, &M::yMax, S::yMax, -1, -1, ctl::Y_MAX},
   };
   static const char* const names[] = {"line 1 +", "line 1 -", "line 2 +", "line 2 -",
                                       "line 3 +", "line 3 -", "line 4 +", "line 4 -",
@@ -128,14 +136,14 @@ TEST(Stepping, ZoomRuleGivesExactDoubles) {
     for (bool yAxis : {false, true}) {
       SCOPED_TRACE(std::string(row.what) + (yAxis ? " (Y)" : " (X)"));
       OpenView v;
-      (yAxis ? v.doc.yZoom : v.doc.xZoom) = row.start;
+      (yAxis ? EditModel(v.doc)->yZoom : EditModel(v.doc)->xZoom) = row.start;
       v.Open();
       for (std::size_t k = 0; k < row.after.size(); ++k) {
         const bool plus = row.clicks[k] == '+';
         v.eq.OnButtonClicked(yAxis ? (plus ? ctl::Y_ZOOM_PLUS : ctl::Y_ZOOM_MINUS)
                                    : (plus ? ctl::X_ZOOM_PLUS : ctl::X_ZOOM_MINUS));
         EXPECT_EQ(yAxis ? v.eq.yZoom : v.eq.xZoom, row.after[k]) << "click " << k;
-        EXPECT_EQ(yAxis ? v.doc.yZoom : v.doc.xZoom, row.after[k]) << "click " << k;
+        EXPECT_EQ(yAxis ? v.doc.model().yZoom : v.doc.model().xZoom, row.after[k]) << "click " << k;
       }
     }
   }
@@ -143,10 +151,10 @@ TEST(Stepping, ZoomRuleGivesExactDoubles) {
 
 TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
   OpenView v;
-  v.doc.xLabel = "x";
-  v.doc.yLabel = "y";
-  v.doc.lineA[0] = 1;
-  v.doc.lineC[0] = 0.26;
+  EditModel(v.doc)->xLabel = "x";
+  EditModel(v.doc)->yLabel = "y";
+  EditModel(v.doc)->lines[0].a = 1;
+  EditModel(v.doc)->lines[0].c = 0.26;
   v.Open();
   v.eq.OnLinePlus(0);
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
@@ -174,7 +182,6 @@ TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
     v.eq.editUndoFlag = 1;
     ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
     EXPECT_EQ(v.eq.editUndoFlag, 0);
-    EXPECT_TRUE(v.eq.undoSnapshotTaken);
     ASSERT_FALSE(v.host.messages.empty());
     EXPECT_EQ(v.host.messages.back().text, row.report);
     EXPECT_EQ(v.eq.lineC[0], 100.0);
@@ -193,8 +200,8 @@ TEST(Stepping, UnknownButtonChangesNothing) {
   OpenView v;
   OpenModel(v);
   EXPECT_FALSE(v.eq.OnButtonClicked(ctl::DECIMALS));
-  EXPECT_FALSE(v.eq.undoSnapshotTaken);
-  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_FALSE(v.doc.canUndo());
+  EXPECT_FALSE(v.doc.isModified());
 }
 
 }  // namespace

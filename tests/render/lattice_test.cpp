@@ -47,7 +47,7 @@ TEST(ComputeIntegerDots, ThousandthPointKeeps999AndSwitchesOff) {
     if (!c.withDocument) f.eq.doc = nullptr;
     f.SetRange(0, 100, 0, 100, 6, 6);
     f.eq.integerDotsOn = 1;
-    f.document.integerDotsOn = 1;
+    EditModel(f.document)->integerDots = (1) != 0;
     f.eq.ComputeIntegerDots();
 
     LatticeRows rows;
@@ -62,7 +62,7 @@ TEST(ComputeIntegerDots, ThousandthPointKeeps999AndSwitchesOff) {
     EXPECT_EQ(f.host.messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(f.host.messages[0].icon, MsgIcon::None);
     EXPECT_EQ(f.eq.integerDotsOn, 0) << c.name;
-    EXPECT_EQ(f.document.integerDotsOn, c.withDocument ? 0 : 1) << c.name;
+    EXPECT_EQ(int{f.document.model().integerDots}, c.withDocument ? 0 : 1) << c.name;
   }
 }
 
@@ -82,8 +82,8 @@ TEST(OnToggleIntegerDot, SwitchesComputesAndRedraws) {
   f.SetLine(0, "C1", 2, 1, 3, REL_LE, 12);
   f.eq.OnToggleIntegerDot();
   EXPECT_EQ(f.eq.integerDotsOn, 1);
-  EXPECT_EQ(f.document.integerDotsOn, 1);
-  EXPECT_TRUE(f.document.IsModified());
+  EXPECT_EQ(int{f.document.model().integerDots}, 1);
+  EXPECT_TRUE(f.document.isModified());
   EXPECT_EQ(f.eq.dotCount, 19);
   EXPECT_EQ(f.host.presents, 1);
   EXPECT_EQ(f.host.surface.CallsOf("ellipse").size(), 19u);
@@ -92,7 +92,7 @@ TEST(OnToggleIntegerDot, SwitchesComputesAndRedraws) {
   f.host.surface.Clear();
   f.eq.OnToggleIntegerDot();
   EXPECT_EQ(f.eq.integerDotsOn, 0);
-  EXPECT_EQ(f.document.integerDotsOn, 0);
+  EXPECT_EQ(int{f.document.model().integerDots}, 0);
   EXPECT_EQ(f.eq.dotCount, 19);
   EXPECT_TRUE(f.host.surface.CallsOf("ellipse").empty());
 }

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 #include "model/equation.h"
 #include "render/recording_surface.h"
 #include "support/fake_view_host.h"
@@ -15,7 +16,7 @@ namespace tessaro::test {
 // the far bounds that the first deferred refresh computes from them.
 struct RenderFixture {
   FakeViewHost host;
-  CVelmarDoc document;
+  Document document;
   CEquation eq{host, nullptr};
 
   RenderFixture() {

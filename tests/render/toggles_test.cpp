@@ -24,7 +24,7 @@ TEST(FillToggles, ColourGreyGreyColour) {
   int redraws = 0;
   for (const Step& s : steps) {
     f.host.surface.Clear();
-    f.document.SetModifiedFlag(false);
+    f.document.markSaved();
     if (std::string(s.command) == "Colour") {
       f.eq.OnToggleColor();
     } else {
@@ -32,8 +32,8 @@ TEST(FillToggles, ColourGreyGreyColour) {
     }
     ++redraws;
     EXPECT_EQ(f.eq.fillMode, s.fillMode) << s.command;
-    EXPECT_EQ(f.document.fillMode, s.fillMode) << s.command;
-    EXPECT_TRUE(f.document.IsModified()) << s.command;
+    EXPECT_EQ(static_cast<int>(f.document.model().fill), s.fillMode) << s.command;
+    EXPECT_TRUE(f.document.isModified()) << s.command;
     EXPECT_EQ(f.host.presents, redraws) << s.command;
     // The redraw shows the mode: the colour, grey or no area at all.
     const auto polygons = f.host.surface.CallsOf("polygon");
@@ -51,26 +51,26 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
     const char* name;
     std::function<void(CEquation&)> command;
     std::function<int(const CEquation&)> value;
-    std::function<int(const CVelmarDoc&)> stored;
+    std::function<int(const Document&)> stored;
     int initial;
   };
   const Row rows[] = {
       {"Trim", [](CEquation& e) { e.OnToggleTrim(); }, [](const CEquation& e) { return e.trimOn; },
-       [](const CVelmarDoc& d) { return d.trimOn; }, 0},
+       [](const Document& d) { return int{d.model().trim}; }, 0},
       {"Label", [](CEquation& e) { e.OnToggleLabel(); },
        [](const CEquation& e) { return e.labelsOn; },
-       [](const CVelmarDoc& d) { return d.labelsOn; }, 1},
+       [](const Document& d) { return int{d.model().labels}; }, 1},
   };
   for (const Row& r : rows) {
     RenderFixture f;
     ASSERT_EQ(r.value(f.eq), r.initial) << r.name;
     for (int press = 1; press <= 2; ++press) {
-      f.document.SetModifiedFlag(false);
+      f.document.markSaved();
       r.command(f.eq);
       const int expected = press == 1 ? 1 - r.initial : r.initial;
       EXPECT_EQ(r.value(f.eq), expected) << r.name << " press " << press;
       EXPECT_EQ(r.stored(f.document), expected) << r.name << " press " << press;
-      EXPECT_TRUE(f.document.IsModified()) << r.name;
+      EXPECT_TRUE(f.document.isModified()) << r.name;
       EXPECT_EQ(f.host.presents, press) << r.name;
     }
   }
@@ -84,7 +84,7 @@ TEST(DisplayToggles, WithoutDocumentStillSwitch) {
   f.eq.OnDecimalsSpinKillFocus();
   EXPECT_EQ(f.eq.trimOn, 1);
   EXPECT_EQ(f.eq.fillMode, 1);
-  EXPECT_FALSE(f.document.IsModified());
+  EXPECT_FALSE(f.document.isModified());
 }
 
 TEST(PreviewPayoff, OnlyFlips) {
@@ -93,7 +93,7 @@ TEST(PreviewPayoff, OnlyFlips) {
   EXPECT_EQ(f.eq.previewPayoff, 1);
   f.eq.OnPreviewPayoff();
   EXPECT_EQ(f.eq.previewPayoff, 0);
-  EXPECT_FALSE(f.document.IsModified());
+  EXPECT_FALSE(f.document.isModified());
   EXPECT_EQ(f.host.presents, 0);
 }
 
@@ -101,7 +101,7 @@ TEST(DecimalsSpin, KillFocusStoresDecimals) {
   RenderFixture f;
   f.eq.decimals = 4;
   f.eq.OnDecimalsSpinKillFocus();
-  EXPECT_EQ(f.document.decimals, 4);
+  EXPECT_EQ(f.document.model().decimals, 4);
   EXPECT_EQ(f.host.presents, 0);
 }
 

@@ -34,32 +34,32 @@ TEST_P(AutoZoomTest, FitsRangesAndZooms) {
   const ZoomCase& c = GetParam();
   test::SolverView v;
   v.SetRanges(2000, 6, 2000, 6);  // far bounds beyond every corner below
-  v.doc.xMin = c.xMin;
-  v.doc.yMin = c.yMin;
-  v.doc.decimals = c.decimals;
+  EditModel(v.doc)->xMin = c.xMin;
+  EditModel(v.doc)->yMin = c.yMin;
+  EditModel(v.doc)->decimals = c.decimals;
   v.view.LoadModelFromDoc();
   for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    v.doc.lineA[i] = c.lines[i].a;
-    v.doc.lineB[i] = c.lines[i].b;
-    v.doc.lineRelation[i] = c.lines[i].relation;
-    v.doc.lineC[i] = c.lines[i].c;
+    EditModel(v.doc)->lines[i].a = c.lines[i].a;
+    EditModel(v.doc)->lines[i].b = c.lines[i].b;
+    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
+    EditModel(v.doc)->lines[i].c = c.lines[i].c;
   }
   v.view.LoadModelFromDoc();
-  const bool wasModified = v.doc.IsModified();
+  const bool wasModified = v.doc.isModified();
   v.view.OnAutoZoom();
   EXPECT_TRUE(v.host.messages.empty());
   EXPECT_EQ(v.view.xMax, c.xMax);
   EXPECT_EQ(v.view.xZoom, c.xZoom);
   EXPECT_EQ(v.view.yMax, c.yMax);
   EXPECT_EQ(v.view.yZoom, c.yZoom);
-  EXPECT_EQ(v.doc.xMax, c.xMax);
-  EXPECT_EQ(v.doc.xZoom, c.xZoom);
-  EXPECT_EQ(v.doc.yMax, c.yMax);
-  EXPECT_EQ(v.doc.yZoom, c.yZoom);
+  EXPECT_EQ(v.doc.model().xMax, c.xMax);
+  EXPECT_EQ(v.doc.model().xZoom, c.xZoom);
+  EXPECT_EQ(v.doc.model().yMax, c.yMax);
+  EXPECT_EQ(v.doc.model().yZoom, c.yZoom);
   EXPECT_EQ(v.view.xMin, c.xMin);
   EXPECT_EQ(v.view.yMin, c.yMin);
-  EXPECT_EQ(v.doc.IsModified(), wasModified);
-  EXPECT_TRUE(v.view.undoSnapshotTaken);
+  EXPECT_EQ(v.doc.isModified(), wasModified);
+  EXPECT_FALSE(v.view.ChangeName().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,7 +120,7 @@ TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {
   EXPECT_EQ(v.view.xMax, 20.0);
   EXPECT_EQ(v.view.xZoom, 6.0);
   // The snapshot was taken before the message.
-  EXPECT_TRUE(v.view.undoSnapshotTaken);
+  EXPECT_FALSE(v.view.ChangeName().empty());
 }
 
 TEST(AutoZoomTest, HugeLowerEndLeavesAxisAlone) {

@@ -110,11 +110,11 @@ TEST_P(SolveModelTest, Verdict) {
   const ModelCase& c = GetParam();
   test::SolverView v;
   for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    v.doc.lineA[i] = c.lines[i].a;
-    v.doc.lineSign[i] = c.lines[i].sign;
-    v.doc.lineB[i] = c.lines[i].b;
-    v.doc.lineRelation[i] = c.lines[i].relation;
-    v.doc.lineC[i] = c.lines[i].c;
+    EditModel(v.doc)->lines[i].a = c.lines[i].a;
+    EditModel(v.doc)->lines[i].sign = c.lines[i].sign;
+    EditModel(v.doc)->lines[i].b = c.lines[i].b;
+    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
+    EditModel(v.doc)->lines[i].c = c.lines[i].c;
   }
   v.SetPayoff(c.px, c.ps, c.py);
   const SolveResult r = SolveModel(v.view, c.maximize);

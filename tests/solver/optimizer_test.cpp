@@ -32,14 +32,14 @@ class SolveFailureTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(SolveFailureTest, ShowsMessageAndKeepsPayoffLevel) {
   const FailureCase& c = GetParam();
   test::SolverView v;
-  v.doc.payoffLevel = 7.5;
+  EditModel(v.doc)->payoff.level = 7.5;
   v.SetPayoff(c.px, 1, c.py);
   v.SetLines({});
   for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    v.doc.lineA[i] = c.lines[i].a;
-    v.doc.lineB[i] = c.lines[i].b;
-    v.doc.lineRelation[i] = c.lines[i].relation;
-    v.doc.lineC[i] = c.lines[i].c;
+    EditModel(v.doc)->lines[i].a = c.lines[i].a;
+    EditModel(v.doc)->lines[i].b = c.lines[i].b;
+    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
+    EditModel(v.doc)->lines[i].c = c.lines[i].c;
   }
   v.view.LoadModelFromDoc();
   v.view.optimalCount = 3;  // left over from an earlier run
@@ -50,8 +50,8 @@ TEST_P(SolveFailureTest, ShowsMessageAndKeepsPayoffLevel) {
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(v.host.messages[0].icon, c.icon);
   EXPECT_EQ(v.view.payoffLevel, 7.5);
-  EXPECT_EQ(v.doc.payoffLevel, 7.5);
-  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.model().payoff.level, 7.5);
+  EXPECT_TRUE(v.doc.isModified());
   EXPECT_EQ(v.view.optimalCount > 0, c.keepsList);
 }
 
@@ -95,8 +95,8 @@ TEST(SolveReportTest, WritesTruncatedLevelEverywhere) {
   ASSERT_TRUE(SolveAndReport(v.view, true));
   EXPECT_TRUE(v.host.messages.empty());
   EXPECT_EQ(v.view.payoffLevel, 3.33);
-  EXPECT_EQ(v.doc.payoffLevel, 3.33);
-  EXPECT_TRUE(v.doc.IsModified());
+  EXPECT_EQ(v.doc.model().payoff.level, 3.33);
+  EXPECT_TRUE(v.doc.isModified());
   EXPECT_NE(v.view.payoffText.find(" = "), std::string::npos) << v.view.payoffText;
   EXPECT_NE(v.view.payoffText.find("3.33"), std::string::npos) << v.view.payoffText;
   EXPECT_NE(v.host.panes[2].find("(3.33, 0.00)"), std::string::npos) << v.host.panes[2];
@@ -115,14 +115,16 @@ TEST(SolveReportTest, AutoCommandsSetDirectionAndTakeSnapshot) {
   v.view.OnAutoMax();
   EXPECT_EQ(v.view.solveDirection, 1);
   EXPECT_EQ(v.view.editUndoFlag, 0);
-  EXPECT_TRUE(v.view.undoSnapshotTaken);
+  EXPECT_FALSE(v.view.ChangeName().empty());
   EXPECT_EQ(v.view.payoffLevel, 11.0);
   EXPECT_EQ(v.host.spinPosition, 2);
   v.view.OnAutoMin();
   EXPECT_EQ(v.view.solveDirection, -1);
   EXPECT_EQ(v.view.payoffLevel, 0.0);
-  // The snapshot of Auto Min holds the level Auto Max had reached.
-  EXPECT_EQ(v.view.undoSnapshot.payoffLevel, 11.0);
+  // Undoing Auto Min brings back the level Auto Max had reached.
+  EXPECT_EQ(v.doc.undoName(), "Auto Min");
+  v.view.OnUndo();
+  EXPECT_EQ(v.view.payoffLevel, 11.0);
 }
 
 struct LineCase {

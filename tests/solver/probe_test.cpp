@@ -45,7 +45,7 @@ TEST_P(ProbeReportTest, ReportsChangeAndRestores) {
   // The model describes the restored constraint again.
   EXPECT_EQ(v.view.lineC[c.row], c0);
   EXPECT_EQ(v.view.rowC[c.row], c0);
-  EXPECT_EQ(v.doc.lineC[c.row], c0);
+  EXPECT_EQ(v.doc.model().lines[c.row].c, c0);
   EXPECT_EQ(v.view.payoffLevel, 11.0);
   ASSERT_GE(v.view.optimalCount, 1);
   EXPECT_EQ(v.view.optimalX[0], 3.0);
@@ -93,14 +93,14 @@ TEST(ProbeTest, CancelChangesNothing) {
   EXPECT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.view.solveDirection, 0);
   EXPECT_EQ(v.view.payoffLevel, 0.0);
-  EXPECT_FALSE(v.doc.IsModified());
+  EXPECT_FALSE(v.doc.isModified());
 }
 
 TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
   test::SolverView v;
   v.SetLines({Ge(1, 1, 10), Le(1, 1, 5)});
   v.SetPayoff(1, 1, 1);
-  v.doc.payoffLevel = 4.0;
+  EditModel(v.doc)->payoff.level = 4.0;
   v.view.LoadModelFromDoc();
   v.view.solveDirection = 1;
   const std::string textBefore = v.view.lineText[1];
@@ -109,7 +109,7 @@ TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.view.lineC[1], 5.0);
-  EXPECT_EQ(v.doc.lineC[1], 5.0);
+  EXPECT_EQ(v.doc.model().lines[1].c, 5.0);
   EXPECT_EQ(v.view.lineText[1], textBefore);
   EXPECT_EQ(v.view.payoffLevel, 4.0);
 }
@@ -138,7 +138,7 @@ TEST(ProbeTest, RestoresRightHandSideExactly) {
   v.view.ProbeRightHandSide(0, 1);
   EXPECT_EQ(v.view.lineC[0], 0.1);
   EXPECT_EQ(v.view.rowC[0], 0.1);
-  EXPECT_EQ(v.doc.lineC[0], 0.1);
+  EXPECT_EQ(v.doc.model().lines[0].c, 0.1);
   EXPECT_NE(v.view.lineText[0].find("0.10"), std::string::npos) << v.view.lineText[0];
   EXPECT_EQ(v.host.FieldText(ctl::LINE0), v.view.lineText[0]);
 }

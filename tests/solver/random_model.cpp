@@ -200,16 +200,16 @@ void LoadInto(const RandomModel& m, SolverView& v) {
   v.SetLines({});
   for (std::size_t i = 0; i < m.lines.size(); ++i) {
     const Line& l = m.lines[i];
-    v.doc.lineA[i] = l.a;
-    v.doc.lineSign[i] = l.sign;
-    v.doc.lineB[i] = l.b;
-    v.doc.lineRelation[i] = l.relation;
-    v.doc.lineC[i] = l.c;
+    EditModel(v.doc)->lines[i].a = l.a;
+    EditModel(v.doc)->lines[i].sign = l.sign;
+    EditModel(v.doc)->lines[i].b = l.b;
+    EditModel(v.doc)->lines[i].relation = RelationOfCode(l.relation);
+    EditModel(v.doc)->lines[i].c = l.c;
   }
-  v.doc.payoffA = m.px;
-  v.doc.payoffSign = m.ps;
-  v.doc.payoffB = m.py;
-  v.doc.decimals = 6;
+  EditModel(v.doc)->payoff.a = m.px;
+  EditModel(v.doc)->payoff.sign = m.ps;
+  EditModel(v.doc)->payoff.b = m.py;
+  EditModel(v.doc)->decimals = 6;
   v.SetRanges(m.xMax, m.xZoom, m.yMax, m.yZoom);
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <ostream>
 #include <string>
 
@@ -16,45 +15,16 @@ const std::string kRevertText =
     "currently active version.\n\nClick OK to revert to the saved version of the model losing all "
     "your changes. \n\nClick Cancel to keep the current version of the model. ";
 
-struct SignCase {
-  std::string name;
-  friend void PrintTo(const SignCase& c, std::ostream* os) { *os << c.name; }
-  double stored;
-  int loaded;
-};
-
-class LoadSignTest : public ::testing::TestWithParam<SignCase> {};
-
-TEST_P(LoadSignTest, TruncatesTowardZeroAndSaturates) {
-  const SignCase& c = GetParam();
-  test::SolverView v;
-  v.doc.lineSign[3] = c.stored;
-  v.doc.payoffSign = c.stored;
-  v.view.LoadModelFromDoc();
-  EXPECT_EQ(v.view.rowSign[3], c.loaded);
-  EXPECT_EQ(v.view.payoffSign, c.loaded);
-}
-
-INSTANTIATE_TEST_SUITE_P(Signs, LoadSignTest,
-                         ::testing::Values(SignCase{"Plus", 1.0, 1}, SignCase{"Minus", -1.0, -1},
-                                           SignCase{"HalfIsZero", 0.5, 0},
-                                           SignCase{"MinusHalfIsZero", -0.5, 0},
-                                           SignCase{"HugeSaturates", 1e300, INT_MAX},
-                                           SignCase{"HugeNegativeSaturates", -1e300, INT_MIN}),
-                         [](const ::testing::TestParamInfo<SignCase>& info) {
-                           return info.param.name;
-                         });
-
 TEST(LoadModelFromDocTest, FillsLinesAndRows) {
   test::SolverView v;
-  v.doc.lineA[2] = 1.5;
-  v.doc.lineB[2] = 2.5;
-  v.doc.lineC[2] = 3.5;
-  v.doc.lineRelation[2] = 1.5;  // kept as stored
-  v.doc.lineName[2] = "cap";
-  v.doc.labelX[2] = 4;
-  v.doc.payoffLabelY = 6;
-  v.doc.integerDotsOn = 1;
+  EditModel(v.doc)->lines[2].a = 1.5;
+  EditModel(v.doc)->lines[2].b = 2.5;
+  EditModel(v.doc)->lines[2].c = 3.5;
+  EditModel(v.doc)->lines[2].relation = Relation::Equal;
+  EditModel(v.doc)->lines[2].name = "cap";
+  EditModel(v.doc)->lines[2].label.x = 4;
+  EditModel(v.doc)->payoff.label.y = 6;
+  EditModel(v.doc)->integerDots = true;
   v.view.LoadModelFromDoc();
   EXPECT_EQ(v.view.lineA[2], 1.5);
   EXPECT_EQ(v.view.rowA[2], 1.5);
@@ -62,7 +32,7 @@ TEST(LoadModelFromDocTest, FillsLinesAndRows) {
   EXPECT_EQ(v.view.rowB[2], 2.5);
   EXPECT_EQ(v.view.lineC[2], 3.5);
   EXPECT_EQ(v.view.rowC[2], 3.5);
-  EXPECT_EQ(v.view.rowRelation[2], 1.5);
+  EXPECT_EQ(v.view.rowRelation[2], REL_EQ);
   EXPECT_EQ(v.view.lineName[2], "cap");
   EXPECT_EQ(v.view.labelX[2], 4.0);
   EXPECT_EQ(v.view.payoffLabelY, 6.0);
@@ -72,10 +42,10 @@ TEST(LoadModelFromDocTest, FillsLinesAndRows) {
   EXPECT_EQ(v.view.rowRelation[ROW_Y_AXIS], REL_GE);
 }
 
-// Changes the document as a command would, after its snapshot.
+// Changes the document as a command would: one history entry.
 void Act(test::SolverView& v, double c) {
-  v.view.SaveUndoSnapshot();
-  v.doc.lineC[0] = c;
+  v.view.BeginModelChange("Act");
+  v.view.StoreInDoc([c](Model& m) { m.lines[0].c = c; });
   v.view.LoadModelFromDoc();
 }
 
@@ -87,13 +57,21 @@ TEST(UndoTest, GoesBackOneActionAndAgain) {
   v.view.OnUndo();
   EXPECT_EQ(v.view.lineC[0], 5.0);
   EXPECT_EQ(v.view.rowC[0], 5.0);
-  EXPECT_EQ(v.doc.lineC[0], 5.0);
-  // Typing changes the model without a snapshot; Undo loses it as well.
-  v.doc.lineC[0] = 9;
-  v.view.LoadModelFromDoc();
+  EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
+  // A run of typing is an entry of its own: Undo takes back just that.
+  v.view.ContinueModelChange("Edit c1", "typing");
+  v.view.StoreInDoc([](Model& m) { m.lines[0].c = 9; });
+  v.view.StoreInDoc([](Model& m) { m.lines[0].c = 95; });
   v.view.OnUndo();
   EXPECT_EQ(v.view.lineC[0], 5.0);
-  EXPECT_FALSE(v.doc.IsModified());
+  v.view.OnUndo();
+  EXPECT_EQ(v.view.lineC[0], 4.0);
+  EXPECT_FALSE(v.doc.isModified());
+  // Redo walks forward again, typing run included.
+  v.view.OnRedo();
+  v.view.OnRedo();
+  EXPECT_EQ(v.view.lineC[0], 95.0);
+  EXPECT_TRUE(v.doc.isModified());
 }
 
 TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
@@ -104,7 +82,7 @@ TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
   ASSERT_EQ(v.view.payoffLevel, 11.0);
   v.view.OnUndo();
   EXPECT_EQ(v.view.payoffLevel, 0.0);
-  EXPECT_EQ(v.doc.payoffLevel, 0.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 0.0);
   // Undo keeps the direction and the optimal list.
   EXPECT_EQ(v.view.solveDirection, 1);
   EXPECT_EQ(v.view.optimalCount, 1);
@@ -113,11 +91,11 @@ TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
 TEST(UndoTest, BeforeFirstSnapshotDoesNothing) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4)});
-  v.doc.lineC[0] = 8;  // never loaded into the model
+  EditModel(v.doc)->lines[0].c = 8;  // never loaded into the model
   const int writes = v.host.fieldWrites;
   v.view.OnUndo();
   EXPECT_EQ(v.view.lineC[0], 4.0);
-  EXPECT_EQ(v.doc.lineC[0], 8.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 8.0);
   EXPECT_EQ(v.host.fieldWrites, writes);
 }
 
@@ -155,9 +133,11 @@ TEST_P(RevertTest, PutsBackHeldVersionOnOk) {
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::OkCancel);
   EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
   EXPECT_EQ(v.view.lineC[0], c.expected);
-  EXPECT_EQ(v.doc.lineC[0], c.expected);
-  // Neither answer touches the undo copy.
-  EXPECT_EQ(v.view.undoSnapshot.lineC[0], 5.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, c.expected);
+  // The reset is itself one step back: Undo returns to 6; after Cancel
+  // Undo takes back the last change instead.
+  v.view.OnUndo();
+  EXPECT_EQ(v.doc.model().lines[0].c, c.answer == MsgResult::Ok ? 6.0 : 5.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, RevertTest,
@@ -170,11 +150,11 @@ INSTANTIATE_TEST_SUITE_P(Answers, RevertTest,
 TEST(HoldTest, LoadsDocumentAndLeavesUndoCopy) {
   test::SolverView v;
   Act(v, 5);
-  v.doc.lineC[0] = 7;
+  EditModel(v.doc)->lines[0].c = 7;
   v.view.OnHold();
   EXPECT_EQ(v.view.lineC[0], 7.0);
-  EXPECT_EQ(v.view.heldSnapshot.lineC[0], 7.0);
-  EXPECT_EQ(v.view.undoSnapshot.lineC[0], 0.0);
+  EXPECT_EQ(v.doc.held().lines[0].c, 7.0);
+  EXPECT_FALSE(v.doc.canUndo());
   EXPECT_TRUE(v.host.messages.empty());
 }
 

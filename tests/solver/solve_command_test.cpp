@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "doc/file_store.h"
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "doc/model_file.h"
+#include "support/model_edit.h"
 #include "model/constants.h"
 
 namespace tessaro {
@@ -27,20 +29,20 @@ struct Constraint {
   double c;
 };
 
-CVelmarDoc MakeDoc(const std::vector<Constraint>& lines, double px, double py, int decimals = 2) {
-  CVelmarDoc doc;
-  doc.xLabel = "X";
-  doc.yLabel = "Y";
-  doc.decimals = decimals;
-  doc.payoffA = px;
-  doc.payoffB = py;
+Document MakeDoc(const std::vector<Constraint>& lines, double px, double py, int decimals = 2) {
+  Document doc;
+  EditModel(doc)->xLabel = "X";
+  EditModel(doc)->yLabel = "Y";
+  EditModel(doc)->decimals = decimals;
+  EditModel(doc)->payoff.a = px;
+  EditModel(doc)->payoff.b = py;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    doc.lineName[i] = "c" + std::to_string(i + 1);
-    doc.lineA[i] = lines[i].a;
-    doc.lineSign[i] = lines[i].sign;
-    doc.lineB[i] = lines[i].b;
-    doc.lineRelation[i] = lines[i].relation;
-    doc.lineC[i] = lines[i].c;
+    EditModel(doc)->lines[i].name = "c" + std::to_string(i + 1);
+    EditModel(doc)->lines[i].a = lines[i].a;
+    EditModel(doc)->lines[i].sign = lines[i].sign;
+    EditModel(doc)->lines[i].b = lines[i].b;
+    EditModel(doc)->lines[i].relation = RelationOfCode(lines[i].relation);
+    EditModel(doc)->lines[i].c = lines[i].c;
   }
   return doc;
 }
@@ -76,10 +78,10 @@ class SolveCommandTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  std::string Save(const CVelmarDoc& doc) {
+  std::string Save(const Document& doc) {
     const std::string path = (dir_ / "model.kvr").string();
     std::string message;
-    EXPECT_TRUE(SaveDocumentFile(path, doc, message)) << message;
+    EXPECT_TRUE(SaveModelFile(path, doc.model(), message)) << message;
     return path;
   }
 
@@ -136,8 +138,8 @@ TEST_F(SolveCommandTest, FarBoundsComeFromTheFileRanges) {
 }
 
 TEST_F(SolveCommandTest, LatticeModeFromTheFile) {
-  CVelmarDoc doc = MakeDoc({{2, 1, 2, REL_LE, 7}}, 1, 1);
-  doc.integerDotsOn = 1;
+  Document doc = MakeDoc({{2, 1, 2, REL_LE, 7}}, 1, 1);
+  EditModel(doc)->integerDots = (1) != 0;
   ASSERT_EQ(Run(Save(doc), true), 0) << out_.str();
   EXPECT_EQ(Values(Parse(out_.str()), "payoff"), std::vector<std::string>{"3.00"});
 }
@@ -195,7 +197,7 @@ TEST_P(SolveCommandBadFileTest, ExitsWithOne) {
 }
 
 std::vector<std::uint8_t> Truncated() {
-  std::vector<std::uint8_t> bytes = CVelmarDoc().SaveToBytes();
+  std::vector<std::uint8_t> bytes = EncodeModel(Model());
   bytes.resize(bytes.size() / 2);
   return bytes;
 }

@@ -2,7 +2,8 @@
 
 #include <initializer_list>
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 #include "model/constants.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
@@ -32,57 +33,54 @@ inline Line Eq(double a, double b, double c) {
 // loaded from it, as the program's own commands do.
 struct SolverView {
   FakeViewHost host;
-  CVelmarDoc doc;
+  Document doc;
   CEquation view{host, nullptr};
 
   SolverView() {
     view.OnCreate(&doc);
-    doc.xLabel = "X";
-    doc.yLabel = "Y";
-    doc.decimals = 2;
+    EditModel(doc)->xLabel = "X";
+    EditModel(doc)->yLabel = "Y";
+    EditModel(doc)->decimals = 2;
     SetRanges(20.0, 6.0, 20.0, 6.0);
   }
 
   void SetLines(std::initializer_list<Line> lines) {
     int i = 0;
     for (const Line& l : lines) {
-      doc.lineA[i] = l.a;
-      doc.lineSign[i] = l.sign;
-      doc.lineB[i] = l.b;
-      doc.lineRelation[i] = l.relation;
-      doc.lineC[i] = l.c;
-      doc.lineName[i] = "c" + std::to_string(i + 1);
+      EditModel(doc)->lines[i].a = l.a;
+      EditModel(doc)->lines[i].sign = l.sign;
+      EditModel(doc)->lines[i].b = l.b;
+      EditModel(doc)->lines[i].relation = RelationOfCode(l.relation);
+      EditModel(doc)->lines[i].c = l.c;
+      EditModel(doc)->lines[i].name = "c" + std::to_string(i + 1);
       ++i;
     }
     for (; i < LINE_COUNT; ++i) {
-      doc.lineA[i] = doc.lineB[i] = doc.lineC[i] = 0.0;
-      doc.lineSign[i] = 1.0;
-      doc.lineRelation[i] = REL_LE;
-      doc.lineName[i].clear();
+      EditModel(doc)->lines[i] = tessaro::Line{};
     }
     view.LoadModelFromDoc();
   }
 
   void SetPayoff(double a, int sign, double b) {
-    doc.payoffA = a;
-    doc.payoffSign = sign;
-    doc.payoffB = b;
+    EditModel(doc)->payoff.a = a;
+    EditModel(doc)->payoff.sign = sign;
+    EditModel(doc)->payoff.b = b;
     view.LoadModelFromDoc();
   }
 
   // Ranges, zooms and the far bounds that the deferred refresh derives.
   void SetRanges(double xMax, double xZoom, double yMax, double yZoom) {
-    doc.xMax = xMax;
-    doc.xZoom = xZoom;
-    doc.yMax = yMax;
-    doc.yZoom = yZoom;
+    EditModel(doc)->xMax = xMax;
+    EditModel(doc)->xZoom = xZoom;
+    EditModel(doc)->yMax = yMax;
+    EditModel(doc)->yZoom = yZoom;
     view.LoadModelFromDoc();
     view.rowC[ROW_FAR_X] = xMax + FAR_BOUND_PIXELS / xZoom;
     view.rowC[ROW_FAR_Y] = yMax + FAR_BOUND_PIXELS / yZoom;
   }
 
   void SetDecimals(int decimals) {
-    doc.decimals = decimals;
+    EditModel(doc)->decimals = decimals;
     view.LoadModelFromDoc();
   }
 };

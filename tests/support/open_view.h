@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "doc/velmar_doc.h"
+#include "doc/document.h"
+#include "support/model_edit.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
 
@@ -13,7 +14,7 @@ namespace tessaro::test {
 // `doc` before calling Open() to open a stored model.
 struct OpenView {
   FakeViewHost host;
-  CVelmarDoc doc;
+  Document doc;
   CEquation eq{host, nullptr};
 
   void Open() {

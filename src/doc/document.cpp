@@ -1,0 +1,74 @@
+#include "doc/document.h"
+
+#include <utility>
+
+namespace tessaro {
+
+bool Document::apply(const std::string& name, Model changed, const std::string& run) {
+  if (changed == model_) return false;
+  const std::string& key = run.empty() ? name : run;
+  if (entryOpen_ && position_ > 0 && position_ == entries_.size() &&
+      entries_[position_ - 1].run == key && savedPosition_ != position_) {
+    Entry& top = entries_[position_ - 1];
+    top.name = name;
+    if (changed == top.before) {
+      // The entry ended where it began: nothing to undo.
+      entries_.pop_back();
+      --position_;
+      entryOpen_ = false;
+    } else {
+      top.after = changed;
+    }
+    model_ = std::move(changed);
+    return true;
+  }
+  if (savedPosition_ != kNeverSaved && savedPosition_ > position_) savedPosition_ = kNeverSaved;
+  entries_.resize(position_);
+  entries_.push_back(Entry{name, key, model_, changed});
+  ++position_;
+  if (entries_.size() > kHistoryLimit) {
+    entries_.erase(entries_.begin());
+    --position_;
+    if (savedPosition_ != kNeverSaved) {
+      savedPosition_ = savedPosition_ == 0 ? kNeverSaved : savedPosition_ - 1;
+    }
+  }
+  model_ = std::move(changed);
+  entryOpen_ = true;
+  return true;
+}
+
+std::string Document::undoName() const {
+  return canUndo() ? entries_[position_ - 1].name : std::string();
+}
+
+std::string Document::redoName() const {
+  return canRedo() ? entries_[position_].name : std::string();
+}
+
+bool Document::undo() {
+  entryOpen_ = false;
+  if (!canUndo()) return false;
+  --position_;
+  model_ = entries_[position_].before;
+  return true;
+}
+
+bool Document::redo() {
+  entryOpen_ = false;
+  if (!canRedo()) return false;
+  model_ = entries_[position_].after;
+  ++position_;
+  return true;
+}
+
+void Document::reset(Model model) {
+  model_ = std::move(model);
+  held_ = model_;
+  entries_.clear();
+  position_ = 0;
+  savedPosition_ = 0;
+  entryOpen_ = false;
+}
+
+}  // namespace tessaro
