@@ -132,11 +132,11 @@ const std::vector<AcceleratorSpec>& MenuKeys() {
   // Ctrl+Shift+Z, Ctrl+K, Ctrl+Backspace and the like), and none of the
   // accelerator table's or the sub-windows' keys.
   static const std::vector<AcceleratorSpec> keys = {
-      {"Ctrl+M", cmd::AUTO_MAX},          {"Ctrl+Shift+M", cmd::AUTO_MIN},
-      {"Ctrl+0", cmd::AUTO_ZOOM},         {"Ctrl+H", cmd::HOLD},
-      {"Ctrl+R", cmd::RESET_EQUATIONS},   {"Ctrl+6", cmd::PREVIEW_PAYOFF},
-      {"Ctrl+1", cmd::TOGGLE_TRIM},       {"Ctrl+2", cmd::TOGGLE_LABEL},
-      {"Ctrl+3", cmd::TOGGLE_COLOR},      {"Ctrl+4", cmd::TOGGLE_GREY},
+      {"Ctrl+M", cmd::AUTO_MAX},           {"Ctrl+Shift+M", cmd::AUTO_MIN},
+      {"Ctrl+0", cmd::AUTO_ZOOM},          {"Ctrl+H", cmd::HOLD},
+      {"Ctrl+R", cmd::RESET_EQUATIONS},    {"Ctrl+6", cmd::PREVIEW_PAYOFF},
+      {"Ctrl+1", cmd::TOGGLE_TRIM},        {"Ctrl+2", cmd::TOGGLE_LABEL},
+      {"Ctrl+3", cmd::TOGGLE_COLOR},       {"Ctrl+4", cmd::TOGGLE_GREY},
       {"Ctrl+5", cmd::TOGGLE_INTEGER_DOT},
   };
   return keys;

@@ -159,8 +159,9 @@ void FormView::NameControls() {
     const int field = FieldOfButton(id);
     if (field < ctl::LINE0 || field >= ctl::LINE0 + LINE_COUNT) continue;
     QPushButton* named = button;
-    connect(fields_[field], &QLineEdit::textChanged, named, [named, id](const QString& text) {
-      named->setAccessibleName(ButtonAccessibleName(id, text));
+    const int buttonId = id;  // a structured binding cannot be captured before clang 16
+    connect(fields_[field], &QLineEdit::textChanged, named, [named, buttonId](const QString& text) {
+      named->setAccessibleName(ButtonAccessibleName(buttonId, text));
     });
   }
   if (spin_) spin_->setAccessibleName(QStringLiteral("Decimal number up-down"));

@@ -14,8 +14,7 @@ bool IsAbsent(const CEquation& eq, int k) {
 
 // Within the tolerance of every feasibility test, relative to the row's size.
 bool OnRow(const GeometryRows& rows, int k, double x, double y) {
-  return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) ==
-         RowSide::On;
+  return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) == RowSide::On;
 }
 
 }  // namespace

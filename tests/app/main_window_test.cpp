@@ -107,8 +107,7 @@ class MainWindowTest : public QObject {
     for (const auto* table : {&AcceleratorTable(), &MenuKeys()}) {
       for (const AcceleratorSpec& row : *table) {
         const bool enabled = row.id != cmd::NEXT_PANE && row.id != cmd::PREV_PANE;
-        QTest::newRow(row.keys) << QKeySequence(QString::fromLatin1(row.keys)) << row.id
-                                << enabled;
+        QTest::newRow(row.keys) << QKeySequence(QString::fromLatin1(row.keys)) << row.id << enabled;
       }
     }
     QTest::newRow(HELP_KEY) << QKeySequence(QString::fromLatin1(HELP_KEY)) << int{cmd::HELP}

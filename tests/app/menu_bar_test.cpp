@@ -78,12 +78,9 @@ class MenuBarTest : public QObject {
                                                                 "Cu&t\tCtrl+X",  "&Copy\tCtrl+C",
                                                                 "Copy Picture",  "&Paste\tCtrl+V"};
     QTest::newRow("129 Solve") << true << "&Solve"
-                               << QStringList{"Auto &Max\tCtrl+M",
-                                              "Auto M&in\tCtrl+Shift+M",
-                                              "Auto &Zoom\tCtrl+0",
-                                              sep,
-                                              "&Hold\tCtrl+H",
-                                              "&Reset Equations\tCtrl+R"};
+                               << QStringList{"Auto &Max\tCtrl+M",  "Auto M&in\tCtrl+Shift+M",
+                                              "Auto &Zoom\tCtrl+0", sep,
+                                              "&Hold\tCtrl+H",      "&Reset Equations\tCtrl+R"};
     QTest::newRow("129 View") << true << "&View"
                               << QStringList{"&Toolbar",
                                              "&Status Bar",
@@ -111,7 +108,7 @@ class MenuBarTest : public QObject {
     const QStringList expectedTitles =
         documentOpen
             ? QStringList{"&File", "&Edit", "&Solve", "&View", "Option", "&Window", "&Help"}
-                     : QStringList{"&File", "&View", "&Help"};
+            : QStringList{"&File", "&View", "&Help"};
     QCOMPARE(MenuTitles(Window()), expectedTitles);
     QMenu* menu = MenuNamed(Window(), title);
     QVERIFY(menu);

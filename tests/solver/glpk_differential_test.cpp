@@ -8,8 +8,8 @@
 
 #include "glpk_reference.h"
 #include "random_model.h"
-#include "solver/optimizer.h"
 #include "render/lattice_points.h"
+#include "solver/optimizer.h"
 #include "solver/probe.h"
 
 namespace tessaro {
