@@ -1,5 +1,4 @@
-// The form for a keyboard and screen-reader user: the names its controls
-// announce and the order in which Tab visits them.
+// The form for a screen-reader user: the names its controls announce.
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -84,25 +83,6 @@ class FormAccessTest : public QObject {
     QTest::keyClicks(line, QStringLiteral("Oak: 4 chairs + 3 tables <= 120"));
     QCOMPARE(view_->Button(ctl::LINE_MINUS[0])->accessibleName(),
              QStringLiteral("Decrease Oak right-hand side"));
-  }
-
-  void tabFollowsTheReadingOrder() {
-    // Row by row through the model, then the ranges, then zoom and decimals.
-    const QList<int> fields = {ctl::X_LABEL,   ctl::Y_LABEL,   ctl::PAYOFF,    ctl::LINE0 + 0,
-                               ctl::LINE0 + 3, ctl::LINE0 + 1, ctl::LINE0 + 4, ctl::LINE0 + 2,
-                               ctl::LINE0 + 5, ctl::X_MIN,     ctl::X_MAX,     ctl::Y_MIN,
-                               ctl::Y_MAX,     ctl::X_ZOOM,    ctl::Y_ZOOM,    ctl::DECIMALS};
-    QLineEdit* first = view_->Field(fields.first());
-    first->setFocus();
-    QTRY_VERIFY(first->hasFocus());
-    QList<int> visited = {fields.first()};
-    for (int press = 0; press < 60 && visited.size() < fields.size(); ++press) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      for (int id : fields) {
-        if (view_->Field(id)->hasFocus()) visited.append(id);
-      }
-    }
-    QCOMPARE(visited, fields);
   }
 };
 

@@ -124,9 +124,7 @@ TEST(DeferredRefresh, RefusesAMinimumAboveItsMaximum) {
   } rows[] = {
       {"5", "4", "0", "120", "X Min must not be greater than X Max.", ctl::X_MIN},
       {"0", "200", "-1", "-2", "Y Min must not be greater than Y Max.", ctl::Y_MIN},
-      {"7", "3", "9", "1", "X Min must not be greater than X Max.", ctl::X_MIN},
       {"4", "4", "-3", "-2", "", 0},
-      {"-10", "50", "0", "1e-9", "", 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.xMin) + ".." + row.xMax + " / " + row.yMin + ".." + row.yMax);
