@@ -94,13 +94,15 @@ void ShellActions::BuildToolBar() {
 void ShellActions::BuildKeys() {
   // One action per command with every key of its rows; a repeated row adds
   // no second key, since two actions on one key would cancel each other.
+  std::vector<AcceleratorSpec> rows = AcceleratorTable();
+  rows.insert(rows.end(), MenuKeys().begin(), MenuKeys().end());
   QList<int> order;
-  for (const AcceleratorSpec& row : AcceleratorTable()) {
+  for (const AcceleratorSpec& row : rows) {
     if (!order.contains(row.id)) order.append(row.id);
   }
   for (int id : order) {
     QList<QKeySequence> keys;
-    for (const AcceleratorSpec& row : AcceleratorTable()) {
+    for (const AcceleratorSpec& row : rows) {
       const QKeySequence key(QString::fromLatin1(row.keys), QKeySequence::PortableText);
       if (row.id == id && !keys.contains(key)) keys.append(key);
     }

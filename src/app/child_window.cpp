@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QShowEvent>
 
 #include "app/form_view.h"
@@ -17,6 +18,13 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document,
   setWindowIcon(ProgramIcon());
   view_ = new FormView(document_.get(), settings, this);
   setWidget(view_);
+  // The sub-window's own menu (Restore, Move, Size, ..., Close) brings keys
+  // of its own, Ctrl+W among them, which the program's Close holds already:
+  // a key held twice fires neither. Its items keep their captions and lose
+  // their keys; the program's commands answer those keys.
+  if (QMenu* menu = systemMenu()) {
+    for (QAction* action : menu->actions()) action->setShortcuts({});
+  }
   connect(view_, &FormView::modifiedChanged, this, [this](bool) { RefreshModifiedMark(); });
   connect(view_, &FormView::closeRequested, this, &ChildWindow::CloseWithoutAsking,
           Qt::QueuedConnection);

@@ -222,7 +222,8 @@ void MainWindow::OnActiveWindowChanged() {
 
 void MainWindow::UpdateTitle() {
   ChildWindow* child = documents_->Active();
-  setWindowTitle(child ? QStringLiteral("%1 - %2[*]").arg(kTitle, child->Title()) : kTitle);
+  title_ = child ? QStringLiteral("%1 - %2[*]").arg(kTitle, child->Title()) : kTitle;
+  setWindowTitle(title_);
   setWindowModified(child && child->IsModified());
 }
 
@@ -296,6 +297,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (help_) help_->close();
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // A maximized sub-window appends " - [its title]" to the main window's
+  // title whenever either changes; this title names the model already, so
+  // it is put back. The sub-window ignores a change made while it is the
+  // one changing the title, and the flag stops the echo here.
+  if (event->type() == QEvent::WindowTitleChange && !restoringTitle_ && !title_.isEmpty() &&
+      windowTitle() != title_) {
+    restoringTitle_ = true;
+    setWindowTitle(title_);
+    restoringTitle_ = false;
+  }
+  QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::event(QEvent* event) {

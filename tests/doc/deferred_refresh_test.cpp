@@ -113,6 +113,50 @@ TEST(DeferredRefresh, NoInfinityEntersFromAField) {
   EXPECT_EQ(v.host.fields[ctl::LINE0].size(), 3u * 10002u + 12u);
 }
 
+TEST(DeferredRefresh, RefusesAMinimumAboveItsMaximum) {
+  const struct {
+    const char* xMin;
+    const char* xMax;
+    const char* yMin;
+    const char* yMax;
+    const char* message;  // empty when the range is taken
+    int focused;
+  } rows[] = {
+      {"5", "4", "0", "120", "X Min must not be greater than X Max.", ctl::X_MIN},
+      {"0", "200", "-1", "-2", "Y Min must not be greater than Y Max.", ctl::Y_MIN},
+      {"4", "4", "-3", "-2", "", 0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.xMin) + ".." + row.xMax + " / " + row.yMin + ".." + row.yMax);
+    OpenView v;
+    OpenIdle(v);
+    v.host.fields[ctl::X_MIN] = row.xMin;
+    v.host.fields[ctl::X_MAX] = row.xMax;
+    v.host.fields[ctl::Y_MIN] = row.yMin;
+    v.host.fields[ctl::Y_MAX] = row.yMax;
+    v.host.fields[ctl::X_ZOOM] = "3";
+    v.eq.OnTimer(TIMER_REFRESH);
+    if (*row.message == 0) {
+      EXPECT_TRUE(v.host.messages.empty());
+      EXPECT_EQ(v.eq.xMin, std::stod(row.xMin));
+      EXPECT_EQ(v.doc.yMax, std::stod(row.yMax));
+      EXPECT_EQ(v.eq.xZoom, 3.0);
+      continue;
+    }
+    EXPECT_EQ(v.host.MessageTexts(), std::vector<std::string>{row.message});
+    EXPECT_EQ(v.host.focusedField, row.focused);
+    // Nothing is applied and the fields show the range in force again, so
+    // the next refresh (a paint arms one) is quiet.
+    EXPECT_EQ(v.eq.xMin, 0.0);
+    EXPECT_EQ(v.doc.xMax, 200.0);
+    EXPECT_EQ(v.eq.xZoom, 6.0);
+    EXPECT_EQ(v.host.fields[ctl::X_MIN], "0");
+    EXPECT_EQ(v.host.fields[ctl::Y_MAX], "120");
+    v.eq.OnTimer(TIMER_REFRESH);
+    EXPECT_EQ(v.host.messages.size(), 1u);
+  }
+}
+
 TEST(DeferredRefresh, IgnoresOtherTimersAndAViewWithoutForm) {
   OpenView v;
   OpenIdle(v);
