@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "doc/value_checks.h"
 #include "doc/velmar_doc.h"
 
 namespace tessaro {
@@ -405,6 +406,9 @@ bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& mes
       return true;
     case LoadResult::BadMagic:
       message = MSG_NOT_KVR;
+      return false;
+    case LoadResult::BadValue:
+      message = BadValueMessage(doc.loadProblem);
       return false;
     case LoadResult::Truncated:
       break;
