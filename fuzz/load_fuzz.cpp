@@ -13,6 +13,7 @@
 
 #include "doc/velmar_doc.h"
 #include "model/equation.h"
+#include "solver/geometry.h"
 #include "solver/optimizer.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
@@ -27,10 +28,11 @@ using tessaro::fuzz::SameStoredFields;
 
 namespace {
 
-// A point keeps a row when its left side is within this share of the
-// row's largest term (at least 1) of the right-hand side: the optimum is a
-// computed intersection, exact only up to rounding.
-constexpr double kRelativeTolerance = 1e-6;
+// A point keeps a row when its left side falls short of the right-hand
+// side by no more than the solver's own feasibility tolerance, plus the
+// rounding of the row's largest term: the optimum is a computed
+// intersection, exact only up to rounding.
+constexpr double kRoundingShare = 1e-9;
 
 bool Keeps(double a, double b, double c, double relation, double x, double y) {
   const double ax = a * x;
@@ -39,8 +41,8 @@ bool Keeps(double a, double b, double c, double relation, double x, double y) {
   // Beyond the doubles the comparison says nothing; the solver's own
   // overflow handling decides there.
   if (!std::isfinite(lhs)) return true;
-  const double tolerance =
-      kRelativeTolerance * std::max({1.0, std::fabs(c), std::fabs(ax), std::fabs(by)});
+  const double tolerance = tessaro::FEASIBILITY_TOLERANCE +
+                           kRoundingShare * std::max({std::fabs(c), std::fabs(ax), std::fabs(by)});
   if (relation == tessaro::REL_EQ) return std::fabs(lhs - c) <= tolerance;
   if (relation == tessaro::REL_GE) return lhs >= c - tolerance;
   return lhs <= c + tolerance;
