@@ -64,8 +64,8 @@ void SolveAndCheck(CVelmarDoc doc, bool maximize) {
     if (x == NO_POINT) continue;
     for (int i = 0; i < LINE_COUNT; ++i) {
       if (doc.lineA[i] == 0.0 && doc.lineB[i] == 0.0) continue;
-      if (!Keeps(doc.lineA[i], doc.lineSign[i] * doc.lineB[i], doc.lineC[i], doc.lineRelation[i],
-                 x, y)) {
+      if (!Keeps(doc.lineA[i], doc.lineSign[i] * doc.lineB[i], doc.lineC[i], doc.lineRelation[i], x,
+                 y)) {
         std::fprintf(stderr, "constraint %d broken at (%.17g, %.17g)\n", i + 1, x, y);
         Finding("\"optimal\" with a point that breaks a constraint of the file");
       }

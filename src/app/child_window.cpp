@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QShowEvent>
 
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/toolbar_icons.h"
 #include "doc/velmar_doc.h"
@@ -30,7 +31,7 @@ ChildWindow::~ChildWindow() {
 
 void ChildWindow::SetTitle(const QString& title) {
   title_ = title;
-  setWindowTitle(title_ + QStringLiteral("[*]"));
+  setWindowTitle(DisplayFileName(title_) + QStringLiteral("[*]"));
 }
 
 void ChildWindow::SetPath(const QString& path) {
@@ -39,7 +40,7 @@ void ChildWindow::SetPath(const QString& path) {
 }
 
 QString ChildWindow::SaveName() const {
-  return path_.isEmpty() ? title_ : path_;
+  return DisplayFileName(path_.isEmpty() ? title_ : path_);
 }
 
 bool ChildWindow::IsModified() const {

@@ -1,10 +1,10 @@
 #include "app/document_manager.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <memory>
 #include <string>
@@ -79,8 +79,8 @@ DocumentManager::DocumentManager(QMdiArea* area, tessaro::SettingsStore* setting
       dialogParent_(dialogParent) {
   // Queued, so that no question interrupts the activation itself.
   connect(
-      area, &QMdiArea::subWindowActivated, this,
-      [this] { OfferReloadIfChanged(Active()); }, Qt::QueuedConnection);
+      area, &QMdiArea::subWindowActivated, this, [this] { OfferReloadIfChanged(Active()); },
+      Qt::QueuedConnection);
   connect(
       qGuiApp, &QGuiApplication::applicationStateChanged, this,
       [this](Qt::ApplicationState state) {

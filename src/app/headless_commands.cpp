@@ -61,7 +61,8 @@ int Usage() {
 MsgResult MessageToStderr(QWidget*, const std::string& text, MsgButtons buttons, MsgIcon) {
   std::string line = text;
   const std::string boxOnly = "\nPlease click OK to cancel.";
-  if (line.size() >= boxOnly.size() && line.ends_with(boxOnly)) line.resize(line.size() - boxOnly.size());
+  if (line.size() >= boxOnly.size() && line.ends_with(boxOnly))
+    line.resize(line.size() - boxOnly.size());
   PrintError(line);
   return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
@@ -181,8 +182,8 @@ int RunPdf(const QString& modelPath, const QString& out) {
   if (!model.Open(modelPath)) return kExitFailed;
   QTemporaryDir scratch;
   if (!scratch.isValid()) {
-    PrintError("Cannot write " + Quoted(out) + ": no temporary folder: " +
-               scratch.errorString().toStdString() + ".");
+    PrintError("Cannot write " + Quoted(out) +
+               ": no temporary folder: " + scratch.errorString().toStdString() + ".");
     return kExitFailed;
   }
   const QString page = scratch.filePath(QStringLiteral("page.pdf"));

@@ -381,7 +381,8 @@ bool HoldsModelFile(const std::string& path) {
                     ::read(fd, head, sizeof head) == static_cast<ssize_t>(sizeof head);
   ::close(fd);
   // The length-prefixed magic string of either version.
-  return read && (std::memcmp(head, "\x06KVR2.5", 7) == 0 || std::memcmp(head, "\x06KVR2.0", 7) == 0);
+  return read &&
+         (std::memcmp(head, "\x06KVR2.5", 7) == 0 || std::memcmp(head, "\x06KVR2.0", 7) == 0);
 }
 
 bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,

@@ -10,10 +10,16 @@ namespace {
 constexpr const char* kMagic25 = "KVR2.5";  // the version written
 constexpr const char* kMagic20 = "KVR2.0";  // the same record without the second decimals
 
-double SignCode(int sign) { return sign < 0 ? -1.0 : 1.0; }
-int SignOf(double code) { return code < 0.0 ? -1 : 1; }
+double SignCode(int sign) {
+  return sign < 0 ? -1.0 : 1.0;
+}
+int SignOf(double code) {
+  return code < 0.0 ? -1 : 1;
+}
 
-double RelationCode(Relation relation) { return static_cast<double>(relation); }
+double RelationCode(Relation relation) {
+  return static_cast<double>(relation);
+}
 Relation RelationOf(double code) {
   if (code == 1.0) return Relation::Equal;
   if (code == 2.0) return Relation::GreaterEqual;
@@ -116,7 +122,8 @@ std::vector<std::uint8_t> EncodeModel(const Model& m) {
   for (double v : {m.payoff.a, m.payoff.b, m.payoff.level}) ar.WriteDouble(v);
   for (const Line& line : m.lines) ar.WriteString(line.name);
   for (const Line& line : m.lines) {
-    for (double v : {SignCode(line.sign), RelationCode(line.relation), line.label.x, line.label.y}) {
+    for (double v :
+         {SignCode(line.sign), RelationCode(line.relation), line.label.x, line.label.y}) {
       ar.WriteDouble(v);
     }
   }

@@ -28,8 +28,8 @@ class FirstProblem {
   }
   void Relation(double code, const std::string& of) {
     if (problem_.empty() && code != 0.0 && code != 1.0 && code != 2.0) {
-      problem_ = "The relation of " + of + " is " + Shown(code) +
-                 "; it must be 0 (<=), 1 (=) or 2 (>=).";
+      problem_ =
+          "The relation of " + of + " is " + Shown(code) + "; it must be 0 (<=), 1 (=) or 2 (>=).";
     }
   }
   void Finite(double value, const char* field, const std::string& of = {}) {

@@ -75,6 +75,7 @@ class HeadlessCommandsTest : public QObject {
   void outputsNeverDestroyAModel();
   void failedOutputKeepsTheOldFile_data();
   void failedOutputKeepsTheOldFile();
+  void nameThatIsNotUtf8Exports();
 
  private:
   QTemporaryDir configHome_;
@@ -148,9 +149,8 @@ void HeadlessCommandsTest::failuresReportAndFail_data() {
                                  << "none.kvr";
   QTest::newRow("not a model file")
       << QStringList{"--export", "DIR/junk.kvr", "DIR/out.png"} << 1 << "junk.kvr";
-  QTest::newRow("wrong magic string")
-      << QStringList{"--export", "DIR/magic.kvr", "DIR/out.png"} << 1
-      << "magic.kvr\": This file is not in KVR format.\n";
+  QTest::newRow("wrong magic string") << QStringList{"--export", "DIR/magic.kvr", "DIR/out.png"}
+                                      << 1 << "magic.kvr\": This file is not in KVR format.\n";
   QTest::newRow("cut short model file")
       << QStringList{"--export", "DIR/short.kvr", "DIR/out.png"} << 1 << "short.kvr";
   QTest::newRow("unwritable png") << QStringList{"--export", "DIR/sample.kvr",
@@ -301,10 +301,18 @@ void HeadlessCommandsTest::failedOutputKeepsTheOldFile_data() {
   QTest::addColumn<QString>("output");
   QTest::addColumn<QString>("reason");
   // The program runs with a file size limit of 2 KB, below any output.
-  QTest::newRow("svg on a full disk") << "--export" << "old.svg" << "File too large";
-  QTest::newRow("png on a full disk") << "--export" << "old.png" << "File too large";
-  QTest::newRow("pdf on a full disk") << "--pdf" << "old.pdf" << "old.pdf";
-  QTest::newRow("svg to /dev/full") << "--export" << "full.svg" << "not a regular file";
+  QTest::newRow("svg on a full disk") << "--export"
+                                      << "old.svg"
+                                      << "File too large";
+  QTest::newRow("png on a full disk") << "--export"
+                                      << "old.png"
+                                      << "File too large";
+  QTest::newRow("pdf on a full disk") << "--pdf"
+                                      << "old.pdf"
+                                      << "old.pdf";
+  QTest::newRow("svg to /dev/full") << "--export"
+                                    << "full.svg"
+                                    << "not a regular file";
 }
 
 void HeadlessCommandsTest::failedOutputKeepsTheOldFile() {
@@ -339,6 +347,25 @@ void HeadlessCommandsTest::failedOutputKeepsTheOldFile() {
   QVERIFY2(errors.contains(output) && errors.contains(reason), qPrintable(errors));
   if (output != QLatin1String("full.svg")) QCOMPARE(ReadAll(out), old);
   QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+// The shell makes the name's bytes, which a QString argument could not carry.
+void HeadlessCommandsTest::nameThatIsNotUtf8Exports() {
+  QTemporaryDir dir;
+  const QString sample = SaveSample(dir);
+  QVERIFY(!sample.isEmpty());
+  const QByteArray model = QFile::encodeName(dir.path()) + "/latin1-\xe9.kvr";
+  QCOMPARE(::rename(QFile::encodeName(sample).constData(), model.constData()), 0);
+  QProcess program;
+  program.setWorkingDirectory(dir.path());
+  program.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" --export \"$(printf 'latin1-\\351.kvr')\" out.png"),
+                 QStringLiteral(TESSARO_BINARY_DIR "/tessaro-gui")});
+  QVERIFY(program.waitForFinished(60000));
+  QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+  QVERIFY(!QImage(dir.filePath(QStringLiteral("out.png"))).isNull());
+  ::unlink(model.constData());  // QTemporaryDir cannot name it
 }
 
 QTEST_MAIN(HeadlessCommandsTest)

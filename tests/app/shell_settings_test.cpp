@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-#include <cstdio>
 #include <QTest>
+#include <cstdio>
 
 #include "app/child_window.h"
 #include "app/file_names.h"
@@ -90,12 +90,11 @@ class ShellSettingsTest : public QObject {
                                               << "fcolorG"
                                               << "0"
                                               << "[A]\nk=1\n\n[KVR2Configuration]\nfcolorG=0\n";
-    QTest::newRow("replaced in place")
-        << "[KVR3Configuration]\nfcolorB=200\nother=1\n"
-        << "KVR3Configuration"
-        << "fcolorB"
-        << "128"
-        << "[KVR3Configuration]\nfcolorB=128\nother=1\n";
+    QTest::newRow("replaced in place") << "[KVR3Configuration]\nfcolorB=200\nother=1\n"
+                                       << "KVR3Configuration"
+                                       << "fcolorB"
+                                       << "128"
+                                       << "[KVR3Configuration]\nfcolorB=128\nother=1\n";
     QTest::newRow("key added at the end of its section") << "[A]\nk=1\n\n[B]\nm=2\n"
                                                          << "A"
                                                          << "n"
@@ -184,9 +183,12 @@ class ShellSettingsTest : public QObject {
   void unusableFileIsIgnored_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("named pipe") << "fifo" << "not a regular file";
-    QTest::newRow("link to /dev/zero") << "zero" << "not a regular file";
-    QTest::newRow("2 MB file") << "large" << "larger than 1 MB";
+    QTest::newRow("named pipe") << "fifo"
+                                << "not a regular file";
+    QTest::newRow("link to /dev/zero") << "zero"
+                                       << "not a regular file";
+    QTest::newRow("2 MB file") << "large"
+                               << "larger than 1 MB";
   }
   void unusableFileIsIgnored() {
     QFETCH(QString, kind);

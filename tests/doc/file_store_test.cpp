@@ -279,8 +279,8 @@ constexpr unsigned kStaff = 50;
 struct KeepCase {
   const char* name;
   unsigned owner, group, mode;  // of the old file
-  bool hardLink;  // a second name "twin.kvr" shares the file
-  bool inPlace;   // written in place: the file keeps its inode
+  bool hardLink;                // a second name "twin.kvr" shares the file
+  bool inPlace;                 // written in place: the file keeps its inode
   ChildMode mode_;
   unsigned wantMode;
 };
@@ -320,16 +320,13 @@ TEST_P(KeepTest, SaveKeepsTheFileAsTheUserHadIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     RealDisk, KeepTest,
-    testing::Values(KeepCase{"groupOfAnotherUser", 0, kStaff, 0640, false, false,
-                             ChildMode::Plain, 0640},
-                    KeepCase{"ownerOfAnotherUser", kNobody, kStaff, 0664, false, false,
-                             ChildMode::Plain, 0664},
-                    KeepCase{"setIdBitsDropped", 0, 0, 06755, false, false, ChildMode::Plain,
-                             0755},
-                    KeepCase{"hardLinkWrittenInPlace", 0, 0, 0644, true, true, ChildMode::Plain,
-                             0644},
-                    KeepCase{"folderNotWritable", kNobody, kNobody, 0600, false, true,
-                             ChildMode::Unprivileged, 0600}),
+    testing::Values(
+        KeepCase{"groupOfAnotherUser", 0, kStaff, 0640, false, false, ChildMode::Plain, 0640},
+        KeepCase{"ownerOfAnotherUser", kNobody, kStaff, 0664, false, false, ChildMode::Plain, 0664},
+        KeepCase{"setIdBitsDropped", 0, 0, 06755, false, false, ChildMode::Plain, 0755},
+        KeepCase{"hardLinkWrittenInPlace", 0, 0, 0644, true, true, ChildMode::Plain, 0644},
+        KeepCase{"folderNotWritable", kNobody, kNobody, 0600, false, true, ChildMode::Unprivileged,
+                 0600}),
     [](const testing::TestParamInfo<KeepCase>& info) { return info.param.name; });
 
 TEST(SaveFile, TemporaryFileIsCreatedWithTheFinalMode) {
@@ -341,31 +338,6 @@ TEST(SaveFile, TemporaryFileIsCreatedWithTheFinalMode) {
   std::string message;
   ASSERT_TRUE(SaveDocumentFile(path, test::WorkshopModel(), message, disk)) << message;
   EXPECT_EQ(disk.createModes, std::vector<unsigned>{0600});
-}
-
-TEST(SaveFile, FailedInPlaceWritePutsTheOldBytesBack) {
-  // The first write of the new bytes fails half way; the old ones go back.
-  class FailOnceDisk : public FaultyDisk {
-   public:
-    long Write(int fd, const void* data, std::size_t size) override {
-      if (++calls == 1) return FaultyDisk::Write(fd, data, size / 2);
-      if (calls == 2) {
-        errno = ENOSPC;
-        return -1;
-      }
-      return FaultyDisk::Write(fd, data, size);
-    }
-    int calls = 0;
-  };
-  TempFolder folder;
-  ASSERT_TRUE(WriteBytes(folder / "a.kvr", kOldBytes));
-  ASSERT_EQ(::link((folder / "a.kvr").c_str(), (folder / "b.kvr").c_str()), 0);
-  FailOnceDisk disk;
-  std::string message;
-  EXPECT_FALSE(SaveDocumentFile(folder / "b.kvr", test::WorkshopModel(), message, disk));
-  EXPECT_TRUE(Contains(message, std::strerror(ENOSPC))) << message;
-  EXPECT_EQ(ReadBytes(folder / "a.kvr"), kOldBytes);
-  EXPECT_TRUE(disk.open.empty());
 }
 
 struct QuestionCase {
@@ -394,21 +366,6 @@ TEST(SaveFile, QuestionsBeforeSavingOver) {
     EXPECT_EQ(got.message, std::string(c.readOnly ? "r" : "-") + (c.ownerChanges ? "o" : "-"))
         << c.name;
   }
-}
-
-TEST(SaveFile, IdentityChangesWithAnOutsideWriteOnly) {
-  TempFolder folder;
-  const std::string path = folder / "m.kvr";
-  FileIdentity written;
-  std::string message;
-  ASSERT_TRUE(SaveDocumentFile(path, test::WorkshopModel(), message, SystemFileSystem(), &written));
-  EXPECT_TRUE(written.exists);
-  EXPECT_EQ(IdentifyFile(path), written);
-  // Another program writes the same bytes a second later.
-  ASSERT_TRUE(WriteBytes(path, test::WorkshopModel().SaveToBytes()));
-  struct timespec times[2] = {{0, UTIME_OMIT}, {written.modifiedSeconds + 1, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
-  EXPECT_NE(IdentifyFile(path), written);
 }
 
 TEST(SaveFile, SymbolicLinkIsFollowed) {

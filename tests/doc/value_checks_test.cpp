@@ -58,8 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedCase{"zeroSign", [](CVelmarDoc& d) { d.lineSign[0] = 0; },
                     "The sign of constraint 1 is 0; it must be +1 or -1."},
-        RefusedCase{"halfSign", [](CVelmarDoc& d) { d.lineSign[5] = 0.5; },
-                    "The sign of constraint 6 is 0.5; it must be +1 or -1."},
         RefusedCase{"relationThree", [](CVelmarDoc& d) { d.lineRelation[1] = 3; },
                     "The relation of constraint 2 is 3; it must be 0 (<=), 1 (=) or 2 (>=)."},
         RefusedCase{"payoffSignTwo", [](CVelmarDoc& d) { d.payoffSign = 2; },
@@ -68,8 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "The x coefficient of the payoff is inf; it must be a finite number."},
         RefusedCase{"nanCoefficient", [](CVelmarDoc& d) { d.lineB[2] = kNaN; },
                     "The y coefficient of constraint 3 is nan; it must be a finite number."},
-        RefusedCase{"infiniteRightHandSide", [](CVelmarDoc& d) { d.lineC[0] = -kInf; },
-                    "The right-hand side of constraint 1 is -inf; it must be a finite number."},
         RefusedCase{"nanRange", [](CVelmarDoc& d) { d.xMax = kNaN; },
                     "The x maximum is nan; it must be a finite number."},
         RefusedCase{"infiniteZoom", [](CVelmarDoc& d) { d.yZoom = kInf; },

@@ -278,9 +278,6 @@ TEST_P(RoundTripTest, SaveLoadSaveKeepsValuesAndBytes) {
   EXPECT_EQ(loaded.SaveToBytes(), first);
 }
 
-
-
-
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundTripTest,
     testing::Values(

@@ -205,9 +205,9 @@ std::vector<std::uint8_t> Truncated() {
 INSTANTIATE_TEST_SUITE_P(
     Files, SolveCommandBadFileTest,
     ::testing::Values(BadFileCase{"Missing", {}, "bad.kvr"},
-                      BadFileCase{
-                          "WrongMagic", {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
-                          "bad.kvr\": This file is not in KVR format.\n"},
+                      BadFileCase{"WrongMagic",
+                                  {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
+                                  "bad.kvr\": This file is not in KVR format.\n"},
                       BadFileCase{"Truncated", Truncated(), MSG_UNEXPECTED_FORMAT}),
     [](const ::testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 
