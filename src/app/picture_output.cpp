@@ -1,5 +1,8 @@
 #include "app/picture_output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,7 +13,9 @@
 #include <QScreen>
 #include <QSvgGenerator>
 #include <QTransform>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "app/dialog_seam.h"
@@ -151,7 +156,30 @@ void CollectWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
   if (!text.startsWith(QLatin1String("QPainter::begin"))) CollectedWarnings().append(text);
 }
 
+// Why a PDF file cannot be written, as the system says it; empty when the
+// file itself seems writable.
+std::string PdfFileReason(const QString& name) {
+  const QByteArray path = EncodeFileName(name);
+  const int fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+  if (fd >= 0) {
+    ::close(fd);
+    return {};
+  }
+  if (errno != ENOENT) return std::strerror(errno);
+  // A new file: the folder must exist and take it.
+  const qsizetype slash = path.lastIndexOf('/');
+  const QByteArray folder = slash < 0    ? QByteArray(".")
+                            : slash == 0 ? QByteArray("/")
+                                         : path.left(slash);
+  if (::access(folder.constData(), W_OK | X_OK) != 0) return std::strerror(errno);
+  return {};
+}
+
 std::string PrinterFailureReason(const QPrinter& printer, const QStringList& warnings) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    const std::string reason = PdfFileReason(printer.outputFileName());
+    if (!reason.empty()) return reason;
+  }
   if (!warnings.isEmpty()) return warnings.join(QStringLiteral("; ")).toStdString();
   if (!printer.isValid()) return "the printer is not available";
   if (printer.printerState() == QPrinter::Error) return "the printer reports an error";
