@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -393,8 +394,10 @@ bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& mes
 
 std::string CommandLineLoadMessage(const std::string& path, const std::string& message) {
   if (message == MSG_NOT_KVR) return Quoted(path) + ": This file is not in KVR format.";
-  if (message.find(path) == std::string::npos) return Quoted(path) + ": " + message;
-  return message;
+  std::string line = message;
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  if (line.find(path) == std::string::npos) return Quoted(path) + ": " + line;
+  return line;
 }
 
 bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,

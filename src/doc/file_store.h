@@ -124,7 +124,7 @@ bool SaveDocumentFile(const std::string& path, const CVelmarDoc& doc, std::strin
                       FileSystem& fs = SystemFileSystem(), FileIdentity* written = nullptr);
 
 // A load failure's message as one command-line line about path: the
-// dialog's "Please click OK to cancel." is left out.
+// dialog's "Please click OK to cancel." is left out and lines are joined.
 std::string CommandLineLoadMessage(const std::string& path, const std::string& message);
 
 }  // namespace tessaro
