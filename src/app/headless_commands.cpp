@@ -200,7 +200,8 @@ int RunPdf(const QString& modelPath, const QString& out) {
   const QByteArray bytes = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
   // A page cut short (the temporary folder full) lacks the end marker.
   if (!bytes.trimmed().endsWith("%%EOF")) {
-    PrintError("Cannot write " + Quoted(out) + ": the page could not be made in " +
+    PrintError("Cannot write " + Quoted(out) +
+               ": the page could not be written in full to the temporary folder " +
                FileNameBytes(scratch.path()) + ".");
     return kExitFailed;
   }
