@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
+#include "app/file_names.h"
 #include "app/toolbar_icons.h"
 #include "model/constants.h"
 
@@ -130,7 +131,8 @@ void ShellActions::SetRecentFiles(const QStringList& paths) {
     auto* menu = qobject_cast<QMenu*>(placeholder->parent());
     placeholder->setVisible(paths.isEmpty());
     for (int i = 0; i < paths.size(); ++i) {
-      const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(paths[i]));
+      const QString text =
+          QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(DisplayFileName(paths[i])));
       auto* entry = new QAction(text, menu);
       entry->setData(cmd::FILE_MRU_FIRST + i);
       entry->setStatusTip(QString::fromUtf8(FindCommand(cmd::FILE_MRU_FIRST)->prompt));

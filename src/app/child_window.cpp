@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QShowEvent>
 
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/toolbar_icons.h"
 #include "doc/velmar_doc.h"
@@ -38,7 +39,7 @@ ChildWindow::~ChildWindow() {
 
 void ChildWindow::SetTitle(const QString& title) {
   title_ = title;
-  setWindowTitle(title_ + QStringLiteral("[*]"));
+  setWindowTitle(DisplayFileName(title_) + QStringLiteral("[*]"));
 }
 
 void ChildWindow::SetPath(const QString& path) {
@@ -47,7 +48,7 @@ void ChildWindow::SetPath(const QString& path) {
 }
 
 QString ChildWindow::SaveName() const {
-  return path_.isEmpty() ? title_ : path_;
+  return DisplayFileName(path_.isEmpty() ? title_ : path_);
 }
 
 bool ChildWindow::IsModified() const {

@@ -4,12 +4,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "app/child_window.h"
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/recent_files.h"
@@ -38,11 +40,11 @@ QString AskSavePath(QWidget* parent, const QString& suggested) {
 }
 
 std::string MessageText(const QString& text) {
-  return text.toLocal8Bit().toStdString();
+  return text.toUtf8().toStdString();
 }
 
 std::string FilePathBytes(const QString& path) {
-  return QFile::encodeName(path).toStdString();
+  return FileNameBytes(path);
 }
 
 QString Canonical(const QString& path) {
@@ -55,7 +57,9 @@ QString Canonical(const QString& path) {
 // carry the exclamation icon.
 void ShowFailure(QWidget* parent, const std::string& message, const QString& path) {
   std::string text = message;
-  if (text.empty()) text = MessageText(QStringLiteral("Cannot use the file %1.").arg(path));
+  if (text.empty()) {
+    text = MessageText(QStringLiteral("Cannot use the file %1.").arg(DisplayFileName(path)));
+  }
   const MsgIcon icon = text == MSG_NOT_KVR ? MsgIcon::None : MsgIcon::Exclamation;
   ShowMessageBox(parent, text, MsgButtons::Ok, icon);
 }
@@ -72,7 +76,18 @@ DocumentManager::DocumentManager(QMdiArea* area, tessaro::SettingsStore* setting
       area_(area),
       settings_(settings),
       recent_(recent),
-      dialogParent_(dialogParent) {}
+      dialogParent_(dialogParent) {
+  // Queued, so that no question interrupts the activation itself.
+  connect(
+      area, &QMdiArea::subWindowActivated, this, [this] { OfferReloadIfChanged(Active()); },
+      Qt::QueuedConnection);
+  connect(
+      qGuiApp, &QGuiApplication::applicationStateChanged, this,
+      [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) OfferReloadIfChanged(Active());
+      },
+      Qt::QueuedConnection);
+}
 
 QList<ChildWindow*> DocumentManager::Documents() const {
   QList<ChildWindow*> open;
@@ -93,6 +108,8 @@ ChildWindow* DocumentManager::Adopt(ChildWindow* child) {
   child->SetCloseGuard([this](ChildWindow* closing) { return closingAll_ || MaybeSave(closing); });
   connect(child, &QObject::destroyed, this, &DocumentManager::documentsChanged,
           Qt::QueuedConnection);
+  connect(child, &QObject::destroyed, this,
+          [this, child] { disk_.erase(static_cast<const ChildWindow*>(child)); });
   connect(child, &ChildWindow::modifiedMarkChanged, this, &DocumentManager::documentsChanged);
   area_->addSubWindow(child);
   child->View()->InitialUpdate();
@@ -125,13 +142,15 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
   }
   auto document = std::make_unique<tessaro::CVelmarDoc>();
   std::string message;
-  if (!LoadDocumentFile(FilePathBytes(path), *document, message)) {
+  tessaro::FileIdentity identity;
+  if (!LoadDocumentFile(FilePathBytes(path), *document, message, identity)) {
     ShowFailure(dialogParent_, message, path);
     return nullptr;
   }
   document->SetModifiedFlag(false);
   auto* child = new ChildWindow(std::move(document), settings_);
   child->SetPath(path);
+  disk_[child].known = identity;
   recent_->Add(child->Path());
   Q_EMIT recentFilesChanged();
   return Adopt(child);
@@ -154,12 +173,50 @@ void DocumentManager::CloseUnchangedFirstDocument() {
   }
 }
 
+bool DocumentManager::ConfirmSaveOver(ChildWindow* child, const QString& path) {
+  const std::string bytes = FilePathBytes(path);
+  const QString shown = DisplayFileName(path);
+  const auto known = disk_.find(child);
+  const bool ownFile = !child->Path().isEmpty() && path == child->Path();
+  if (ownFile && known != disk_.end()) {
+    const tessaro::FileIdentity now = tessaro::IdentifyFile(bytes);
+    if (now.exists && now != known->second.known &&
+        !AskToProceed(dialogParent_,
+                      MessageText(QStringLiteral("The file %1 has been changed by another program "
+                                                 "since it was opened. Save over it?")
+                                      .arg(shown)),
+                      "Save over it")) {
+      return false;
+    }
+  }
+  const tessaro::SaveQuestions questions = tessaro::CheckSaveOver(bytes);
+  if (questions.readOnly &&
+      !AskToProceed(dialogParent_,
+                    MessageText(QStringLiteral("%1 is read-only. Save over it anyway?").arg(shown)),
+                    "Save over it")) {
+    return false;
+  }
+  if (questions.ownerChanges &&
+      !AskToProceed(dialogParent_,
+                    MessageText(QStringLiteral("%1 belongs to another user or group. The saved "
+                                               "file will belong to you. Save anyway?")
+                                    .arg(shown)),
+                    "Save")) {
+    return false;
+  }
+  return true;
+}
+
 bool DocumentManager::WriteFile(ChildWindow* child, const QString& path) {
+  if (!ConfirmSaveOver(child, path)) return false;
   std::string message;
-  if (!SaveDocumentFile(FilePathBytes(path), *child->Document(), message)) {
+  tessaro::FileIdentity written;
+  if (!SaveDocumentFile(FilePathBytes(path), *child->Document(), message,
+                        tessaro::SystemFileSystem(), &written)) {
     ShowFailure(dialogParent_, message, path);
     return false;
   }
+  disk_[child] = DiskState{written, {}};
   child->Document()->SetModifiedFlag(false);
   child->RefreshModifiedMark();
   return true;
@@ -206,6 +263,28 @@ bool DocumentManager::Close(ChildWindow* child) {
   if (!child || !MaybeSave(child)) return false;
   child->CloseWithoutAsking();
   return true;
+}
+
+void DocumentManager::OfferReloadIfChanged(ChildWindow* child) {
+  if (offering_ || !child || child->IsClosed() || child->Path().isEmpty()) return;
+  const auto state = disk_.find(child);
+  if (state == disk_.end() || child->IsModified()) return;
+  const QString path = child->Path();
+  const tessaro::FileIdentity now = tessaro::IdentifyFile(FilePathBytes(path));
+  if (!now.exists || now == state->second.known || now == state->second.declined) return;
+  offering_ = true;
+  const bool reload = AskToProceed(
+      dialogParent_,
+      MessageText(QStringLiteral("The file %1 has been changed by another program. Reload it?")
+                      .arg(DisplayFileName(path))),
+      "Reload");
+  offering_ = false;
+  if (!reload) {
+    if (disk_.count(child) != 0) disk_[child].declined = now;
+    return;
+  }
+  child->CloseWithoutAsking();
+  OpenDocument(path);
 }
 
 bool DocumentManager::CloseAll() {

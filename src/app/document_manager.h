@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <map>
+
+#include "doc/file_store.h"
 
 class QMdiArea;
 class QWidget;
@@ -63,6 +66,11 @@ class DocumentManager : public QObject {
   // closes nothing. Otherwise closes every document and returns true.
   bool CloseAll();
 
+  // When the active window's file was changed on disk by another program
+  // and the window holds no unsaved change, offers to reload it. Runs when
+  // a window or the program becomes active.
+  void OfferReloadIfChanged(ChildWindow* child);
+
  Q_SIGNALS:
   // A document was created, opened, saved, renamed or closed.
   void documentsChanged();
@@ -72,6 +80,8 @@ class DocumentManager : public QObject {
   ChildWindow* Adopt(ChildWindow* child);
   ChildWindow* FindByPath(const QString& path) const;
   bool WriteFile(ChildWindow* child, const QString& path);
+  // The questions before a save over path; false when the user cancels.
+  bool ConfirmSaveOver(ChildWindow* child, const QString& path);
   void CloseUnchangedFirstDocument();
 
   QMdiArea* area_;
@@ -82,6 +92,14 @@ class DocumentManager : public QObject {
   int untitledCount_ = 0;
   bool firstOpenDone_ = false;
   bool closingAll_ = false;
+  // Per window: its file as it was opened or last saved, and a changed
+  // state whose reload the user declined (not offered again).
+  struct DiskState {
+    tessaro::FileIdentity known;
+    tessaro::FileIdentity declined;
+  };
+  std::map<const ChildWindow*, DiskState> disk_;
+  bool offering_ = false;
 };
 
 }  // namespace tessaro::app

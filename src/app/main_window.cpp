@@ -18,6 +18,7 @@
 #include "app/command_table.h"
 #include "app/dialog_seam.h"
 #include "app/document_manager.h"
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/help.h"
 #include "app/picture_output.h"
@@ -222,7 +223,8 @@ void MainWindow::OnActiveWindowChanged() {
 
 void MainWindow::UpdateTitle() {
   ChildWindow* child = documents_->Active();
-  title_ = child ? QStringLiteral("%1 - %2[*]").arg(kTitle, child->Title()) : kTitle;
+  title_ = child ? QStringLiteral("%1 - %2[*]").arg(kTitle, DisplayFileName(child->Title()))
+                 : kTitle;
   setWindowTitle(title_);
   setWindowModified(child && child->IsModified());
 }
@@ -255,7 +257,7 @@ void MainWindow::FillWindowMenu() {
   windowEntries_.append(menu->addSeparator());
   for (int i = 0; i < open.size(); ++i) {
     ChildWindow* child = open[i];
-    QString title = child->Title();
+    QString title = DisplayFileName(child->Title());
     QAction* entry = menu->addAction(
         QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', QStringLiteral("&&"))));
     entry->setCheckable(true);

@@ -48,7 +48,7 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
   CVelmarDoc doc;
   std::string message;
   if (!LoadDocumentFile(path, doc, message)) {
-    err << "tessaro: " << message << '\n';
+    err << "tessaro: " << CommandLineLoadMessage(path, message) << '\n';
     return 1;
   }
   // The same road as a window: creation, initial update, the first deferred

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "doc/archive.h"
+#include "doc/value_checks.h"
 
 namespace tessaro {
 
@@ -72,8 +73,33 @@ bool ReadFields(Archive& ar, bool withSecondDecimals, StoredModel& m) {
   return true;
 }
 
-// Reads a whole record into m. m is changed only when the result is Ok.
-LoadResult ReadRecord(Archive& ar, StoredModel& m) {
+std::string FirstBadValueOf(const StoredModel& m) {
+  StoredNumbers n;
+  n.a = m.lineA;
+  n.b = m.lineB;
+  n.c = m.lineC;
+  n.sign = m.lineSign;
+  n.relation = m.lineRelation;
+  n.labelX = m.labelX;
+  n.labelY = m.labelY;
+  n.payoffA = m.payoffA;
+  n.payoffB = m.payoffB;
+  n.payoffLevel = m.payoffLevel;
+  n.payoffSign = m.payoffSign;
+  n.payoffLabelX = m.payoffLabelX;
+  n.payoffLabelY = m.payoffLabelY;
+  n.xMin = m.xMin;
+  n.xMax = m.xMax;
+  n.xZoom = m.xZoom;
+  n.yMin = m.yMin;
+  n.yMax = m.yMax;
+  n.yZoom = m.yZoom;
+  return FirstBadValue(n);
+}
+
+// Reads a whole record into m. m is changed only when the result is Ok;
+// problem names a refused value.
+LoadResult ReadRecord(Archive& ar, StoredModel& m, std::string& problem) {
   std::string magic;
   if (!ar.ReadString(magic)) return LoadResult::Truncated;
   bool withSecondDecimals = false;
@@ -84,6 +110,8 @@ LoadResult ReadRecord(Archive& ar, StoredModel& m) {
   }
   StoredModel loaded = m;
   if (!ReadFields(ar, withSecondDecimals, loaded)) return LoadResult::Truncated;
+  problem = FirstBadValueOf(loaded);
+  if (!problem.empty()) return LoadResult::BadValue;
   m = std::move(loaded);
   return LoadResult::Ok;
 }
@@ -95,7 +123,7 @@ bool CVelmarDoc::Serialize(Archive& archive) {
     WriteRecord(archive, *this);
     return true;
   }
-  LoadResult result = ReadRecord(archive, *this);
+  LoadResult result = ReadRecord(archive, *this, loadProblem);
   if (result == LoadResult::BadMagic) badFormat = 1;
   return result == LoadResult::Ok;
 }
@@ -108,7 +136,7 @@ std::vector<std::uint8_t> CVelmarDoc::SaveToBytes() const {
 
 LoadResult CVelmarDoc::LoadFromBytes(const std::vector<std::uint8_t>& bytes) {
   Archive archive(bytes);
-  LoadResult result = ReadRecord(archive, *this);
+  LoadResult result = ReadRecord(archive, *this, loadProblem);
   if (result == LoadResult::BadMagic) badFormat = 1;
   return result;
 }

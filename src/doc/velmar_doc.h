@@ -15,6 +15,7 @@ enum class LoadResult {
   Ok,
   BadMagic,   // "This file is not in KVR format.\nPlease click OK to cancel."
   Truncated,  // "Unexpected file format."
+  BadValue,   // "Unexpected file format." and the value refused
 };
 
 // The document: a second copy of the stored fields, the modified flag and
@@ -38,6 +39,8 @@ class CVelmarDoc : public StoredModel {
   bool IsModified() const { return modified_; }
 
   int badFormat = 0;
+  // After a load refused for a value (BadValue): the field and the value.
+  std::string loadProblem;
 
  private:
   bool modified_ = false;

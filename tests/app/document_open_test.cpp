@@ -1,11 +1,14 @@
 // File Open: the "kvr1" rule, failed opens, a file that is already open,
 // and the recent-file list that opens feed.
 
+#include <unistd.h>
+
 #include <QMdiArea>
 #include <QTest>
 
 #include "app/actions.h"
 #include "app/child_window.h"
+#include "app/file_names.h"
 #include "app/recent_files.h"
 #include "model/constants.h"
 #include "shell_test_support.h"
@@ -159,6 +162,31 @@ class DocumentOpenTest : public QObject {
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), content);  // never written to
     }
+  }
+
+  // A name that is not UTF-8 opens, shows, enters the recent list and
+  // saves under its own bytes.
+  void nameThatIsNotUtf8IsKeptAsBytes() {
+    const QByteArray bytes = QFile::encodeName(dir_.path()) + "/latin1-\xe9.kvr";
+    const QString name = DecodeFileName(bytes);
+    CVelmarDoc model = SampleDocument("latin");
+    std::string message;
+    QVERIFY(SaveDocumentFile(bytes.toStdString(), model, message));
+    ChildWindow* child = Documents().OpenDocument(name);
+    QVERIFY(child);
+    QCOMPARE(child->Document()->xLabel, std::string("latin"));
+    QVERIFY2(Window().windowTitle().contains(QStringLiteral("latin1-\uFFFD.kvr")),
+             qPrintable(Window().windowTitle()));
+    QCOMPARE(EncodeFileName(Window().Recent().Paths().value(0)), bytes);
+    child->Document()->xLabel = "saved";
+    child->Document()->SetModifiedFlag(true);
+    Window().RunCommand(cmd::FILE_SAVE);
+    CVelmarDoc back;
+    QVERIFY(LoadDocumentFile(bytes.toStdString(), back, message));
+    QCOMPARE(back.xLabel, std::string("saved"));
+    QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("latin1-\uFFFD.kvr"))));
+    child->CloseWithoutAsking();
+    ::unlink(bytes.constData());  // QTemporaryDir cannot name it
   }
 
   void openingAnOpenFileActivatesIt() {

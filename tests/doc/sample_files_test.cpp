@@ -58,6 +58,17 @@ Bytes OddValues() {
   return d.SaveToBytes();
 }
 
+// Odd values the form guards itself: a zoom of 0, a huge decimals count, an
+// unknown fill mode and a range at the end of the doubles.
+Bytes GuardedValues() {
+  CVelmarDoc d = WorkshopModel();
+  d.xZoom = 0.0;
+  d.yMin = -1e308;
+  d.decimals = 10000;
+  d.fillMode = -4;
+  return d.SaveToBytes();
+}
+
 Bytes Cut(Bytes b, std::size_t n) {
   b.resize(n);
   return b;
@@ -103,10 +114,12 @@ std::vector<SampleFile> SampleFiles() {
                 "Gr\xC3\xB6\xC3\x9F"
                 "e";
        }},
-      {"valid/odd_values.kvr", OddValues, true, "",
-       [](const CVelmarDoc& d) {
-         return std::isnan(d.xMax) && d.xZoom == 0 && d.decimals == 10000;
-       }},
+      {"valid/guarded_values.kvr", GuardedValues, true, "",
+       [](const CVelmarDoc& d) { return d.xZoom == 0 && d.decimals == 10000; }},
+      {"damaged/odd_values.kvr", OddValues, false,
+       "Unexpected file format.\nThe right-hand side of constraint 1 is -inf; it must be a finite "
+       "number.",
+       [](const CVelmarDoc& d) { return d.xZoom == 6.0; }},
       {"valid/trailing_bytes.kvr",
        [] {
          Bytes b = WorkshopModel().SaveToBytes();

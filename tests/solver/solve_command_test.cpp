@@ -203,6 +203,8 @@ TEST_P(SolveCommandBadFileTest, ExitsWithOne) {
   }
   EXPECT_EQ(Run(path, true), 1);
   EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+  // A command line has no OK button to click.
+  EXPECT_EQ(err_.str().find("Please click"), std::string::npos) << err_.str();
   EXPECT_TRUE(out_.str().empty()) << out_.str();
 }
 
@@ -215,8 +217,9 @@ std::vector<std::uint8_t> Truncated() {
 INSTANTIATE_TEST_SUITE_P(
     Files, SolveCommandBadFileTest,
     ::testing::Values(BadFileCase{"Missing", {}, "bad.kvr"},
-                      BadFileCase{
-                          "WrongMagic", {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0}, MSG_NOT_KVR},
+                      BadFileCase{"WrongMagic",
+                                  {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
+                                  "bad.kvr\": This file is not in KVR format.\n"},
                       BadFileCase{"Truncated", Truncated(), MSG_UNEXPECTED_FORMAT}),
     [](const ::testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 
