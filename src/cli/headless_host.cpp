@@ -54,7 +54,7 @@ std::string HeadlessHost::Pane(int pane) const {
 }
 
 void HeadlessHost::CreateOffscreenSurface() {
-  if (!surface_) surface_ = std::make_unique<NullSurface>();
+  if (!surface_ && drawing_) surface_ = std::make_unique<NullSurface>();
 }
 
 Surface* HeadlessHost::OffscreenSurface() {

@@ -47,13 +47,22 @@ void PrintConstraint(const ConstraintReport& r, int decimals, std::ostream& out)
 // A loaded file on the way a window takes: creation, initial update, the
 // first deferred refresh (which sets the far bounds from the model's
 // ranges), ready for the command itself.
+// The model value is decoded from the same bytes.
 struct LoadedView {
   CVelmarDoc doc;
+  Model model;
   HeadlessHost host;
   CEquation view{host, nullptr};
 
   bool Load(const std::string& path, std::string& message) {
-    if (!LoadDocumentFile(path, doc, message)) return false;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, message) || !LoadDocumentBytes(bytes, doc, message)) {
+      return false;
+    }
+    if (DecodeModel(bytes, model) != DecodeStatus::Ok) {
+      message = MSG_UNEXPECTED_FORMAT;
+      return false;
+    }
     view.OnCreate(&doc);
     view.OnInitialUpdate();
     view.OnTimer(TIMER_REFRESH);
@@ -69,10 +78,7 @@ struct LoadedView {
 SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
   SolveReport report;
   report.maximize = maximize;
-  if (DecodeModel(loaded.doc.SaveToBytes(), report.model) != DecodeStatus::Ok) {
-    report.message = MSG_UNEXPECTED_FORMAT;
-    return report;
-  }
+  report.model = loaded.model;
   CEquation& view = loaded.view;
   if (!AutoSolve(view, maximize)) {
     const auto& messages = loaded.host.Messages();
@@ -120,10 +126,6 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
   out << "model: " << path << '\n';
   out << "direction: " << (maximize ? "max" : "min") << '\n';
   const SolveReport report = SolveLoaded(loaded, maximize);
-  if (report.result == SolveResult::Error) {
-    err << "tessaro: " << report.message << '\n';
-    return 1;
-  }
   if (report.result != SolveResult::Optimal) {
     out << "result: none\n";
     out << "message: " << report.message << '\n';
@@ -150,6 +152,7 @@ int RunSolveJson(const std::vector<std::string>& paths, bool maximize, std::ostr
   int status = 0;
   for (const std::string& path : paths) {
     LoadedView loaded;
+    loaded.host.SkipDrawing();
     std::string message;
     std::string line;
     SolveResult result = SolveResult::Error;

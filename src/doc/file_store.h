@@ -65,6 +65,10 @@ bool SaveFileAtomically(const std::string& path, const std::vector<std::uint8_t>
 bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,
                       FileSystem& fs = SystemFileSystem());
 
+// The same for the bytes of a file already read.
+bool LoadDocumentBytes(const std::vector<std::uint8_t>& bytes, CVelmarDoc& doc,
+                       std::string& message);
+
 // Saves doc as a "KVR2.5" file, atomically.
 bool SaveDocumentFile(const std::string& path, const CVelmarDoc& doc, std::string& message,
                       FileSystem& fs = SystemFileSystem());
