@@ -83,7 +83,7 @@ SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
   if (!AutoSolve(view, maximize)) {
     const auto& messages = loaded.host.Messages();
     report.message = messages.empty() ? std::string() : messages.back().text;
-    report.result = report.message == MSG_INFEASIBLE   ? SolveResult::Infeasible
+    report.result = report.message == MSG_INFEASIBLE  ? SolveResult::Infeasible
                     : report.message == MSG_UNBOUNDED ? SolveResult::Unbounded
                                                       : SolveResult::NoOptimum;
     return report;

@@ -48,7 +48,9 @@ std::vector<Bound> Bounds(const Model& model, std::vector<int>& rowOf) {
   return bounds;
 }
 
-double Residual(const Bound& b, double x, double y) { return b.Lhs(x, y) - b.c; }
+double Residual(const Bound& b, double x, double y) {
+  return b.Lhs(x, y) - b.c;
+}
 
 bool Passes(const Bound& b, double x, double y) {
   const double scale = std::max(1.0, std::fabs(b.a * x) + std::fabs(b.b * y) + std::fabs(b.c));
@@ -146,8 +148,8 @@ Interval StepRange(const std::vector<Bound>& bounds, const std::vector<bool>& is
     if (std::fabs(rate) <= kRateTolerance * (b.Size() * moveSize + own)) continue;
     const double limit = -start / rate;
     // The residual start + step * rate must keep the row's sense.
-    const bool capsAbove = b.relation == Relation::Equal ||
-                           (b.relation == Relation::LessEqual) == (rate > 0.0);
+    const bool capsAbove =
+        b.relation == Relation::Equal || (b.relation == Relation::LessEqual) == (rate > 0.0);
     const bool capsBelow = b.relation == Relation::Equal || !capsAbove;
     if (capsAbove) range.upper = std::min(range.upper, limit);
     if (capsBelow) range.lower = std::max(range.lower, limit);
@@ -193,7 +195,8 @@ Interval CostRange(const std::vector<Bound>& bounds, const std::vector<Basis>& b
                    Direction direction) {
   Interval whole{kInfinity, -kInfinity};
   for (const Basis& basis : bases) {
-    const auto w = SolveColumns(bounds, basis, variable == 0 ? 1.0 : 0.0, variable == 0 ? 0.0 : 1.0);
+    const auto w =
+        SolveColumns(bounds, basis, variable == 0 ? 1.0 : 0.0, variable == 0 ? 0.0 : 1.0);
     Interval range;
     bool empty = false;
     const std::array<std::pair<int, double>, 2> members{
@@ -232,11 +235,12 @@ struct Plane {
     return gx * z[0] + gy * z[1] + gs * z[2] - h;
   }
   bool Holds(const std::array<double, 3>& z) const {
-    const double scale = std::max(1.0, std::fabs(gx * z[0]) + std::fabs(gy * z[1]) +
-                                           std::fabs(gs * z[2]) + std::fabs(h));
+    const double scale = std::max(
+        1.0, std::fabs(gx * z[0]) + std::fabs(gy * z[1]) + std::fabs(gs * z[2]) + std::fabs(h));
     const double r = Residual(z);
     if (std::fabs(r) <= kBindingTolerance * scale) return true;
-    return relation == Relation::LessEqual ? r < 0.0 : relation == Relation::GreaterEqual && r > 0.0;
+    return relation == Relation::LessEqual ? r < 0.0
+                                           : relation == Relation::GreaterEqual && r > 0.0;
   }
 };
 
@@ -270,8 +274,8 @@ constexpr double kEndless = 1e9;
 // step of a linear programme in (x, y, step), found here among the corners
 // of its few planes. Used where the corner's bases alone may stop short: at
 // a degenerate corner and along a tied edge.
-double Reach(const std::vector<Bound>& bounds, int k, double rate, double v0,
-             const Payoff& payoff, Direction direction, bool up) {
+double Reach(const std::vector<Bound>& bounds, int k, double rate, double v0, const Payoff& payoff,
+             Direction direction, bool up) {
   double size = 1.0 + std::fabs(v0);
   for (const Bound& b : bounds) size = std::max(size, std::fabs(b.c));
   const double way = up ? 1.0 : -1.0;
@@ -280,9 +284,9 @@ double Reach(const std::vector<Bound>& bounds, int k, double rate, double v0,
     const Bound& b = bounds[m];
     planes.push_back({b.a, b.b, m == k ? -1.0 : 0.0, b.c, b.relation});
   }
-  planes.push_back({payoff.a, payoff.yCoefficient(), -rate, v0,
-                    direction == Direction::Maximize ? Relation::GreaterEqual
-                                                     : Relation::LessEqual});
+  planes.push_back(
+      {payoff.a, payoff.yCoefficient(), -rate, v0,
+       direction == Direction::Maximize ? Relation::GreaterEqual : Relation::LessEqual});
   planes.push_back({0.0, 0.0, way, 0.0, Relation::GreaterEqual});
   planes.push_back({0.0, 0.0, way, kEndless * size, Relation::LessEqual});
   double best = 0.0;
@@ -292,7 +296,8 @@ double Reach(const std::vector<Bound>& bounds, int k, double rate, double v0,
       for (std::size_t l = j + 1; l < n; ++l) {
         const auto z = Crossing(planes[i], planes[j], planes[l]);
         if (!z || way * (*z)[2] <= best) continue;
-        if (std::all_of(planes.begin(), planes.end(), [&](const Plane& p) { return p.Holds(*z); })) {
+        if (std::all_of(planes.begin(), planes.end(),
+                        [&](const Plane& p) { return p.Holds(*z); })) {
           best = way * (*z)[2];
         }
       }
@@ -371,10 +376,10 @@ Sensitivity AnalyzeSensitivity(const Model& model, Direction direction, double x
     r.activity = bounds[k].Lhs(x, y);
     r.binds = isActive[k];
     const double room = bounds[k].c - r.activity;
-    r.slack = r.binds                                         ? 0.0
-              : bounds[k].relation == Relation::LessEqual     ? room
+    r.slack = r.binds                                        ? 0.0
+              : bounds[k].relation == Relation::LessEqual    ? room
               : bounds[k].relation == Relation::GreaterEqual ? -room
-                                                              : std::fabs(room);
+                                                             : std::fabs(room);
     r.rhs = SidesOf(bounds, isActive, bases, k, x, y);
     if (s.degenerate || s.tied) Stretch(bounds, k, s.payoff, model.payoff, direction, r.rhs);
     s.rows.push_back(r);

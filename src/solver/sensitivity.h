@@ -61,9 +61,9 @@ struct Sensitivity {
   double x = 0.0;
   double y = 0.0;
   double payoff = 0.0;
-  bool degenerate = false;  // more than two rows or axes pass through the corner
-  bool tied = false;        // a whole edge through the corner is optimal
-  std::vector<RowSensitivity> rows;             // the present rows, in order
+  bool degenerate = false;           // more than two rows or axes pass through the corner
+  bool tied = false;                 // a whole edge through the corner is optimal
+  std::vector<RowSensitivity> rows;  // the present rows, in order
   std::array<VariableSensitivity, 2> variables;  // X, Y
 };
 

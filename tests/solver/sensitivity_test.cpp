@@ -69,7 +69,9 @@ std::optional<double> Optimum(const Model& m, Direction d, const Change& change 
   return glp_get_obj_val(g.lp);
 }
 
-double Unbounded(double v) { return v >= DBL_MAX ? kInf : v <= -DBL_MAX ? -kInf : v; }
+double Unbounded(double v) {
+  return v >= DBL_MAX ? kInf : v <= -DBL_MAX ? -kInf : v;
+}
 
 // No basic variable sits on a bound and no non-basic inequality has a zero
 // dual value: GLPK's basis is then the only optimal one.
@@ -173,7 +175,9 @@ std::string Describe(const Model& m, Direction d) {
       continue;
     }
     s << " " << l.a << "x + " << l.yCoefficient() << "y "
-      << (l.relation == Relation::LessEqual ? "<=" : l.relation == Relation::Equal ? "=" : ">=")
+      << (l.relation == Relation::LessEqual ? "<="
+          : l.relation == Relation::Equal   ? "="
+                                            : ">=")
       << " " << l.c << ";";
   }
   return s.str();
@@ -268,7 +272,9 @@ TEST(SensitivityTest, MatchesGlpkOnNonDegenerateModels) {
 
 // ---- degenerate corners and tied edges: what is shown must be true ------------------
 
-bool SameValue(double a, double b) { return std::fabs(a - b) <= 1e-7 * (1.0 + std::fabs(a)); }
+bool SameValue(double a, double b) {
+  return std::fabs(a - b) <= 1e-7 * (1.0 + std::fabs(a));
+}
 
 // Moves one right-hand side (or axis bound) `step` away and checks the
 // re-solved optimum against the rate: on the line inside the limit, off it

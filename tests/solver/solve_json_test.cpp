@@ -58,8 +58,8 @@ class SolveJsonFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("tessaro-json-" + std::string(
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("tessaro-json-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
