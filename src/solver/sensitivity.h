@@ -19,9 +19,11 @@ enum class SensitivityStatus : std::uint8_t {
 
 // How the optimal payoff follows one right-hand side (or one axis bound)
 // moved away from its value. Each side holds the payoff change per unit and
-// the right-hand side up to which that rate holds; a rate is empty when
-// moving that way makes the model infeasible at once. At a corner with
-// exactly two rows through it both rates are equal: the shadow price.
+// the right-hand side up to which that rate holds. At a corner with exactly
+// two rows through it both rates are equal: the shadow price. At a
+// degenerate corner they may differ, and a rate is empty when no pair of
+// rows through the corner can follow that way: the model turns infeasible
+// at once, or (on a tied edge) the rate belongs to another point of the edge.
 struct RangeSides {
   std::optional<double> rateUp;
   double upperLimit = 0.0;  // +inf when the rate holds without end
