@@ -1,6 +1,7 @@
 #include "cli/solve_command.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli/constraint_report.h"
 #include "cli/headless_host.h"
@@ -96,12 +97,14 @@ SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
   }
   const Direction direction = maximize ? Direction::Maximize : Direction::Minimize;
   report.relaxation = report.model.integerDots;
-  if (!report.relaxation && !report.points.empty()) {
+  if (!report.points.empty()) {
     report.sensitivity =
         AnalyzeSensitivity(report.model, direction, report.points[0][0], report.points[0][1]);
   }
-  if (report.sensitivity.status != SensitivityStatus::Ok) {
-    report.sensitivity = AnalyzeOptimum(report.model, direction);
+  if (report.relaxation || report.sensitivity.status != SensitivityStatus::Ok) {
+    Sensitivity relaxed = AnalyzeOptimum(report.model, direction);
+    // With no proved corner at all, the slacks at the view's point remain.
+    if (relaxed.status == SensitivityStatus::Ok) report.sensitivity = std::move(relaxed);
   }
   return report;
 }

@@ -347,29 +347,20 @@ Sensitivity AnalyzeSensitivity(const Model& model, Direction direction, double x
   std::vector<int> rowOf;
   const std::vector<Bound> bounds = Bounds(model, rowOf);
   const int count = static_cast<int>(bounds.size());
+  const int rowCount = static_cast<int>(rowOf.size());
   std::vector<int> active;
   std::vector<bool> isActive(bounds.size(), false);
+  bool broken = false;
   for (int m = 0; m < count; ++m) {
-    if (Breaks(bounds[m], x, y)) {
-      s.status = SensitivityStatus::NotOptimal;
-      return s;
-    }
+    broken = broken || Breaks(bounds[m], x, y);
     if (Passes(bounds[m], x, y)) {
       active.push_back(m);
       isActive[m] = true;
     }
   }
-  const std::vector<Basis> bases = Bases(bounds, active, model.payoff, direction);
-  if (bases.empty()) return s;
-  if (std::none_of(bases.begin(), bases.end(), [](const Basis& b) { return b.dualFeasible; })) {
-    s.status = SensitivityStatus::NotOptimal;
-    return s;
-  }
-  s.status = SensitivityStatus::Ok;
-  s.degenerate = active.size() > 2;
-  s.tied = Tied(bounds, active, model.payoff);
-
-  const int rowCount = static_cast<int>(rowOf.size());
+  // Slacks and values hold at any point; the rates and intervals only where
+  // a basis proves the point optimal. Until then no rate holds anywhere and
+  // no payoff interval is known.
   for (int k = 0; k < rowCount; ++k) {
     RowSensitivity r;
     r.row = rowOf[k];
@@ -380,14 +371,32 @@ Sensitivity AnalyzeSensitivity(const Model& model, Direction direction, double x
               : bounds[k].relation == Relation::LessEqual    ? room
               : bounds[k].relation == Relation::GreaterEqual ? -room
                                                              : std::fabs(room);
-    r.rhs = SidesOf(bounds, isActive, bases, k, x, y);
-    if (s.degenerate || s.tied) Stretch(bounds, k, s.payoff, model.payoff, direction, r.rhs);
+    r.rhs.upperLimit = r.rhs.lowerLimit = bounds[k].c;
     s.rows.push_back(r);
+  }
+  for (int v = 0; v < 2; ++v) {
+    s.variables[v].value = v == 0 ? x : y;
+    s.variables[v].costLower = s.variables[v].costUpper = std::numeric_limits<double>::quiet_NaN();
+  }
+  const std::vector<Basis> bases = Bases(bounds, active, model.payoff, direction);
+  if (broken ||
+      std::none_of(bases.begin(), bases.end(), [](const Basis& b) { return b.dualFeasible; })) {
+    s.status =
+        bases.empty() && !broken ? SensitivityStatus::NotACorner : SensitivityStatus::NotOptimal;
+    return s;
+  }
+  s.status = SensitivityStatus::Ok;
+  s.degenerate = active.size() > 2;
+  s.tied = Tied(bounds, active, model.payoff);
+
+  for (int k = 0; k < rowCount; ++k) {
+    RangeSides& sides = s.rows[k].rhs;
+    sides = SidesOf(bounds, isActive, bases, k, x, y);
+    if (s.degenerate || s.tied) Stretch(bounds, k, s.payoff, model.payoff, direction, sides);
   }
   const double payoffCoefficient[2] = {model.payoff.a, model.payoff.yCoefficient()};
   for (int v = 0; v < 2; ++v) {
     VariableSensitivity& var = s.variables[v];
-    var.value = v == 0 ? x : y;
     var.bound = SidesOf(bounds, isActive, bases, rowCount + v, x, y);
     if (s.degenerate || s.tied) {
       Stretch(bounds, rowCount + v, s.payoff, model.payoff, direction, var.bound);

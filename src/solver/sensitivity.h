@@ -70,7 +70,9 @@ struct Sensitivity {
 };
 
 // The sensitivity of the linear programme over x >= 0, y >= 0 at its
-// optimal corner (x, y), from the rows and axes binding there.
+// optimal corner (x, y), from the rows and axes binding there. When the
+// status is not Ok only the slacks and values are filled: no rate, and the
+// payoff intervals are NaN.
 [[nodiscard]] Sensitivity AnalyzeSensitivity(const Model& model, Direction direction, double x,
                                              double y);
 

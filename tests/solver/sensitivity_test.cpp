@@ -270,6 +270,49 @@ TEST(SensitivityTest, MatchesGlpkOnNonDegenerateModels) {
   EXPECT_GE(compared[1], 1000);
 }
 
+// ---- points that are not an optimal corner ---------------------------------------
+
+struct PointCase {
+  const char* name;
+  double x, y;
+  SensitivityStatus status;
+  double firstSlack;
+};
+
+class SensitivityPointTest : public ::testing::TestWithParam<PointCase> {};
+
+TEST_P(SensitivityPointTest, OnlySlacksWithoutAProvedOptimum) {
+  // Maximize 3x + 2y with x + y <= 4 and x <= 3: optimal at (3, 1).
+  Model m;
+  m.payoff.a = 3;
+  m.payoff.b = 2;
+  m.lines[0] = {"c1", 1, 1, 4, 1, Relation::LessEqual, {}};
+  m.lines[1] = {"c2", 1, 0, 3, 1, Relation::LessEqual, {}};
+  const PointCase& c = GetParam();
+  const Sensitivity s = AnalyzeSensitivity(m, Direction::Maximize, c.x, c.y);
+  EXPECT_EQ(s.status, c.status);
+  ASSERT_EQ(s.rows.size(), 2u);
+  EXPECT_EQ(s.rows[0].slack, c.firstSlack);
+  if (c.status == SensitivityStatus::Ok) return;
+  for (const RowSensitivity& r : s.rows) {
+    const ShownRange shown = ShowRange(r.rhs, m.lines[r.row].c);
+    EXPECT_FALSE(shown.rate.has_value());
+    EXPECT_EQ(shown.lower, shown.upper);
+  }
+  EXPECT_TRUE(std::isnan(s.variables[0].costLower));
+  EXPECT_FALSE(ShowRange(s.variables[1].bound, 0.0).rate.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, SensitivityPointTest,
+    ::testing::Values(PointCase{"Optimum", 3, 1, SensitivityStatus::Ok, 0},
+                      PointCase{"WorseCorner", 0, 4, SensitivityStatus::NotOptimal, 0},
+                      PointCase{"Origin", 0, 0, SensitivityStatus::NotOptimal, 4},
+                      PointCase{"OnOneEdge", 1, 3, SensitivityStatus::NotACorner, 0},
+                      PointCase{"Inside", 1, 1, SensitivityStatus::NotACorner, 2},
+                      PointCase{"BreaksARow", 4, 1, SensitivityStatus::NotOptimal, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // ---- degenerate corners and tied edges: what is shown must be true ------------------
 
 bool SameValue(double a, double b) {
