@@ -57,6 +57,11 @@ void HeadlessHost::CreateOffscreenSurface() {
   if (!surface_ && drawing_) surface_ = std::make_unique<NullSurface>();
 }
 
+void HeadlessHost::SkipDrawing() {
+  drawing_ = false;
+  surface_.reset();
+}
+
 Surface* HeadlessHost::OffscreenSurface() {
   return surface_.get();
 }

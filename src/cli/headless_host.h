@@ -43,9 +43,9 @@ class HeadlessHost : public ViewHost {
   bool ChooseColor(const Rgb&, Rgb&) override { return false; }
   void CloseDocument() override { closed_ = true; }
 
-  // Without drawing the view skips the picture and the results pane; the
-  // solve itself does not depend on them.
-  void SkipDrawing() { drawing_ = false; }
+  // From now on the view skips the picture and the results pane; the solve
+  // itself does not depend on them.
+  void SkipDrawing();
 
   const std::vector<Message>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }

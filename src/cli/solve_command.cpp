@@ -143,6 +143,8 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
   for (const auto& p : report.points) {
     out << "point: " << Number(p[0], decimals) << ' ' << Number(p[1], decimals) << '\n';
   }
+  // The probes read no picture and no results pane.
+  loaded.host.SkipDrawing();
   for (const ConstraintReport& r : ReportConstraints(loaded.view, loaded.host)) {
     PrintConstraint(r, decimals, out);
   }
