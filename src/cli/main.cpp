@@ -22,6 +22,7 @@ constexpr const char* kGuiName = "tessaro-gui";
 int Usage(std::ostream& out, int status) {
   out << "usage: tessaro [MODEL.kvr]\n"
          "       tessaro --solve MODEL.kvr [--max|--min]\n"
+         "       tessaro --solve --json MODEL.kvr... [--max|--min]\n"
          "       tessaro --export MODEL.kvr OUT.png|OUT.svg\n"
          "       tessaro --pdf MODEL.kvr OUT.pdf\n"
          "       tessaro --print MODEL.kvr\n"
@@ -29,28 +30,37 @@ int Usage(std::ostream& out, int status) {
   return status;
 }
 
-// `--solve MODEL.kvr [--max|--min]`, in any order after the switch.
+// `--solve MODEL.kvr [--max|--min] [--json]`, in any order after the
+// switch; with --json any number of model files.
 int Solve(int argc, char** argv) {
-  std::string path;
+  std::vector<std::string> paths;
   bool maximize = true;
+  bool json = false;
   for (int i = 2; i < argc; ++i) {
     const std::string_view arg(argv[i]);
     if (arg == "--max") {
       maximize = true;
     } else if (arg == "--min") {
       maximize = false;
-    } else if (path.empty() && !arg.empty() && arg.front() != '-') {
-      path = arg;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (!arg.empty() && arg.front() != '-') {
+      paths.emplace_back(arg);
     } else {
       std::cerr << "tessaro: unexpected argument '" << arg << "'\n";
       return Usage(std::cerr, 1);
     }
   }
-  if (path.empty()) {
+  if (paths.empty()) {
     std::cerr << "tessaro: --solve needs a model file\n";
     return Usage(std::cerr, 1);
   }
-  return tessaro::RunSolveCommand(path, maximize, std::cout, std::cerr);
+  if (json) return tessaro::RunSolveJson(paths, maximize, std::cout);
+  if (paths.size() > 1) {
+    std::cerr << "tessaro: unexpected argument '" << paths[1] << "'\n";
+    return Usage(std::cerr, 1);
+  }
+  return tessaro::RunSolveCommand(paths.front(), maximize, std::cout, std::cerr);
 }
 
 // The directory of the running executable, from /proc/self/exe; empty when

@@ -404,6 +404,11 @@ bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& mes
                       FileSystem& fs) {
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, bytes, message, fs)) return false;
+  return LoadDocumentBytes(bytes, doc, message);
+}
+
+bool LoadDocumentBytes(const std::vector<std::uint8_t>& bytes, CVelmarDoc& doc,
+                       std::string& message) {
   switch (doc.LoadFromBytes(bytes)) {
     case LoadResult::Ok:
       doc.SetModifiedFlag(false);

@@ -119,6 +119,10 @@ bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& mes
 bool LoadDocumentFile(const std::string& path, CVelmarDoc& doc, std::string& message,
                       FileIdentity& identity, FileSystem& fs = SystemFileSystem());
 
+// The same for the bytes of a file already read.
+bool LoadDocumentBytes(const std::vector<std::uint8_t>& bytes, CVelmarDoc& doc,
+                       std::string& message);
+
 // Saves doc as a "KVR2.5" file, atomically.
 bool SaveDocumentFile(const std::string& path, const CVelmarDoc& doc, std::string& message,
                       FileSystem& fs = SystemFileSystem(), FileIdentity* written = nullptr);
