@@ -208,6 +208,7 @@ class LpReader {
     program_.sense = section == Section::Maximize ? Sense::Maximize : Sense::Minimize;
     ReadObjective();
     for (;;) {
+      const int line = Peek().line;
       section = SectionHere();
       switch (section) {
         case Section::Constraints:
@@ -223,12 +224,12 @@ class LpReader {
         case Section::End:
           return program_;
         case Section::SemiContinuous:
-          Fail(Peek().line, "semi-continuous variables do not fit the graphical method");
+          Fail(line, "semi-continuous variables do not fit the graphical method");
         case Section::Sos:
-          Fail(Peek().line, "SOS constraints do not fit the graphical method");
+          Fail(line, "SOS constraints do not fit the graphical method");
         case Section::Maximize:
         case Section::Minimize:
-          Fail(Peek().line, "a second objective");
+          Fail(line, "a second objective");
         case Section::None:
           if (Peek().kind == Kind::End) return program_;
           Fail(Peek().line, "unexpected '" + Peek().text + "'");
@@ -399,10 +400,14 @@ class LpReader {
       if (Peek().kind == Kind::Relation) {
         Fail(Peek().line, "a ranged constraint; write it as two rows");
       }
-      // Variables go left and constants right.
+      // Variables go left and constants right; "10 >= x + y" turns round
+      // into "x + y <= 10".
+      const std::vector<Term>& variables = leftHasVariable ? left : right;
+      const std::vector<Term>& constants = leftHasVariable ? right : left;
+      if (!leftHasVariable) row.relation = Mirror(row.relation);
       double constant = 0.0;
       bool anyVariable = false;
-      for (const Term& t : left) {
+      for (const Term& t : variables) {
         if (t.variable < 0) {
           constant -= t.coefficient;
         } else {
@@ -410,14 +415,7 @@ class LpReader {
           anyVariable = true;
         }
       }
-      for (const Term& t : right) {
-        if (t.variable < 0) {
-          constant += t.coefficient;
-        } else {
-          row.coefficients[t.variable] -= t.coefficient;
-          anyVariable = true;
-        }
-      }
+      for (const Term& t : constants) constant += t.coefficient;
       if (!anyVariable) Fail(row.line, "a constraint without a variable");
       row.rhs = constant;
       if (row.name.empty()) row.name = "c" + std::to_string(program_.rows.size() + 1);
