@@ -43,7 +43,7 @@ int RunConvertCommand(Conversion conversion, const std::string& input, const std
       case DecodeStatus::NotAModelFile:
         return Failure(err, input + ": not a model file");
       case DecodeStatus::Damaged:
-        return Failure(err, input + ": the model file is damaged");
+        return Failure(err, input + ": not a model file, or a damaged one");
     }
     const ExportResult text = conversion == Conversion::ToLp
                                   ? WriteLp(model, sense)
