@@ -45,9 +45,8 @@ int RunConvertCommand(Conversion conversion, const std::string& input, const std
       case DecodeStatus::Damaged:
         return Failure(err, input + ": not a model file, or a damaged one");
     }
-    const ExportResult text = conversion == Conversion::ToLp
-                                  ? WriteLp(model, sense)
-                                  : WriteMps(model, sense, Stem(output));
+    const ExportResult text = conversion == Conversion::ToLp ? WriteLp(model, sense)
+                                                             : WriteMps(model, sense, Stem(output));
     if (!text.ok) return Failure(err, input + ": " + text.message);
     if (!SaveFileAtomically(output, std::vector<std::uint8_t>(text.text.begin(), text.text.end()),
                             message)) {

@@ -14,17 +14,21 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // The words an LP reader may take for a section or a bound keyword; a name
 // equal to one of them (in any case) gets a "_" appended.
 constexpr std::string_view kKeywords[] = {
-    "max",     "maximize", "maximise", "maximum", "min",      "minimize", "minimise", "minimum",
-    "st",      "subject",  "such",     "bound",   "bounds",   "general",  "generals", "gen",
-    "integer", "integers", "binary",   "binaries", "bin",     "end",      "free",     "inf",
-    "infinity", "semi",    "semis",    "sos",
+    "max",      "maximize", "maximise", "maximum",  "min",    "minimize", "minimise",
+    "minimum",  "st",       "subject",  "such",     "bound",  "bounds",   "general",
+    "generals", "gen",      "integer",  "integers", "binary", "binaries", "bin",
+    "end",      "free",     "inf",      "infinity", "semi",   "semis",    "sos",
 };
 
 // Room kept below the longest name for a "_<n>" suffix.
 constexpr std::size_t kSuffixRoom = 12;
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string Lower(std::string_view text) {
   std::string out(text);
@@ -141,8 +145,8 @@ ExportNames MakeExportNames(const Model& model) {
   auto noteVariable = [&names](const char* axis, const std::string& label,
                                const std::string& written) {
     if (label.empty()) {
-      names.notes.push_back(std::string("the ") + axis + " variable has no name; it is written as " +
-                            written);
+      names.notes.push_back(std::string("the ") + axis +
+                            " variable has no name; it is written as " + written);
     } else if (label != written) {
       names.notes.push_back("variable \"" + Printable(label) + "\" is written as " + written);
     }
@@ -216,7 +220,8 @@ bool ParseNumber(std::string_view text, double& value) {
   if (start >= text.size() || !(IsAsciiDigit(text[start]) || text[start] == '.')) return false;
   if (text[0] == '+') text.remove_prefix(1);
   const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
+  return result.ec == std::errc() && result.ptr == text.data() + text.size() &&
+         std::isfinite(value);
 }
 
 ImportResult BuildModel(const ReadProgram& program) {
@@ -234,8 +239,7 @@ ImportResult BuildModel(const ReadProgram& program) {
   int integers = 0;
   for (const ReadVariable& v : vars) {
     if (v.lower < 0.0) {
-      const std::string what = v.upper == kInfinity && v.lower == -kInfinity
-                                   ? "is free"
+      const std::string what = v.upper == kInfinity && v.lower == -kInfinity ? "is free"
                                : v.lower == -kInfinity
                                    ? "has no lower bound"
                                    : "has the lower bound " + FormatNumber(v.lower);
@@ -286,11 +290,12 @@ ImportResult BuildModel(const ReadProgram& program) {
   m.payoff.b = std::abs(program.objective[1]);
   m.payoff.sign = program.objective[1] < 0.0 ? -1 : 1;
   int slot = 0;
-  for (const std::vector<ReadRow>* list : {&program.rows, static_cast<const std::vector<ReadRow>*>(&boundRows)}) {
+  for (const std::vector<ReadRow>* list :
+       {&program.rows, static_cast<const std::vector<ReadRow>*>(&boundRows)}) {
     for (const ReadRow& row : *list) {
       if (row.coefficients[0] == 0.0 && row.coefficients[1] == 0.0) {
-        result.message =
-            "line " + std::to_string(row.line) + ": row '" + row.name + "' has no nonzero coefficient";
+        result.message = "line " + std::to_string(row.line) + ": row '" + row.name +
+                         "' has no nonzero coefficient";
         return result;
       }
       Line& line = m.lines[slot++];

@@ -57,7 +57,9 @@ struct ReadError {
   throw ReadError{"line " + std::to_string(line) + ": " + what};
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Characters a CPLEX LP name may hold besides letters and digits.
 bool IsNameChar(char c) {

@@ -240,8 +240,8 @@ class MpsReader {
 
   void BoundsLine(const std::vector<std::string_view>& f, int line) {
     const std::string type = Upper(f[0]);
-    const bool needsValue = type == "UP" || type == "LO" || type == "FX" || type == "LI" ||
-                            type == "UI";
+    const bool needsValue =
+        type == "UP" || type == "LO" || type == "FX" || type == "LI" || type == "UI";
     const bool noValue = type == "FR" || type == "MI" || type == "PL" || type == "BV";
     if (!needsValue && !noValue) {
       if (type == "SC") Fail(line, "semi-continuous variables do not fit the graphical method");
@@ -317,7 +317,8 @@ ExportResult WriteMps(const Model& model, Sense sense, std::string_view problemN
   out += "ROWS\n N " + names.objective + "\n";
   for (int i = 0; i < kLineCount; ++i) {
     const Line& line = model.lines[i];
-    if (line.isPresent()) out += std::string(" ") + RowType(line.relation) + " " + names.rows[i] + "\n";
+    if (line.isPresent())
+      out += std::string(" ") + RowType(line.relation) + " " + names.rows[i] + "\n";
   }
   out += "COLUMNS\n";
   if (model.integerDots) out += " MARKER 'MARKER' 'INTORG'\n";

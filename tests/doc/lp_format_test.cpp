@@ -84,9 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NegativeLower", "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n y >= -2\nEnd",
                  "refused: variable y has the lower bound -2; the graphical method here works "
                  "over x, y >= 0"},
-        ReadCase{"InfiniteBounds", "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n -inf <= x <= +inf\nEnd",
+        ReadCase{"InfiniteBounds",
+                 "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n -inf <= x <= +inf\nEnd",
                  "refused: variable x is free; the graphical method here works over x, y >= 0"},
-        ReadCase{"NoLower", "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n x >= -1e30\n x <= 5\nEnd",
+        ReadCase{"NoLower",
+                 "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n x >= -1e30\n x <= 5\nEnd",
                  "refused: variable x has no lower bound; the graphical method here works over "
                  "x, y >= 0"},
         ReadCase{"OneInteger", "Maximize\n x + y\nst\n c: x + y <= 4\nGeneral\n y\nEnd",

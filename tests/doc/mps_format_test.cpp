@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "min x y | 1 2 | c1: 1 3 <= 0 | x_max: 1 0 <= 1 | y_max: 0 1 <= 1 | integer"},
         ReadCase{"MarkersWithBounds",
                  MPS_HEAD " M 'MARKER' 'INTORG'\n" MPS_XY
-                 " M 'MARKER' 'INTEND'\nBOUNDS\n PL BND x\n LO BND y 0\nENDATA\n",
+                          " M 'MARKER' 'INTEND'\nBOUNDS\n PL BND x\n LO BND y 0\nENDATA\n",
                  "min x y | 1 2 | c1: 1 3 <= 0 | integer"},
         ReadCase{"IntegerBoundTypes", MPS_HEAD MPS_XY "BOUNDS\n UI BND x 5\n BV BND y\nENDATA\n",
                  "min x y | 1 2 | c1: 1 3 <= 0 | x_max: 1 0 <= 5 | y_max: 0 1 <= 1 | integer"}),
