@@ -13,8 +13,12 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/recent_files.h"
+#include "app/form_view.h"
 #include "doc/file_store.h"
+#include "doc/model_file.h"
+#include "doc/model_import.h"
 #include "doc/velmar_doc.h"
+#include "model/constants.h"
 
 namespace tessaro::app {
 
@@ -28,7 +32,7 @@ FileDialogs& Dialogs() {
 QString AskOpenPath(QWidget* parent) {
   if (Dialogs().openPath) return Dialogs().openPath(parent);
   return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
-                                      QStringLiteral("All Files(*.*);;KVR File(*.kvr)"));
+                                      QStringLiteral("All Files(*.*);;KVR File(*.kvr);;LP or MPS File(*.lp *.mps)"));
 }
 
 QString AskSavePath(QWidget* parent, const QString& suggested) {
@@ -123,8 +127,16 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
     area_->setActiveSubWindow(open);
     return open;
   }
-  auto document = std::make_unique<tessaro::CVelmarDoc>();
   std::string message;
+  // LP and MPS text opens as a new model; a read failure here is reported
+  // by the model file's own load below.
+  std::vector<std::uint8_t> bytes;
+  if (ReadWholeFile(FilePathBytes(path), bytes, message)) {
+    const tessaro::ModelFileKind kind = tessaro::GuessModelFileKind(FilePathBytes(path), bytes);
+    if (kind != tessaro::ModelFileKind::Kvr) return ImportDocument(path, kind, bytes);
+  }
+  message.clear();
+  auto document = std::make_unique<tessaro::CVelmarDoc>();
   if (!LoadDocumentFile(FilePathBytes(path), *document, message)) {
     ShowFailure(dialogParent_, message, path);
     return nullptr;
@@ -135,6 +147,26 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
   recent_->Add(child->Path());
   Q_EMIT recentFilesChanged();
   return Adopt(child);
+}
+
+ChildWindow* DocumentManager::ImportDocument(const QString& path, tessaro::ModelFileKind kind,
+                                             const std::vector<std::uint8_t>& bytes) {
+  const QString name = QFileInfo(path).fileName();
+  const tessaro::ImportResult read = tessaro::ImportModelText(kind, bytes);
+  auto document = std::make_unique<tessaro::CVelmarDoc>();
+  if (!read.ok || document->LoadFromBytes(tessaro::EncodeModel(read.model)) != LoadResult::Ok) {
+    ShowFailure(dialogParent_, MessageText(name) + ": " + read.message, path);
+    return nullptr;
+  }
+  // A new, unsaved model named after the file.
+  document->SetModifiedFlag(true);
+  auto* child = new ChildWindow(std::move(document), settings_);
+  child->SetTitle(QFileInfo(path).completeBaseName() + QStringLiteral(".kvr"));
+  Adopt(child);
+  child->View()->RunCommand(read.sense == tessaro::Sense::Maximize ? cmd::AUTO_MAX : cmd::AUTO_MIN);
+  child->Document()->SetModifiedFlag(true);
+  child->RefreshModifiedMark();
+  return child;
 }
 
 void DocumentManager::FileOpen() {
@@ -173,9 +205,12 @@ bool DocumentManager::Save(ChildWindow* child) {
 
 bool DocumentManager::SaveAs(ChildWindow* child) {
   if (!child) return false;
-  const QString suggested = child->Path().isEmpty()
-                                ? QDir::current().filePath(child->Title() + QStringLiteral(".kvr"))
-                                : child->Path();
+  // An imported model's title already ends in ".kvr".
+  const QString title = child->Title().endsWith(QStringLiteral(".kvr"))
+                            ? child->Title()
+                            : child->Title() + QStringLiteral(".kvr");
+  const QString suggested =
+      child->Path().isEmpty() ? QDir::current().filePath(title) : child->Path();
   QString path = AskSavePath(dialogParent_, suggested);
   if (path.isEmpty()) return false;
   // A name typed without an extension gets the model files' one.

@@ -4,13 +4,16 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class QMdiArea;
 class QWidget;
 
 namespace tessaro {
 class SettingsStore;
+enum class ModelFileKind;
 }
 
 namespace tessaro::app {
@@ -46,7 +49,9 @@ class DocumentManager : public QObject {
   // File New: an empty document titled "kvr1", "kvr2", ...
   ChildWindow* NewDocument();
   // Opens a file in a new window, or activates the window already showing
-  // it. Null (after a message) when the file cannot be read.
+  // it. LP or MPS text (by suffix, or by content) becomes a new unsaved
+  // model titled after the file, solved as its objective asks. Null (after
+  // a message) when the file cannot be read.
   ChildWindow* OpenDocument(const QString& path);
   // File Open: asks for a file and opens it. The first successful open of a
   // run closes the start-up document "kvr1" if it is still unchanged.
@@ -71,6 +76,8 @@ class DocumentManager : public QObject {
  private:
   ChildWindow* Adopt(ChildWindow* child);
   ChildWindow* FindByPath(const QString& path) const;
+  ChildWindow* ImportDocument(const QString& path, tessaro::ModelFileKind kind,
+                              const std::vector<std::uint8_t>& bytes);
   bool WriteFile(ChildWindow* child, const QString& path);
   void CloseUnchangedFirstDocument();
 

@@ -235,6 +235,19 @@ ImportResult BuildModel(const ReadProgram& program) {
                                "); the graphical method here needs two";
     return result;
   }
+  // Terms of one variable are summed, and a sum of finite numbers may not be.
+  if (!std::isfinite(program.objective[0]) || !std::isfinite(program.objective[1])) {
+    result.message = "the objective sums to a coefficient out of range";
+    return result;
+  }
+  for (const ReadRow& row : program.rows) {
+    if (!std::isfinite(row.coefficients[0]) || !std::isfinite(row.coefficients[1]) ||
+        !std::isfinite(row.rhs)) {
+      result.message = "line " + std::to_string(row.line) + ": row '" + row.name +
+                       "' sums to a number out of range";
+      return result;
+    }
+  }
   std::vector<ReadRow> boundRows;
   int integers = 0;
   for (const ReadVariable& v : vars) {

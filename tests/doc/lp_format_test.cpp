@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "refused: line 5: semi-continuous variables do not fit the graphical method"},
         ReadCase{"HugeNumber", "Maximize\n 1e999 x + y\nst\n c: x + y <= 3\nEnd",
                  "refused: line 2: the number 1e999 is out of range"},
+        ReadCase{"SumOutOfRange", "Maximize\n 1e308 x + 1e308 x + y\nst\n c: x + y <= 3\nEnd",
+                 "refused: the objective sums to a coefficient out of range"},
         ReadCase{"Quadratic", "Maximize\n x + y\nst\n c: [ x * y ] <= 3\nEnd",
                  "refused: line 4: expected a constraint, found '['"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
