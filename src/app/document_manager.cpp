@@ -15,10 +15,13 @@
 #include "app/recent_files.h"
 #include "app/form_view.h"
 #include "doc/file_store.h"
+#include "doc/lp_format.h"
 #include "doc/model_file.h"
+#include "doc/mps_format.h"
 #include "doc/model_import.h"
 #include "doc/velmar_doc.h"
 #include "model/constants.h"
+#include "model/equation.h"
 
 namespace tessaro::app {
 
@@ -39,6 +42,20 @@ QString AskSavePath(QWidget* parent, const QString& suggested) {
   if (Dialogs().savePath) return Dialogs().savePath(parent, suggested);
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggested,
                                       QStringLiteral("KVR Files (*.kvr)"));
+}
+
+// The real dialog adds the chosen filter's suffix to a name without one.
+QString AskExportPath(QWidget* parent, const QString& suggested) {
+  if (Dialogs().exportPath) return Dialogs().exportPath(parent, suggested);
+  const QString lpFilter = QStringLiteral("CPLEX LP Files (*.lp)");
+  QString chosen = lpFilter;
+  QString path = QFileDialog::getSaveFileName(
+      parent, QStringLiteral("Export Model"), suggested,
+      lpFilter + QStringLiteral(";;Free MPS Files (*.mps)"), &chosen);
+  if (!path.isEmpty() && !QFileInfo(path).fileName().contains(u'.')) {
+    path += chosen == lpFilter ? QStringLiteral(".lp") : QStringLiteral(".mps");
+  }
+  return path;
 }
 
 std::string MessageText(const QString& text) {
@@ -220,6 +237,37 @@ bool DocumentManager::SaveAs(ChildWindow* child) {
   recent_->Add(child->Path());
   Q_EMIT recentFilesChanged();
   Q_EMIT documentsChanged();
+  return true;
+}
+
+bool DocumentManager::ExportModel(ChildWindow* child) {
+  if (!child) return false;
+  const QString base = child->Path().isEmpty() ? QDir::current().filePath(child->Title())
+                                               : child->Path();
+  const QFileInfo info(base);
+  QString path = AskExportPath(dialogParent_,
+                               info.dir().filePath(info.completeBaseName() + QStringLiteral(".lp")));
+  if (path.isEmpty()) return false;
+  const QFileInfo target(path);
+  if (!target.fileName().contains(u'.')) path += QStringLiteral(".lp");
+  tessaro::Model model;
+  if (tessaro::DecodeModel(child->Document()->SaveToBytes(), model) != tessaro::DecodeStatus::Ok) {
+    return false;
+  }
+  const tessaro::Sense sense = child->View()->Equation().solveDirection < 0
+                                   ? tessaro::Sense::Minimize
+                                   : tessaro::Sense::Maximize;
+  const bool mps = QFileInfo(path).suffix().compare(QStringLiteral("mps"), Qt::CaseInsensitive) == 0;
+  const tessaro::ExportResult text =
+      mps ? tessaro::WriteMps(model, sense, QFileInfo(path).completeBaseName().toStdString())
+          : tessaro::WriteLp(model, sense);
+  std::string message = text.message;
+  if (!text.ok || !tessaro::SaveFileAtomically(
+                      FilePathBytes(path),
+                      std::vector<std::uint8_t>(text.text.begin(), text.text.end()), message)) {
+    ShowFailure(dialogParent_, message, path);
+    return false;
+  }
   return true;
 }
 

@@ -26,6 +26,8 @@ class RecentFiles;
 struct FileDialogs {
   std::function<QString(QWidget* parent)> openPath;
   std::function<QString(QWidget* parent, const QString& suggestedPath)> savePath;
+  // Export Model: a path whose suffix (".lp" or ".mps") chooses the format.
+  std::function<QString(QWidget* parent, const QString& suggestedPath)> exportPath;
 };
 
 // Replaces the dialogs (tests); empty functions restore the real dialogs.
@@ -59,6 +61,10 @@ class DocumentManager : public QObject {
 
   bool Save(ChildWindow* child);
   bool SaveAs(ChildWindow* child);
+  // Export Model: writes the model as CPLEX LP or free MPS, chosen by the
+  // suffix (".lp" when there is none), in the direction of the last Auto
+  // Max or Auto Min (maximize when neither ran). The document is unchanged.
+  bool ExportModel(ChildWindow* child);
   // Asks "Save changes to %1?" for a modified document: Yes saves, No
   // drops the changes, Cancel (or a failed save) returns false.
   bool MaybeSave(ChildWindow* child);
