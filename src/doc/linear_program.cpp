@@ -90,9 +90,12 @@ int DecimalsOf(double value) {
 // a little room; 10 when there is nothing to show.
 double RoundAbove(double largest) {
   constexpr double kRoom = 1.2;
+  // Beyond these the form's fields could not show the range; within them
+  // the powers of ten below are normal numbers.
+  constexpr double kSmallestRange = 1e-6;
   constexpr double kLargestRange = 1e15;
   if (!(largest > 0.0) || !std::isfinite(largest)) return 10.0;
-  const double target = std::min(largest * kRoom, kLargestRange);
+  const double target = std::clamp(largest * kRoom, kSmallestRange, kLargestRange);
   double power = std::pow(10.0, std::floor(std::log10(target)));
   for (;;) {
     for (double step : {1.0, 2.0, 2.5, 5.0}) {

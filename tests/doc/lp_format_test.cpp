@@ -197,6 +197,7 @@ TEST(FitView, ShowsTheAreaWithRoundRangesAndEnoughDecimals) {
       {"OpenArea", "max\n x + y\nst\n x + y >= 4\n x <= 7\nend", 10, 5, 1},
       {"Infeasible", "max\n x + y\nst\n x + y >= 40\n x + 3 y <= 9\nend", 50, 50, 1},
       {"Decimals", "max\n 0.125 x + y\nst\n x + y <= 0.25\nend", 0.5, 0.5, 3},
+      {"Tiny", "max\n x + y\nst\n x + y <= 1e-320\nend", 1e-6, 1e-6, 1},
   };
   for (const Row& r : rows) {
     const ImportResult read = ReadLp(r.text);
@@ -204,8 +205,9 @@ TEST(FitView, ShowsTheAreaWithRoundRangesAndEnoughDecimals) {
     EXPECT_EQ(read.model.xMax, r.xMax) << r.name;
     EXPECT_EQ(read.model.yMax, r.yMax) << r.name;
     EXPECT_EQ(read.model.xMin, 0.0) << r.name;
-    EXPECT_EQ(read.model.xZoom, 600.0 / r.xMax) << r.name;
-    EXPECT_EQ(read.model.yZoom, 250.0 / r.yMax) << r.name;
+    // The zoom fields hold at most 10000 pixels per unit.
+    EXPECT_EQ(read.model.xZoom, std::min(600.0 / r.xMax, 10000.0)) << r.name;
+    EXPECT_EQ(read.model.yZoom, std::min(250.0 / r.yMax, 10000.0)) << r.name;
     EXPECT_EQ(read.model.decimals, r.decimals) << r.name;
   }
 }
