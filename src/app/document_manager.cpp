@@ -13,12 +13,11 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/recent_files.h"
-#include "app/form_view.h"
 #include "doc/file_store.h"
 #include "doc/lp_format.h"
 #include "doc/model_file.h"
-#include "doc/mps_format.h"
 #include "doc/model_import.h"
+#include "doc/mps_format.h"
 #include "doc/velmar_doc.h"
 #include "model/constants.h"
 #include "model/equation.h"
@@ -34,8 +33,9 @@ FileDialogs& Dialogs() {
 
 QString AskOpenPath(QWidget* parent) {
   if (Dialogs().openPath) return Dialogs().openPath(parent);
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
-                                      QStringLiteral("All Files(*.*);;KVR File(*.kvr);;LP or MPS File(*.lp *.mps)"));
+  return QFileDialog::getOpenFileName(
+      parent, QStringLiteral("Open"), QString(),
+      QStringLiteral("All Files(*.*);;KVR File(*.kvr);;LP or MPS File(*.lp *.mps)"));
 }
 
 QString AskSavePath(QWidget* parent, const QString& suggested) {
@@ -49,9 +49,9 @@ QString AskExportPath(QWidget* parent, const QString& suggested) {
   if (Dialogs().exportPath) return Dialogs().exportPath(parent, suggested);
   const QString lpFilter = QStringLiteral("CPLEX LP Files (*.lp)");
   QString chosen = lpFilter;
-  QString path = QFileDialog::getSaveFileName(
-      parent, QStringLiteral("Export Model"), suggested,
-      lpFilter + QStringLiteral(";;Free MPS Files (*.mps)"), &chosen);
+  QString path =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("Export Model"), suggested,
+                                   lpFilter + QStringLiteral(";;Free MPS Files (*.mps)"), &chosen);
   if (!path.isEmpty() && !QFileInfo(path).fileName().contains(u'.')) {
     path += chosen == lpFilter ? QStringLiteral(".lp") : QStringLiteral(".mps");
   }
@@ -242,11 +242,11 @@ bool DocumentManager::SaveAs(ChildWindow* child) {
 
 bool DocumentManager::ExportModel(ChildWindow* child) {
   if (!child) return false;
-  const QString base = child->Path().isEmpty() ? QDir::current().filePath(child->Title())
-                                               : child->Path();
+  const QString base =
+      child->Path().isEmpty() ? QDir::current().filePath(child->Title()) : child->Path();
   const QFileInfo info(base);
-  QString path = AskExportPath(dialogParent_,
-                               info.dir().filePath(info.completeBaseName() + QStringLiteral(".lp")));
+  QString path = AskExportPath(
+      dialogParent_, info.dir().filePath(info.completeBaseName() + QStringLiteral(".lp")));
   if (path.isEmpty()) return false;
   const QFileInfo target(path);
   if (!target.fileName().contains(u'.')) path += QStringLiteral(".lp");
@@ -257,7 +257,8 @@ bool DocumentManager::ExportModel(ChildWindow* child) {
   const tessaro::Sense sense = child->View()->Equation().solveDirection < 0
                                    ? tessaro::Sense::Minimize
                                    : tessaro::Sense::Maximize;
-  const bool mps = QFileInfo(path).suffix().compare(QStringLiteral("mps"), Qt::CaseInsensitive) == 0;
+  const bool mps =
+      QFileInfo(path).suffix().compare(QStringLiteral("mps"), Qt::CaseInsensitive) == 0;
   const tessaro::ExportResult text =
       mps ? tessaro::WriteMps(model, sense, QFileInfo(path).completeBaseName().toStdString())
           : tessaro::WriteLp(model, sense);

@@ -14,7 +14,7 @@ class QWidget;
 namespace tessaro {
 class SettingsStore;
 enum class ModelFileKind;
-}
+}  // namespace tessaro
 
 namespace tessaro::app {
 

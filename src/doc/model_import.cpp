@@ -49,8 +49,8 @@ ModelFileKind GuessModelFileKind(std::string_view path, const std::vector<std::u
   if (DecodeModel(bytes, model) == DecodeStatus::Ok) return ModelFileKind::Kvr;
   const std::string word =
       FirstWord(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  for (const char* lp : {"max", "maximize", "maximise", "maximum", "min", "minimize", "minimise",
-                         "minimum"}) {
+  for (const char* lp :
+       {"max", "maximize", "maximise", "maximum", "min", "minimize", "minimise", "minimum"}) {
     if (word == lp) return ModelFileKind::Lp;
   }
   if (word == "name" || word == "rows" || word == "objsense") return ModelFileKind::Mps;

@@ -165,12 +165,15 @@ class DocumentOpenTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<double>("level");
-    QTest::newRow("LP by suffix")
-        << "plan.lp" << QByteArray("Maximize\n 3 x + 5 y\nst\n c: 3 x + 2 y <= 18\nEnd\n") << 45.0;
+    QTest::newRow("LP by suffix") << "plan.lp"
+                                  << QByteArray(
+                                         "Maximize\n 3 x + 5 y\nst\n c: 3 x + 2 y <= 18\nEnd\n")
+                                  << 45.0;
     QTest::newRow("MPS by content, minimizing")
         << "plan"
-        << QByteArray("NAME\nROWS\n N o\n G c\nCOLUMNS\n x o 2 c 1\n y o 3 c 1\nRHS\n R c 4\n"
-                      "ENDATA\n")
+        << QByteArray(
+               "NAME\nROWS\n N o\n G c\nCOLUMNS\n x o 2 c 1\n y o 3 c 1\nRHS\n R c 4\n"
+               "ENDATA\n")
         << 8.0;
   }
   void lpAndMpsTextOpensAsANewSolvedModel() {

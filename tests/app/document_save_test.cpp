@@ -77,14 +77,13 @@ class DocumentSaveTest : public QObject {
       QFile file(Path(name));
       QVERIFY2(file.open(QIODevice::ReadOnly), name);
       const std::string text = file.readAll().toStdString();
-      const ImportResult read =
-          QByteArray(name).endsWith(".lp") ? ReadLp(text) : ReadMps(text);
+      const ImportResult read = QByteArray(name).endsWith(".lp") ? ReadLp(text) : ReadMps(text);
       QVERIFY2(read.ok, read.message.c_str());
       QCOMPARE(read.model.xLabel, std::string("apples"));
       QCOMPARE(read.model.lines[0].c, 40.0);
-      QVERIFY2(text.find("MINIMIZE") != std::string::npos ||
-                   text.find("Minimize") != std::string::npos,
-               text.c_str());
+      QVERIFY2(
+          text.find("MINIMIZE") != std::string::npos || text.find("Minimize") != std::string::npos,
+          text.c_str());
     }
   }
 
