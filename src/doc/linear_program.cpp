@@ -264,6 +264,10 @@ ImportResult BuildModel(const ReadProgram& program) {
                        vars[1].name + " >= 0";
       return result;
     }
+    if (v.upper == -kInfinity || v.lower == kInfinity) {
+      result.message = "variable " + v.name + " has an infinite bound that leaves it no value";
+      return result;
+    }
     if (v.integer) ++integers;
     const int index = static_cast<int>(&v - vars.data());
     auto bound = [&](const char* suffix, Relation relation, double value) {

@@ -91,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n x >= -1e30\n x <= 5\nEnd",
                  "refused: variable x has no lower bound; the graphical method here works over "
                  "x, y >= 0"},
+        ReadCase{"NoValueLeft", "Maximize\n x + y\nst\n c: x + y <= 4\nBounds\n x <= -inf\nEnd",
+                 "refused: variable x has an infinite bound that leaves it no value"},
         ReadCase{"OneInteger", "Maximize\n x + y\nst\n c: x + y <= 4\nGeneral\n y\nEnd",
                  "refused: only variable y is integer; the integer mode here makes both x and y "
                  "integer"},
