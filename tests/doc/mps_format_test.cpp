@@ -94,22 +94,5 @@ INSTANTIATE_TEST_SUITE_P(
                  "refused: 7 constraint rows; at most 6 fit"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
-TEST(MpsWrite, IntegerColumnsGetExplicitBoundsAndTheSenseAComment) {
-  Model m;
-  m.xLabel = "x";
-  m.yLabel = "y";
-  m.payoff.a = 1.0;
-  m.lines[0] = {"cap", 1.0, 2.0, 8.0, -1, Relation::GreaterEqual, {}};
-  m.integerDots = true;
-  const ExportResult out = WriteMps(m, Sense::Maximize, "my model");
-  ASSERT_TRUE(out.ok);
-  for (const char* piece :
-       {"* Objective sense: MAXIMIZE", "NAME my_model\n", " G cap\n", " x obj 1\n x cap 1\n",
-        " y obj 0\n y cap -2\n", " MARKER 'MARKER' 'INTEND'\n", " PL BND y\n", "ENDATA\n"}) {
-    EXPECT_NE(out.text.find(piece), std::string::npos) << piece << "\n" << out.text;
-  }
-  EXPECT_EQ(out.text.find("OBJSENSE\n"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tessaro
