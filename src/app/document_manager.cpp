@@ -16,7 +16,13 @@
 #include "app/message_seam.h"
 #include "app/recent_files.h"
 #include "doc/file_store.h"
+#include "doc/lp_format.h"
+#include "doc/model_file.h"
+#include "doc/model_import.h"
+#include "doc/mps_format.h"
 #include "doc/velmar_doc.h"
+#include "model/constants.h"
+#include "model/equation.h"
 
 namespace tessaro::app {
 
@@ -29,14 +35,29 @@ FileDialogs& Dialogs() {
 
 QString AskOpenPath(QWidget* parent) {
   if (Dialogs().openPath) return Dialogs().openPath(parent);
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
-                                      QStringLiteral("All Files(*.*);;KVR File(*.kvr)"));
+  return QFileDialog::getOpenFileName(
+      parent, QStringLiteral("Open"), QString(),
+      QStringLiteral("All Files(*.*);;KVR File(*.kvr);;LP or MPS File(*.lp *.mps)"));
 }
 
 QString AskSavePath(QWidget* parent, const QString& suggested) {
   if (Dialogs().savePath) return Dialogs().savePath(parent, suggested);
   return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), suggested,
                                       QStringLiteral("KVR Files (*.kvr)"));
+}
+
+// The real dialog adds the chosen filter's suffix to a name without one.
+QString AskExportPath(QWidget* parent, const QString& suggested) {
+  if (Dialogs().exportPath) return Dialogs().exportPath(parent, suggested);
+  const QString lpFilter = QStringLiteral("CPLEX LP Files (*.lp)");
+  QString chosen = lpFilter;
+  QString path =
+      QFileDialog::getSaveFileName(parent, QStringLiteral("Export Model"), suggested,
+                                   lpFilter + QStringLiteral(";;Free MPS Files (*.mps)"), &chosen);
+  if (!path.isEmpty() && !QFileInfo(path).fileName().contains(u'.')) {
+    path += chosen == lpFilter ? QStringLiteral(".lp") : QStringLiteral(".mps");
+  }
+  return path;
 }
 
 std::string MessageText(const QString& text) {
@@ -140,8 +161,16 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
     area_->setActiveSubWindow(open);
     return open;
   }
-  auto document = std::make_unique<tessaro::CVelmarDoc>();
   std::string message;
+  // LP and MPS text opens as a new model; a read failure here is reported
+  // by the model file's own load below.
+  std::vector<std::uint8_t> bytes;
+  if (ReadWholeFile(FilePathBytes(path), bytes, message)) {
+    const tessaro::ModelFileKind kind = tessaro::GuessModelFileKind(FilePathBytes(path), bytes);
+    if (kind != tessaro::ModelFileKind::Kvr) return ImportDocument(path, kind, bytes);
+  }
+  message.clear();
+  auto document = std::make_unique<tessaro::CVelmarDoc>();
   tessaro::FileIdentity identity;
   if (!LoadDocumentFile(FilePathBytes(path), *document, message, identity)) {
     ShowFailure(dialogParent_, message, path);
@@ -154,6 +183,26 @@ ChildWindow* DocumentManager::OpenDocument(const QString& path) {
   recent_->Add(child->Path());
   Q_EMIT recentFilesChanged();
   return Adopt(child);
+}
+
+ChildWindow* DocumentManager::ImportDocument(const QString& path, tessaro::ModelFileKind kind,
+                                             const std::vector<std::uint8_t>& bytes) {
+  const QString name = QFileInfo(path).fileName();
+  const tessaro::ImportResult read = tessaro::ImportModelText(kind, bytes);
+  auto document = std::make_unique<tessaro::CVelmarDoc>();
+  if (!read.ok || document->LoadFromBytes(tessaro::EncodeModel(read.model)) != LoadResult::Ok) {
+    ShowFailure(dialogParent_, MessageText(name) + ": " + read.message, path);
+    return nullptr;
+  }
+  // A new, unsaved model named after the file.
+  document->SetModifiedFlag(true);
+  auto* child = new ChildWindow(std::move(document), settings_);
+  child->SetTitle(QFileInfo(path).completeBaseName() + QStringLiteral(".kvr"));
+  Adopt(child);
+  child->View()->RunCommand(read.sense == tessaro::Sense::Maximize ? cmd::AUTO_MAX : cmd::AUTO_MIN);
+  child->Document()->SetModifiedFlag(true);
+  child->RefreshModifiedMark();
+  return child;
 }
 
 void DocumentManager::FileOpen() {
@@ -230,9 +279,12 @@ bool DocumentManager::Save(ChildWindow* child) {
 
 bool DocumentManager::SaveAs(ChildWindow* child) {
   if (!child) return false;
-  const QString suggested = child->Path().isEmpty()
-                                ? QDir::current().filePath(child->Title() + QStringLiteral(".kvr"))
-                                : child->Path();
+  // An imported model's title already ends in ".kvr".
+  const QString title = child->Title().endsWith(QStringLiteral(".kvr"))
+                            ? child->Title()
+                            : child->Title() + QStringLiteral(".kvr");
+  const QString suggested =
+      child->Path().isEmpty() ? QDir::current().filePath(title) : child->Path();
   QString path = AskSavePath(dialogParent_, suggested);
   if (path.isEmpty()) return false;
   // A name typed without an extension gets the model files' one.
@@ -242,6 +294,38 @@ bool DocumentManager::SaveAs(ChildWindow* child) {
   recent_->Add(child->Path());
   Q_EMIT recentFilesChanged();
   Q_EMIT documentsChanged();
+  return true;
+}
+
+bool DocumentManager::ExportModel(ChildWindow* child) {
+  if (!child) return false;
+  const QString base =
+      child->Path().isEmpty() ? QDir::current().filePath(child->Title()) : child->Path();
+  const QFileInfo info(base);
+  QString path = AskExportPath(
+      dialogParent_, info.dir().filePath(info.completeBaseName() + QStringLiteral(".lp")));
+  if (path.isEmpty()) return false;
+  const QFileInfo target(path);
+  if (!target.fileName().contains(u'.')) path += QStringLiteral(".lp");
+  tessaro::Model model;
+  if (tessaro::DecodeModel(child->Document()->SaveToBytes(), model) != tessaro::DecodeStatus::Ok) {
+    return false;
+  }
+  const tessaro::Sense sense = child->View()->Equation().solveDirection < 0
+                                   ? tessaro::Sense::Minimize
+                                   : tessaro::Sense::Maximize;
+  const bool mps =
+      QFileInfo(path).suffix().compare(QStringLiteral("mps"), Qt::CaseInsensitive) == 0;
+  const tessaro::ExportResult text =
+      mps ? tessaro::WriteMps(model, sense, QFileInfo(path).completeBaseName().toStdString())
+          : tessaro::WriteLp(model, sense);
+  std::string message = text.message;
+  if (!text.ok || !tessaro::SaveFileAtomically(
+                      FilePathBytes(path),
+                      std::vector<std::uint8_t>(text.text.begin(), text.text.end()), message)) {
+    ShowFailure(dialogParent_, message, path);
+    return false;
+  }
   return true;
 }
 

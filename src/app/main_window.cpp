@@ -116,6 +116,7 @@ void MainWindow::InstallHandlers() {
       {cmd::FILE_CLOSE, [this] { documents_->Close(documents_->Active()); }},
       {cmd::FILE_SAVE, [this] { documents_->Save(documents_->Active()); }},
       {cmd::FILE_SAVE_AS, [this] { documents_->SaveAs(documents_->Active()); }},
+      {cmd::FILE_EXPORT_MODEL, [this] { documents_->ExportModel(documents_->Active()); }},
       {cmd::FILE_PRINT_SETUP, [this] { PrintSetup(); }},
       {cmd::APP_EXIT, [this] { close(); }},
       {cmd::VIEW_TOOLBAR,
@@ -160,6 +161,7 @@ bool MainWindow::IsCommandEnabled(int commandId) const {
     case cmd::FILE_CLOSE:
     case cmd::FILE_SAVE:
     case cmd::FILE_SAVE_AS:
+    case cmd::FILE_EXPORT_MODEL:
     case cmd::WINDOW_CASCADE:
     case cmd::WINDOW_TILE:
     case cmd::WINDOW_ARRANGE:

@@ -189,6 +189,55 @@ class DocumentOpenTest : public QObject {
     ::unlink(bytes.constData());  // QTemporaryDir cannot name it
   }
 
+  void lpAndMpsTextOpensAsANewSolvedModel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<double>("level");
+    QTest::newRow("LP by suffix") << "plan.lp"
+                                  << QByteArray(
+                                         "Maximize\n 3 x + 5 y\nst\n c: 3 x + 2 y <= 18\nEnd\n")
+                                  << 45.0;
+    QTest::newRow("MPS by content, minimizing")
+        << "plan"
+        << QByteArray(
+               "NAME\nROWS\n N o\n G c\nCOLUMNS\n x o 2 c 1\n y o 3 c 1\nRHS\n R c 4\n"
+               "ENDATA\n")
+        << 8.0;
+  }
+  void lpAndMpsTextOpensAsANewSolvedModel() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(double, level);
+    const QString path = dir_.filePath(name);
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
+    BoxScript boxes;
+    ChildWindow* child = Documents().OpenDocument(path);
+    QVERIFY(child);
+    QCOMPARE(child->Title(), QFileInfo(path).completeBaseName() + QStringLiteral(".kvr"));
+    QVERIFY(child->Path().isEmpty());
+    QVERIFY(child->IsModified());
+    QCOMPARE(child->Document()->xLabel, std::string("x"));
+    QCOMPARE(child->Document()->payoffLevel, level);  // solved as the objective asks
+    QVERIFY(Window().Recent().Paths().isEmpty());
+  }
+
+  void refusedLpTextNamesFileAndLine() {
+    const QString path = dir_.filePath(QStringLiteral("wide.lp"));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("Maximize\n x + y\nst\n c: x + y + z <= 4\nEnd\n");
+    }
+    BoxScript boxes;
+    QVERIFY(!Documents().OpenDocument(path));
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("wide.lp: line 4: a third variable 'z'")});
+    QCOMPARE(Titles(Documents()), QStringList{"kvr1"});
+  }
+
   void openingAnOpenFileActivatesIt() {
     ChildWindow* first = Documents().OpenDocument(modelA_);
     QVERIFY(first);

@@ -8,6 +8,8 @@
 
 #include "app/child_window.h"
 #include "app/form_view.h"
+#include "doc/lp_format.h"
+#include "doc/mps_format.h"
 #include "model/constants.h"
 #include "shell_test_support.h"
 
@@ -56,6 +58,34 @@ class DocumentSaveTest : public QObject {
   void cleanup() {
     for (ChildWindow* child : Documents().Documents()) child->CloseWithoutAsking();
     window_.reset();
+  }
+
+  void exportWritesLpOrMpsInTheLastDirection() {
+    BoxScript boxes;
+    DialogScript dialogs;
+    QVERIFY(WriteModel(Path("apples.kvr"), SampleDocument("apples")));
+    ChildWindow* child = Documents().OpenDocument(Path("apples.kvr"));
+    QVERIFY(child);
+    child->View()->RunCommand(cmd::AUTO_MIN);
+    const bool modified = child->IsModified();
+    dialogs.exportPaths << Path("plan") << Path("plan.MPS");
+    Window().RunCommand(cmd::FILE_EXPORT_MODEL);
+    Window().RunCommand(cmd::FILE_EXPORT_MODEL);
+    QCOMPARE(dialogs.suggestions.first(), Path("apples.lp"));
+    QCOMPARE(boxes.texts, QStringList());
+    QCOMPARE(child->IsModified(), modified);  // exporting is not saving
+    for (const char* name : {"plan.lp", "plan.MPS"}) {
+      QFile file(Path(name));
+      QVERIFY2(file.open(QIODevice::ReadOnly), name);
+      const std::string text = file.readAll().toStdString();
+      const ImportResult read = QByteArray(name).endsWith(".lp") ? ReadLp(text) : ReadMps(text);
+      QVERIFY2(read.ok, read.message.c_str());
+      QCOMPARE(read.model.xLabel, std::string("apples"));
+      QCOMPARE(read.model.lines[0].c, 40.0);
+      QVERIFY2(
+          text.find("MINIMIZE") != std::string::npos || text.find("Minimize") != std::string::npos,
+          text.c_str());
+    }
   }
 
   void saveCloseReopenGivesTheSameModel() {

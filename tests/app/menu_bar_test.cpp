@@ -67,6 +67,7 @@ class MenuBarTest : public QObject {
                                              "&Close\tCtrl+W",
                                              "&Save\tCtrl+S",
                                              "Save &As...",
+                                             "&Export Model...",
                                              sep,
                                              "&Print...\tCtrl+P",
                                              "P&rint Setup...",
