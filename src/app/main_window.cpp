@@ -225,8 +225,8 @@ void MainWindow::OnActiveWindowChanged() {
 
 void MainWindow::UpdateTitle() {
   ChildWindow* child = documents_->Active();
-  title_ = child ? QStringLiteral("%1 - %2[*]").arg(kTitle, DisplayFileName(child->Title()))
-                 : kTitle;
+  title_ =
+      child ? QStringLiteral("%1 - %2[*]").arg(kTitle, DisplayFileName(child->Title())) : kTitle;
   setWindowTitle(title_);
   setWindowModified(child && child->IsModified());
 }

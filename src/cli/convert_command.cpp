@@ -37,13 +37,16 @@ int RunConvertCommand(Conversion conversion, const std::string& input, const std
 
   if (conversion == Conversion::ToLp || conversion == Conversion::ToMps) {
     Model model;
-    switch (DecodeModel(bytes, model)) {
+    std::string problem;
+    switch (DecodeModel(bytes, model, &problem)) {
       case DecodeStatus::Ok:
         break;
       case DecodeStatus::NotAModelFile:
         return Failure(err, input + ": not a model file");
       case DecodeStatus::Damaged:
         return Failure(err, input + ": not a model file, or a damaged one");
+      case DecodeStatus::BadValue:
+        return Failure(err, input + ": " + problem);
     }
     const ExportResult text = conversion == Conversion::ToLp ? WriteLp(model, sense)
                                                              : WriteMps(model, sense, Stem(output));
