@@ -22,25 +22,25 @@ constexpr Constraint kConstraints[LINE_COUNT] = {
 }  // namespace
 
 Document SixConstraintDocument() {
-  Document doc;
-  EditModel(doc)->xLabel = "X";
-  EditModel(doc)->yLabel = "Y";
+  Model doc;
+  doc.xLabel = "X";
+  doc.yLabel = "Y";
   for (int i = 0; i < LINE_COUNT; ++i) {
     const Constraint& k = kConstraints[i];
-    EditModel(doc)->lines[i].name = k.name;
-    EditModel(doc)->lines[i].a = k.a;
-    EditModel(doc)->lines[i].sign = k.sign;
-    EditModel(doc)->lines[i].b = k.b;
-    EditModel(doc)->lines[i].relation = RelationOfCode(k.relation);
-    EditModel(doc)->lines[i].c = k.c;
+    doc.lines[i].name = k.name;
+    doc.lines[i].a = k.a;
+    doc.lines[i].sign = k.sign;
+    doc.lines[i].b = k.b;
+    doc.lines[i].relation = RelationOfCode(k.relation);
+    doc.lines[i].c = k.c;
   }
-  EditModel(doc)->payoff.a = 3;
-  EditModel(doc)->payoff.b = 2;
-  EditModel(doc)->payoff.level = 60;
-  EditModel(doc)->fill = static_cast<FillMode>(1);
-  EditModel(doc)->labels = (1) != 0;
-  EditModel(doc)->integerDots = (1) != 0;
-  return doc;
+  doc.payoff.a = 3;
+  doc.payoff.b = 2;
+  doc.payoff.level = 60;
+  doc.fill = FillMode::Color;
+  doc.labels = true;
+  doc.integerDots = true;
+  return Document(doc);
 }
 
 void OpenView(CEquation& view, Document& doc) {

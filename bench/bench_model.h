@@ -1,7 +1,6 @@
 #pragma once
 
 #include "doc/document.h"
-#include "support/model_edit.h"
 
 namespace tessaro {
 class CEquation;

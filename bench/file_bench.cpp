@@ -21,7 +21,7 @@ void BM_SaveModelFile(benchmark::State& state) {
   const std::string path = BenchFilePath();
   std::string message;
   for (auto _ : state) {
-    if (!SaveDocumentFile(path, doc, message)) {
+    if (!SaveModelFile(path, doc.model(), message)) {
       state.SkipWithError(message.c_str());
       break;
     }
@@ -33,17 +33,17 @@ BENCHMARK(BM_SaveModelFile)->Unit(benchmark::kMicrosecond);
 void BM_OpenModelFile(benchmark::State& state) {
   const std::string path = BenchFilePath();
   std::string message;
-  if (!SaveDocumentFile(path, SixConstraintDocument(), message)) {
+  if (!SaveModelFile(path, SixConstraintDocument().model(), message)) {
     state.SkipWithError(message.c_str());
     return;
   }
   for (auto _ : state) {
-    Document doc;
-    if (!LoadDocumentFile(path, doc, message)) {
+    Model doc;
+    if (!LoadModelFile(path, doc, message)) {
       state.SkipWithError(message.c_str());
       break;
     }
-    benchmark::DoNotOptimize(doc.model().lines[0].c);
+    benchmark::DoNotOptimize(doc.lines[0].c);
   }
   std::filesystem::remove(path);
 }

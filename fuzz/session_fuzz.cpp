@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "doc/document.h"
+#include "doc/model_file.h"
 #include "support/model_edit.h"
 #include "model/equation.h"
 #include "render/counting_surface.h"
@@ -23,8 +24,6 @@
 using tessaro::CEquation;
 using tessaro::Document;
 using tessaro::LINE_COUNT;
-using tessaro::LoadResult;
-using tessaro::StoredModel;
 using tessaro::fuzz::Finding;
 
 namespace {
@@ -61,9 +60,9 @@ class SessionHost : public tessaro::test::FakeViewHost {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::uint8_t> bytes(data, data + size);
-  Document doc;
-  if (doc.LoadFromBytes(bytes) != LoadResult::Ok) return 0;
-  const StoredModel loaded = doc;
+  tessaro::Model loaded;
+  if (tessaro::DecodeModel(bytes, loaded) != tessaro::DecodeStatus::Ok) return 0;
+  Document doc(loaded);
   std::uint8_t gesture[kGestureBytes] = {};
   const std::size_t first = size >= kGestureBytes ? size - kGestureBytes : 0;
   for (std::size_t k = 0; first + k < size; ++k) gesture[k] = data[first + k];
@@ -102,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A value may stay non-finite only where the file put that very value.
   bool spread = false;
   tessaro::fuzz::ForEachStoredField(
-      doc, loaded,
+      doc.model(), loaded,
       [&spread](const char* name, double now, double before) {
         if (!std::isfinite(now) && !tessaro::fuzz::Same(now, before)) {
           std::fprintf(stderr, "field %s became %g\n", name, now);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "doc/stored_model.h"
+#include "model/model.h"
 
 namespace tessaro::fuzz {
 
@@ -25,21 +25,22 @@ inline bool Same(double a, double b) {
 // Calls visit(name, a, b) for every stored field of two models, doubles
 // and ints as doubles, strings as themselves.
 template <typename DoubleVisit, typename StringVisit>
-void ForEachStoredField(const Model& a, const Model& b, DoubleVisit number,
-                        StringVisit text) {
-  for (int i = 0; i < LINE_COUNT; ++i) {
-    number("lineSign", a.lineSign[i], b.lineSign[i]);
-    number("lineRelation", a.lineRelation[i], b.lineRelation[i]);
-    number("labelX", a.labelX[i], b.labelX[i]);
-    number("labelY", a.labelY[i], b.labelY[i]);
-    number("lineA", a.lineA[i], b.lineA[i]);
-    number("lineB", a.lineB[i], b.lineB[i]);
-    number("lineC", a.lineC[i], b.lineC[i]);
-    text("lineName", a.lineName[i], b.lineName[i]);
+void ForEachStoredField(const Model& a, const Model& b, DoubleVisit number, StringVisit text) {
+  for (int i = 0; i < kLineCount; ++i) {
+    const Line& p = a.lines[i];
+    const Line& q = b.lines[i];
+    number("lineSign", p.sign, q.sign);
+    number("lineRelation", RelationCode(p.relation), RelationCode(q.relation));
+    number("labelX", p.label.x, q.label.x);
+    number("labelY", p.label.y, q.label.y);
+    number("lineA", p.a, q.a);
+    number("lineB", p.b, q.b);
+    number("lineC", p.c, q.c);
+    text("lineName", p.name, q.name);
   }
-  number("payoffLabelX", a.payoffLabelX, b.payoffLabelX);
-  number("payoffLabelY", a.payoffLabelY, b.payoffLabelY);
-  number("payoffSign", a.payoffSign, b.payoffSign);
+  number("payoffLabelX", a.payoff.label.x, b.payoff.label.x);
+  number("payoffLabelY", a.payoff.label.y, b.payoff.label.y);
+  number("payoffSign", a.payoff.sign, b.payoff.sign);
   text("xLabel", a.xLabel, b.xLabel);
   text("yLabel", a.yLabel, b.yLabel);
   number("xMax", a.xMax, b.xMax);
@@ -49,13 +50,13 @@ void ForEachStoredField(const Model& a, const Model& b, DoubleVisit number,
   number("yMin", a.yMin, b.yMin);
   number("yZoom", a.yZoom, b.yZoom);
   number("decimals", a.decimals, b.decimals);
-  number("payoffA", a.payoffA, b.payoffA);
-  number("payoffB", a.payoffB, b.payoffB);
-  number("payoffLevel", a.payoffLevel, b.payoffLevel);
-  number("trimOn", a.trimOn, b.trimOn);
-  number("labelsOn", a.labelsOn, b.labelsOn);
-  number("integerDotsOn", a.integerDotsOn, b.integerDotsOn);
-  number("fillMode", a.fillMode, b.fillMode);
+  number("payoffA", a.payoff.a, b.payoff.a);
+  number("payoffB", a.payoff.b, b.payoff.b);
+  number("payoffLevel", a.payoff.level, b.payoff.level);
+  number("trimOn", a.trim, b.trim);
+  number("labelsOn", a.labels, b.labels);
+  number("integerDotsOn", a.integerDots, b.integerDots);
+  number("fillMode", static_cast<int>(a.fill), static_cast<int>(b.fill));
 }
 
 inline bool SameStoredFields(const Model& a, const Model& b) {

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
+#include "app/file_names.h"
 #include "app/toolbar_icons.h"
 #include "model/constants.h"
 
@@ -94,13 +95,15 @@ void ShellActions::BuildToolBar() {
 void ShellActions::BuildKeys() {
   // One action per command with every key of its rows; a repeated row adds
   // no second key, since two actions on one key would cancel each other.
+  std::vector<AcceleratorSpec> rows = AcceleratorTable();
+  rows.insert(rows.end(), MenuKeys().begin(), MenuKeys().end());
   QList<int> order;
-  for (const AcceleratorSpec& row : AcceleratorTable()) {
+  for (const AcceleratorSpec& row : rows) {
     if (!order.contains(row.id)) order.append(row.id);
   }
   for (int id : order) {
     QList<QKeySequence> keys;
-    for (const AcceleratorSpec& row : AcceleratorTable()) {
+    for (const AcceleratorSpec& row : rows) {
       const QKeySequence key(QString::fromLatin1(row.keys), QKeySequence::PortableText);
       if (row.id == id && !keys.contains(key)) keys.append(key);
     }
@@ -128,7 +131,8 @@ void ShellActions::SetRecentFiles(const QStringList& paths) {
     auto* menu = qobject_cast<QMenu*>(placeholder->parent());
     placeholder->setVisible(paths.isEmpty());
     for (int i = 0; i < paths.size(); ++i) {
-      const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(paths[i]));
+      const QString text =
+          QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(DisplayFileName(paths[i])));
       auto* entry = new QAction(text, menu);
       entry->setData(cmd::FILE_MRU_FIRST + i);
       entry->setStatusTip(QString::fromUtf8(FindCommand(cmd::FILE_MRU_FIRST)->prompt));

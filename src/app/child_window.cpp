@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QShowEvent>
 
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/toolbar_icons.h"
 #include "doc/document.h"
@@ -17,6 +19,13 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::Document> document,
   setWindowIcon(ProgramIcon());
   view_ = new FormView(document_.get(), settings, this);
   setWidget(view_);
+  // The sub-window's own menu (Restore, Move, Size, ..., Close) brings keys
+  // of its own, Ctrl+W among them, which the program's Close holds already:
+  // a key held twice fires neither. Its items keep their captions and lose
+  // their keys; the program's commands answer those keys.
+  if (QMenu* menu = systemMenu()) {
+    for (QAction* action : menu->actions()) action->setShortcuts({});
+  }
   connect(view_, &FormView::modifiedChanged, this, [this](bool) { RefreshModifiedMark(); });
   connect(view_, &FormView::closeRequested, this, &ChildWindow::CloseWithoutAsking,
           Qt::QueuedConnection);
@@ -30,7 +39,7 @@ ChildWindow::~ChildWindow() {
 
 void ChildWindow::SetTitle(const QString& title) {
   title_ = title;
-  setWindowTitle(title_ + QStringLiteral("[*]"));
+  setWindowTitle(DisplayFileName(title_) + QStringLiteral("[*]"));
 }
 
 void ChildWindow::SetPath(const QString& path) {
@@ -39,7 +48,7 @@ void ChildWindow::SetPath(const QString& path) {
 }
 
 QString ChildWindow::SaveName() const {
-  return path_.isEmpty() ? title_ : path_;
+  return DisplayFileName(path_.isEmpty() ? title_ : path_);
 }
 
 bool ChildWindow::IsModified() const {

@@ -18,6 +18,8 @@ const std::vector<CommandSpec>& CommandTable() {
       {cmd::FILE_CLOSE, kShell, "Close the active document", "Close"},
       {cmd::FILE_SAVE, kShell, "Save the active document", "Save"},
       {cmd::FILE_SAVE_AS, kShell, "Save the active document with a new name", "Save As"},
+      {cmd::FILE_EXPORT_MODEL, kShell, "Write the model as CPLEX LP or MPS for other solvers",
+       "Export Model"},
       {cmd::FILE_PRINT_SETUP, kShell, "Change the printer and printing options", "Page Setup"},
       {cmd::FILE_PRINT, kView, "Print the active document", "Print"},
       {cmd::FILE_MRU_FIRST, kShell, "Open this document", ""},
@@ -87,6 +89,7 @@ const std::vector<MenuSpec>& DocumentMenus() {
         {cmd::FILE_CLOSE, "&Close\tCtrl+W"},
         {cmd::FILE_SAVE, "&Save\tCtrl+S"},
         {cmd::FILE_SAVE_AS, "Save &As..."},
+        {cmd::FILE_EXPORT_MODEL, "&Export Model..."},
         {0, ""},
         {cmd::FILE_PRINT, "&Print...\tCtrl+P"},
         {cmd::FILE_PRINT_SETUP, "P&rint Setup..."},
@@ -102,10 +105,23 @@ const std::vector<MenuSpec>& DocumentMenus() {
         {cmd::EDIT_COPY, "&Copy\tCtrl+C"},
         {cmd::COPY_PICTURE, "Copy Picture"},
         {cmd::EDIT_PASTE, "&Paste\tCtrl+V"}}},
+      {"&Solve",
+       {{cmd::AUTO_MAX, "Auto &Max\tCtrl+M"},
+        {cmd::AUTO_MIN, "Auto M&in\tCtrl+Shift+M"},
+        {cmd::AUTO_ZOOM, "Auto &Zoom\tCtrl+0"},
+        {0, ""},
+        {cmd::HOLD, "&Hold\tCtrl+H"},
+        {cmd::RESET_EQUATIONS, "&Reset Equations\tCtrl+R"}}},
       {"&View",
        {{cmd::VIEW_TOOLBAR, "&Toolbar"},
         {cmd::VIEW_STATUS_BAR, "&Status Bar"},
-        {cmd::PREVIEW_PAYOFF, "Preview Payoff"}}},
+        {cmd::PREVIEW_PAYOFF, "Preview Payoff\tCtrl+6"},
+        {0, ""},
+        {cmd::TOGGLE_TRIM, "T&rim Lines\tCtrl+1"},
+        {cmd::TOGGLE_LABEL, "&Labels\tCtrl+2"},
+        {cmd::TOGGLE_COLOR, "&Colour Feasible Area\tCtrl+3"},
+        {cmd::TOGGLE_GREY, "&Grey Feasible Area\tCtrl+4"},
+        {cmd::TOGGLE_INTEGER_DOT, "&Integer Dots\tCtrl+5"}}},
       {"Option", {{cmd::CONFIG_COLOR, "Config Color"}}},
       {"&Window",
        {{cmd::WINDOW_CASCADE, "&Cascade"},
@@ -114,6 +130,21 @@ const std::vector<MenuSpec>& DocumentMenus() {
       {"&Help", {{cmd::HELP_TOPICS, "&Help Topics"}, {cmd::APP_ABOUT, "&About Tessaro ..."}}},
   };
   return menus;
+}
+
+const std::vector<AcceleratorSpec>& MenuKeys() {
+  // Letters and digits that a line edit leaves alone (it takes Ctrl+A,
+  // Ctrl+Shift+Z, Ctrl+K, Ctrl+Backspace and the like), and none of the
+  // accelerator table's or the sub-windows' keys.
+  static const std::vector<AcceleratorSpec> keys = {
+      {"Ctrl+M", cmd::AUTO_MAX},           {"Ctrl+Shift+M", cmd::AUTO_MIN},
+      {"Ctrl+0", cmd::AUTO_ZOOM},          {"Ctrl+H", cmd::HOLD},
+      {"Ctrl+R", cmd::RESET_EQUATIONS},    {"Ctrl+6", cmd::PREVIEW_PAYOFF},
+      {"Ctrl+1", cmd::TOGGLE_TRIM},        {"Ctrl+2", cmd::TOGGLE_LABEL},
+      {"Ctrl+3", cmd::TOGGLE_COLOR},       {"Ctrl+4", cmd::TOGGLE_GREY},
+      {"Ctrl+5", cmd::TOGGLE_INTEGER_DOT},
+  };
+  return keys;
 }
 
 const std::vector<int>& ToolbarLayout() {

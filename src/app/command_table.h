@@ -52,6 +52,10 @@ const std::vector<int>& ToolbarLayout();
 // The 16 rows of the accelerator table in order (a repeated row included).
 const std::vector<AcceleratorSpec>& AcceleratorTable();
 
+// The keys of the commands that the accelerator table leaves without one
+// (the Solve menu and the display toggles), shown beside their menu items.
+const std::vector<AcceleratorSpec>& MenuKeys();
+
 // The help key: not in the accelerator table, it opens the help page.
 inline constexpr const char* HELP_KEY = "F1";
 

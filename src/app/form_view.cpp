@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/edit_key_filter.h"
+#include "app/form_access.h"
 #include "app/form_layout.h"
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
@@ -147,6 +148,24 @@ void FormView::BuildControls() {
         break;
     }
   }
+  NameControls();
+}
+
+void FormView::NameControls() {
+  for (const auto& [id, edit] : fields_) edit->setAccessibleName(FieldAccessibleName(id));
+  for (const auto& [id, button] : buttons_) {
+    button->setAccessibleName(ButtonAccessibleName(id, QString()));
+    // A line's buttons are named after the line, whose name is typed.
+    const int field = FieldOfButton(id);
+    if (field < ctl::LINE0 || field >= ctl::LINE0 + LINE_COUNT) continue;
+    QPushButton* named = button;
+    const int buttonId = id;  // a structured binding cannot be captured before clang 16
+    connect(fields_[field], &QLineEdit::textChanged, named, [named, buttonId](const QString& text) {
+      named->setAccessibleName(ButtonAccessibleName(buttonId, text));
+    });
+  }
+  if (spin_) spin_->setAccessibleName(QStringLiteral("Decimal number up-down"));
+  if (plot_) plot_->setAccessibleName(QStringLiteral("Plot"));
 }
 
 void FormView::InitialUpdate() {

@@ -101,6 +101,8 @@ class FormView : public QWidget, public tessaro::ViewHost {
 
  private:
   void BuildControls();
+  // Gives every control the name a screen reader announces.
+  void NameControls();
   // Delivers a change of a field's text made by the user, the spin control
   // or a clipboard edit to the field's change handler.
   void OnFieldEdited(int id);

@@ -1,6 +1,7 @@
 #include "app/headless_commands.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -8,11 +9,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <QTransform>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/painter_surface.h"
@@ -41,7 +45,7 @@ void PrintError(const std::string& text) {
 }
 
 std::string Quoted(const QString& path) {
-  return "\"" + path.toStdString() + "\"";
+  return "\"" + FileNameBytes(path) + "\"";
 }
 
 int Usage() {
@@ -53,8 +57,13 @@ int Usage() {
 
 // Message boxes of the core become lines on standard error; a question is
 // answered Cancel so that nothing changes on an answer nobody gave.
+// The boxes' own instructions ("Please click OK to cancel.") are left out.
 MsgResult MessageToStderr(QWidget*, const std::string& text, MsgButtons buttons, MsgIcon) {
-  PrintError(text);
+  std::string line = text;
+  const std::string boxOnly = "\nPlease click OK to cancel.";
+  if (line.size() >= boxOnly.size() && line.ends_with(boxOnly))
+    line.resize(line.size() - boxOnly.size());
+  PrintError(line);
   return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 
@@ -64,15 +73,9 @@ class OpenedModel {
   bool Open(const QString& path) {
     std::string message;
     Model model;
-    if (!LoadModelFile(path.toStdString(), model, message)) {
-      std::string file = path.toStdString();
-      if (message.empty()) {
-        PrintError("Cannot open " + Quoted(path) + ".");
-      } else if (message.find(file) == std::string::npos) {
-        PrintError(Quoted(path) + ": " + message);
-      } else {
-        PrintError(message);
-      }
+    if (!LoadModelFile(FileNameBytes(path), model, message)) {
+      PrintError(message.empty() ? "Cannot open " + Quoted(path) + "."
+                                 : CommandLineLoadMessage(FileNameBytes(path), message));
       return false;
     }
     doc_.reset(std::move(model));
@@ -93,24 +96,54 @@ class OpenedModel {
   std::unique_ptr<FormView> view_;
 };
 
-int ExportPng(OpenedModel& model, const QString& out) {
-  QImage block =
-      model.View().OffscreenImage().copy(0, 0, PlotWidget::kBlockWidth, PlotWidget::kBlockHeight);
-  if (!block.save(out, "PNG")) {
-    PrintError("Cannot write " + Quoted(out) + ".");
+// Writes a finished output the way a model is saved: a temporary file
+// beside it, renamed over it only when everything was written; on failure
+// the old file stays as it was.
+int WriteOutput(const QString& out, const QByteArray& bytes) {
+  std::string message;
+  const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
+  if (!SaveFileAtomically(FileNameBytes(out), data, message)) {
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    PrintError(message);
     return kExitFailed;
   }
   return kExitOk;
 }
 
-int ExportSvg(OpenedModel& model, const QString& out) {
-  QFile file(out);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    PrintError("Cannot write " + Quoted(out) + ": " + file.errorString().toStdString() + ".");
+// An output must not be the model it is made from, nor any other model
+// file: a picture written over it would destroy the model.
+bool RefuseOutput(const QString& modelPath, const QString& out) {
+  const std::string outBytes = FileNameBytes(out);
+  if (SameFile(FileNameBytes(modelPath), outBytes)) {
+    PrintError("Cannot write " + Quoted(out) + ": it is the model file being read.");
+    return true;
+  }
+  if (HoldsModelFile(outBytes)) {
+    PrintError("Cannot write " + Quoted(out) + ": it holds a model file.");
+    return true;
+  }
+  return false;
+}
+
+int ExportPng(OpenedModel& model, const QString& out) {
+  QImage block =
+      model.View().OffscreenImage().copy(0, 0, PlotWidget::kBlockWidth, PlotWidget::kBlockHeight);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!block.save(&buffer, "PNG")) {
+    PrintError("Cannot write " + Quoted(out) + ": the picture could not be encoded.");
     return kExitFailed;
   }
+  return WriteOutput(out, bytes);
+}
+
+int ExportSvg(OpenedModel& model, const QString& out) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
-  generator.setOutputDevice(&file);
+  generator.setOutputDevice(&buffer);
   generator.setSize(QSize(PlotWidget::kBlockWidth, PlotWidget::kBlockHeight));
   generator.setViewBox(QRect(0, 0, PlotWidget::kBlockWidth, PlotWidget::kBlockHeight));
   generator.setResolution(ScreenDpiX());
@@ -123,12 +156,7 @@ int ExportSvg(OpenedModel& model, const QString& out) {
     model.Equation().DrawAxes(surface);
     model.Equation().DrawModel(surface);
   }
-  file.close();
-  if (file.error() != QFileDevice::NoError) {
-    PrintError("Cannot write " + Quoted(out) + ": " + file.errorString().toStdString() + ".");
-    return kExitFailed;
-  }
-  return kExitOk;
+  return WriteOutput(out, bytes);
 }
 
 int RunExport(const QString& modelPath, const QString& out) {
@@ -137,24 +165,49 @@ int RunExport(const QString& modelPath, const QString& out) {
     PrintError("Cannot export to " + Quoted(out) + ": the name must end in .png or .svg.");
     return kExitUsage;
   }
+  if (RefuseOutput(modelPath, out)) return kExitFailed;
   OpenedModel model;
   if (!model.Open(modelPath)) return kExitFailed;
   return suffix == QLatin1String("png") ? ExportPng(model, out) : ExportSvg(model, out);
 }
 
+// The printer writes the page to a file of its own choosing; it goes to a
+// private temporary folder first and is checked to be complete before it
+// is written over the output like a save.
 int RunPdf(const QString& modelPath, const QString& out) {
+  if (!out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+    PrintError("Cannot write " + Quoted(out) + ": the name of a PDF file must end in .pdf.");
+    return kExitFailed;
+  }
+  if (RefuseOutput(modelPath, out)) return kExitFailed;
   OpenedModel model;
   if (!model.Open(modelPath)) return kExitFailed;
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) {
+    PrintError("Cannot write " + Quoted(out) +
+               ": no temporary folder: " + scratch.errorString().toStdString() + ".");
+    return kExitFailed;
+  }
+  const QString page = scratch.filePath(QStringLiteral("page.pdf"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(out);
-  printer.setDocName(QFileInfo(modelPath).fileName());
+  printer.setOutputFileName(page);
+  printer.setDocName(DisplayFileName(QFileInfo(modelPath).fileName()));
   std::string error;
-  if (!PrintPage(printer, model.Equation(), error)) {
+  if (!PrintPage(printer, model.Equation(), error, out)) {
     PrintError(error);
     return kExitFailed;
   }
-  return kExitOk;
+  QFile made(page);
+  const QByteArray bytes = made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
+  // A page cut short (the temporary folder full) lacks the end marker.
+  if (!bytes.trimmed().endsWith("%%EOF")) {
+    PrintError("Cannot write " + Quoted(out) +
+               ": the page could not be written in full to the temporary folder " +
+               FileNameBytes(scratch.path()) + ".");
+    return kExitFailed;
+  }
+  return WriteOutput(out, bytes);
 }
 
 int RunPrint(const QString& printerName, const QString& modelPath) {
@@ -169,7 +222,7 @@ int RunPrint(const QString& printerName, const QString& modelPath) {
   OpenedModel model;
   if (!model.Open(modelPath)) return kExitFailed;
   QPrinter printer(info, QPrinter::HighResolution);
-  printer.setDocName(QFileInfo(modelPath).fileName());
+  printer.setDocName(DisplayFileName(QFileInfo(modelPath).fileName()));
   std::string error;
   if (!PrintPage(printer, model.Equation(), error)) {
     PrintError(error);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "app/file_names.h"
 #include "app/headless_commands.h"
 #include "app/main_window.h"
 
@@ -22,16 +23,17 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // File names are bytes: every argument is kept exactly (see file_names.h).
   // The headless commands make their own application, on a platform that
   // needs no display, so they run before any QApplication exists.
-  if (argc > 1 && tessaro::app::IsHeadlessCommand(QString::fromLocal8Bit(argv[1]))) {
-    QStringList args;
-    for (int i = 0; i < argc; ++i) args.append(QString::fromLocal8Bit(argv[i]));
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args.append(tessaro::app::DecodeFileName(QByteArray(argv[i])));
+  if (argc > 1 && tessaro::app::IsHeadlessCommand(args.at(1))) {
     return tessaro::app::RunHeadlessCommand(args);
   }
 
   for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]);
+    const QString& arg = args.at(i);
     if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
       std::fputs(kUsage, stdout);
       return 0;
@@ -43,8 +45,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QString());
   QApplication::setApplicationVersion(QStringLiteral("2.6"));
 
-  const QStringList args = QApplication::arguments();
-
+  // QApplication took its own options (such as -platform) out of argv.
+  args.clear();
+  for (int i = 0; i < argc; ++i) args.append(tessaro::app::DecodeFileName(QByteArray(argv[i])));
   QString file;
   for (qsizetype i = 1; i < args.size(); ++i) {
     if (args[i].startsWith(u'-') || !file.isEmpty()) {

@@ -18,6 +18,7 @@
 #include "app/command_table.h"
 #include "app/dialog_seam.h"
 #include "app/document_manager.h"
+#include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/help.h"
 #include "app/picture_output.h"
@@ -116,6 +117,7 @@ void MainWindow::InstallHandlers() {
       {cmd::FILE_CLOSE, [this] { documents_->Close(documents_->Active()); }},
       {cmd::FILE_SAVE, [this] { documents_->Save(documents_->Active()); }},
       {cmd::FILE_SAVE_AS, [this] { documents_->SaveAs(documents_->Active()); }},
+      {cmd::FILE_EXPORT_MODEL, [this] { documents_->ExportModel(documents_->Active()); }},
       {cmd::FILE_PRINT_SETUP, [this] { PrintSetup(); }},
       {cmd::APP_EXIT, [this] { close(); }},
       {cmd::VIEW_TOOLBAR,
@@ -160,6 +162,7 @@ bool MainWindow::IsCommandEnabled(int commandId) const {
     case cmd::FILE_CLOSE:
     case cmd::FILE_SAVE:
     case cmd::FILE_SAVE_AS:
+    case cmd::FILE_EXPORT_MODEL:
     case cmd::WINDOW_CASCADE:
     case cmd::WINDOW_TILE:
     case cmd::WINDOW_ARRANGE:
@@ -242,7 +245,9 @@ void MainWindow::OnActiveWindowChanged() {
 
 void MainWindow::UpdateTitle() {
   ChildWindow* child = documents_->Active();
-  setWindowTitle(child ? QStringLiteral("%1 - %2[*]").arg(kTitle, child->Title()) : kTitle);
+  title_ =
+      child ? QStringLiteral("%1 - %2[*]").arg(kTitle, DisplayFileName(child->Title())) : kTitle;
+  setWindowTitle(title_);
   setWindowModified(child && child->IsModified());
 }
 
@@ -274,7 +279,7 @@ void MainWindow::FillWindowMenu() {
   windowEntries_.append(menu->addSeparator());
   for (int i = 0; i < open.size(); ++i) {
     ChildWindow* child = open[i];
-    QString title = child->Title();
+    QString title = DisplayFileName(child->Title());
     QAction* entry = menu->addAction(
         QStringLiteral("&%1 %2").arg(i + 1).arg(title.replace(u'&', QStringLiteral("&&"))));
     entry->setCheckable(true);
@@ -316,6 +321,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (help_) help_->close();
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // A maximized sub-window appends " - [its title]" to the main window's
+  // title whenever either changes; this title names the model already, so
+  // it is put back. The sub-window ignores a change made while it is the
+  // one changing the title, and the flag stops the echo here.
+  if (event->type() == QEvent::WindowTitleChange && !restoringTitle_ && !title_.isEmpty() &&
+      windowTitle() != title_) {
+    restoringTitle_ = true;
+    setWindowTitle(title_);
+    restoringTitle_ = false;
+  }
+  QMainWindow::changeEvent(event);
 }
 
 bool MainWindow::event(QEvent* event) {

@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void InstallHandlers();
@@ -94,6 +95,9 @@ class MainWindow : public QMainWindow {
   QPointer<HelpWindow> help_;
   QList<QAction*> windowEntries_;
   bool documentMenus_ = false;
+  // The title UpdateTitle chose, and whether it is being put back.
+  QString title_;
+  bool restoringTitle_ = false;
 };
 
 }  // namespace tessaro::app

@@ -1,6 +1,7 @@
 #include "app/message_seam.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 #include <utility>
 
@@ -46,6 +47,22 @@ MsgResult ShowMessageBox(QWidget* parent, const std::string& text, MsgButtons bu
                          MsgIcon icon) {
   if (Handler()) return Handler()(parent, text, buttons, icon);
   return ShowQtBox(parent, text, buttons, icon);
+}
+
+bool AskToProceed(QWidget* parent, const std::string& text, const std::string& action) {
+  if (Handler()) {
+    return Handler()(parent, text, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok;
+  }
+  QMessageBox box(parent);
+  box.setWindowTitle(QStringLiteral("Tessaro"));
+  box.setText(QString::fromUtf8(text.c_str()));
+  box.setIcon(QMessageBox::Warning);
+  QPushButton* proceed = box.addButton(QString::fromUtf8(action.c_str()), QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  box.exec();
+  return box.clickedButton() == proceed;
 }
 
 void SetMessageHandler(MessageHandler handler) {

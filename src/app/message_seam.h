@@ -18,6 +18,11 @@ using MessageHandler = std::function<MsgResult(QWidget* parent, const std::strin
 MsgResult ShowMessageBox(QWidget* parent, const std::string& text, MsgButtons buttons,
                          MsgIcon icon);
 
+// A question with one action button named action (such as "Save over it")
+// and Cancel, Cancel the default. True when the action was chosen. A test
+// handler sees it as an OK/Cancel box, OK being the action.
+bool AskToProceed(QWidget* parent, const std::string& text, const std::string& action);
+
 // Replaces the handler (tests); an empty handler restores the real boxes.
 void SetMessageHandler(MessageHandler handler);
 

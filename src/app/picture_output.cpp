@@ -1,5 +1,8 @@
 #include "app/picture_output.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,10 +13,13 @@
 #include <QScreen>
 #include <QSvgGenerator>
 #include <QTransform>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "app/dialog_seam.h"
+#include "app/file_names.h"
 #include "app/message_seam.h"
 #include "app/painter_surface.h"
 #include "model/equation.h"
@@ -137,13 +143,66 @@ QPrinter& SharedPrinter() {
   return *printer;
 }
 
-bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error) {
+namespace {
+
+// What Qt says while a printer is opened; its own "QPainter::begin():
+// Returned false" says nothing of the reason and is left out.
+QStringList& CollectedWarnings() {
+  static QStringList warnings;
+  return warnings;
+}
+
+void CollectWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
+  if (!text.startsWith(QLatin1String("QPainter::begin"))) CollectedWarnings().append(text);
+}
+
+// Why a PDF file cannot be written, as the system says it; empty when the
+// file itself seems writable.
+std::string PdfFileReason(const QString& name) {
+  const QByteArray path = EncodeFileName(name);
+  const int fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+  if (fd >= 0) {
+    ::close(fd);
+    return {};
+  }
+  if (errno != ENOENT) return std::strerror(errno);
+  // A new file: the folder must exist and take it.
+  const qsizetype slash = path.lastIndexOf('/');
+  const QByteArray folder = slash < 0    ? QByteArray(".")
+                            : slash == 0 ? QByteArray("/")
+                                         : path.left(slash);
+  if (::access(folder.constData(), W_OK | X_OK) != 0) return std::strerror(errno);
+  return {};
+}
+
+std::string PrinterFailureReason(const QPrinter& printer, const QStringList& warnings) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    const std::string reason = PdfFileReason(printer.outputFileName());
+    if (!reason.empty()) return reason;
+  }
+  if (!warnings.isEmpty()) return warnings.join(QStringLiteral("; ")).toStdString();
+  if (!printer.isValid()) return "the printer is not available";
+  if (printer.printerState() == QPrinter::Error) return "the printer reports an error";
+  if (printer.printerState() == QPrinter::Aborted) return "the printing was aborted";
+  return "the printer cannot be opened";
+}
+
+}  // namespace
+
+bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
+               const QString& shownName) {
   QPainter painter;
-  if (!painter.begin(&printer)) {
+  CollectedWarnings().clear();
+  const QtMessageHandler previous = qInstallMessageHandler(CollectWarning);
+  const bool begun = painter.begin(&printer);
+  qInstallMessageHandler(previous);
+  if (!begun) {
+    const std::string reason = PrinterFailureReason(printer, CollectedWarnings());
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-      error = "Cannot write " + printer.outputFileName().toStdString() + ".";
+      const QString name = shownName.isEmpty() ? printer.outputFileName() : shownName;
+      error = "Cannot write \"" + FileNameBytes(name) + "\": " + reason + ".";
     } else {
-      error = "Cannot print on " + printer.printerName().toStdString() + ".";
+      error = "Cannot print on \"" + printer.printerName().toStdString() + "\": " + reason + ".";
     }
     return false;
   }
@@ -153,7 +212,7 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
   PainterSurface surface(&painter);
   equation.DrawPicture(surface);
   if (!painter.end()) {
-    error = "Printing failed.";
+    error = "Printing failed: " + PrinterFailureReason(printer, {}) + ".";
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 #include <string>
 
 class QPrinter;
@@ -63,8 +64,10 @@ int ScreenDpiY();
 QPrinter& SharedPrinter();
 
 // Draws the page (axes, model, results text) on the printer as one page.
-// False, with a message, when the printer or file cannot be opened.
-bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error);
+// False, with a message giving the printer's reason, when the printer or
+// file cannot be opened. A PDF file is named as shownName when given.
+bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
+               const QString& shownName = QString());
 
 // The print dialog, limited to one page, then the page. False when the
 // user cancelled or printing failed (the failure is shown in a box).

@@ -1,81 +1,35 @@
 #include "app/qt_settings_store.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <cstdio>
 #include <utility>
 
 namespace tessaro::app {
 
 namespace {
 
-// The section name of a "[Name]" line; false when the line is not a header.
-bool SectionHeader(const QString& line, QString& name) {
-  const QString trimmed = line.trimmed();
-  if (trimmed.size() < 2 || !trimmed.startsWith(u'[') || !trimmed.endsWith(u']')) return false;
-  name = trimmed.mid(1, trimmed.size() - 2).trimmed();
-  return true;
+QString KeyPath(const QString& section, const QString& key) {
+  return section + u'/' + key;
 }
 
-// Splits a "Key=Value" line; comments (";" or "#") and other lines are not entries.
-bool Entry(const QString& line, QString& key, QString& value) {
-  const QString trimmed = line.trimmed();
-  if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) return false;
-  const qsizetype eq = trimmed.indexOf(u'=');
-  if (eq <= 0) return false;
-  key = trimmed.left(eq).trimmed();
-  value = trimmed.mid(eq + 1).trimmed();
-  return true;
+QString KeyPath(const std::string& section, const std::string& key) {
+  return KeyPath(QString::fromStdString(section), QString::fromStdString(key));
 }
 
-bool SameName(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-QStringList ReadLines(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  QString text = QString::fromUtf8(file.readAll());
-  QStringList lines = text.split(u'\n');
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  for (QString& line : lines) {
-    if (line.endsWith(u'\r')) line.chop(1);
+// A value QSettings read as a list (an unquoted comma in a hand-edited
+// file) is taken as the text it was.
+std::string Text(const QVariant& value) {
+  if (value.typeId() == QMetaType::QStringList) {
+    return value.toStringList().join(QLatin1Char(',')).toStdString();
   }
-  return lines;
-}
-
-void WriteLines(const QString& path, const QStringList& lines) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return;
-  for (const QString& line : lines) {
-    file.write(line.toUtf8());
-    file.write("\n");
-  }
-  file.commit();
-}
-
-// The range [begin, end) of the lines of a section's body; begin is -1 when
-// the section is absent. end stops before trailing blank lines.
-std::pair<qsizetype, qsizetype> SectionBody(const QStringList& lines, const QString& section) {
-  qsizetype begin = -1;
-  for (qsizetype i = 0; i < lines.size(); ++i) {
-    QString name;
-    if (!SectionHeader(lines[i], name)) continue;
-    if (begin >= 0) {
-      qsizetype end = i;
-      while (end > begin && lines[end - 1].trimmed().isEmpty()) --end;
-      return {begin, end};
-    }
-    if (SameName(name, section)) begin = i + 1;
-  }
-  if (begin < 0) return {-1, -1};
-  qsizetype end = lines.size();
-  while (end > begin && lines[end - 1].trimmed().isEmpty()) --end;
-  return {begin, end};
+  return value.toString().toStdString();
 }
 
 }  // namespace
@@ -87,73 +41,81 @@ QString QtSettingsStore::DefaultFilePath() {
   return folder + QStringLiteral("/Tessaro/Tessaro.ini");
 }
 
-QtSettingsStore::Entries QtSettingsStore::ReadSection(const QString& section) const {
-  const QStringList lines = ReadLines(path_);
-  const auto [begin, end] = SectionBody(lines, section);
-  Entries entries;
-  for (qsizetype i = begin; i >= 0 && i < end; ++i) {
-    QString key;
-    QString value;
-    if (Entry(lines[i], key, value)) entries.append({key, value});
+bool QtSettingsStore::Usable() const {
+  // stat, not open: a pipe must not stall the start, and a link to a
+  // device is judged by what it leads to.
+  struct stat st {};
+  if (::stat(QFile::encodeName(path_).constData(), &st) != 0) return true;  // not made yet
+  const char* reason = nullptr;
+  if (!S_ISREG(st.st_mode)) {
+    reason = "it is not a regular file";
+  } else if (st.st_size > kMaxFileBytes) {
+    reason = "it is larger than 1 MB";
   }
-  return entries;
+  if (reason == nullptr) return true;
+  if (!warned_) {
+    warned_ = true;
+    std::fprintf(stderr, "tessaro: ignoring the settings file \"%s\": %s.\n",
+                 QFile::encodeName(path_).constData(), reason);
+    std::fflush(stderr);
+  }
+  return false;
 }
 
 std::string QtSettingsStore::Read(const std::string& section, const std::string& key,
                                   const std::string& fallback) const {
-  const QString wanted = QString::fromStdString(key);
-  for (const auto& [name, value] : ReadSection(QString::fromStdString(section))) {
-    if (SameName(name, wanted)) return value.toStdString();
-  }
-  return fallback;
+  const QString path = KeyPath(section, key);
+  if (!Usable()) return memory_.contains(path) ? Text(memory_.value(path)) : fallback;
+  if (!QFileInfo::exists(path_)) return fallback;  // reading creates nothing
+  const QSettings settings(path_, QSettings::IniFormat);
+  const QVariant value = settings.value(path);
+  return value.isValid() ? Text(value) : fallback;
 }
 
 void QtSettingsStore::Write(const std::string& section, const std::string& key,
                             const std::string& value) {
-  const QString sectionName = QString::fromStdString(section);
-  const QString keyName = QString::fromStdString(key);
-  const QString line = keyName + u'=' + QString::fromStdString(value);
-  QStringList lines = ReadLines(path_);
-  const auto [begin, end] = SectionBody(lines, sectionName);
-  if (begin < 0) {
-    if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QString());
-    lines.append(u'[' + sectionName + u']');
-    lines.append(line);
-    WriteLines(path_, lines);
+  const QString path = KeyPath(section, key);
+  const QString text = QString::fromStdString(value);
+  if (!Usable()) {
+    memory_.insert(path, text);
     return;
   }
-  for (qsizetype i = begin; i < end; ++i) {
-    QString name;
-    QString old;
-    if (Entry(lines[i], name, old) && SameName(name, keyName)) {
-      lines[i] = line;
-      WriteLines(path_, lines);
-      return;
+  QDir().mkpath(QFileInfo(path_).absolutePath());
+  QSettings settings(path_, QSettings::IniFormat);
+  settings.setValue(path, text);
+  settings.sync();
+}
+
+QtSettingsStore::Entries QtSettingsStore::ReadSection(const QString& section) const {
+  Entries entries;
+  if (!Usable()) {
+    const QString prefix = section + u'/';
+    for (auto it = memory_.begin(); it != memory_.end(); ++it) {
+      if (it.key().startsWith(prefix)) entries.append({it.key().mid(prefix.size()), it.value()});
     }
+    return entries;
   }
-  lines.insert(end, line);
-  WriteLines(path_, lines);
+  if (!QFileInfo::exists(path_)) return entries;
+  QSettings settings(path_, QSettings::IniFormat);
+  settings.beginGroup(section);
+  for (const QString& key : settings.childKeys()) entries.append({key, settings.value(key)});
+  return entries;
 }
 
 void QtSettingsStore::ReplaceSection(const QString& section, const Entries& entries) {
-  QStringList lines = ReadLines(path_);
-  auto [begin, end] = SectionBody(lines, section);
-  if (begin >= 0) {
-    // Remove the header and the body; the blank lines after it stay.
-    lines.erase(lines.begin() + (begin - 1), lines.begin() + end);
-    end = begin - 1;
-  } else {
-    if (entries.isEmpty()) return;
-    if (!lines.isEmpty() && !lines.last().trimmed().isEmpty()) lines.append(QString());
-    end = lines.size();
+  if (!Usable()) {
+    const QString prefix = section + u'/';
+    for (auto it = memory_.begin(); it != memory_.end();) {
+      it = it.key().startsWith(prefix) ? memory_.erase(it) : std::next(it);
+    }
+    for (const auto& [key, value] : entries) memory_.insert(prefix + key, value);
+    return;
   }
-  if (!entries.isEmpty()) {
-    QStringList block;
-    block.append(u'[' + section + u']');
-    for (const auto& [key, value] : entries) block.append(key + u'=' + value);
-    for (qsizetype i = 0; i < block.size(); ++i) lines.insert(end + i, block[i]);
-  }
-  WriteLines(path_, lines);
+  QDir().mkpath(QFileInfo(path_).absolutePath());
+  QSettings settings(path_, QSettings::IniFormat);
+  settings.remove(section);
+  for (const auto& [key, value] : entries) settings.setValue(KeyPath(section, key), value);
+  settings.sync();
 }
 
 }  // namespace tessaro::app

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "app/file_names.h"
 #include "app/qt_settings_store.h"
 
 namespace tessaro::app {
@@ -16,6 +17,19 @@ QString Normalized(const QString& path) {
   return QFileInfo(path).absoluteFilePath();
 }
 
+// A name that is valid UTF-8 is kept as text, readable in the file; any
+// other name as its bytes, so that it comes back exactly.
+QVariant Stored(const QString& path) {
+  const QByteArray bytes = EncodeFileName(path);
+  if (QString::fromUtf8(bytes).toUtf8() == bytes) return path;
+  return bytes;
+}
+
+QString PathOf(const QVariant& value) {
+  if (value.typeId() == QMetaType::QByteArray) return DecodeFileName(value.toByteArray());
+  return value.toString();
+}
+
 }  // namespace
 
 QStringList RecentFiles::Paths() const {
@@ -24,8 +38,9 @@ QStringList RecentFiles::Paths() const {
   for (int i = 0; i < kCapacity; ++i) {
     const QString key = KeyOf(i);
     for (const auto& [name, value] : entries) {
-      if (name.compare(key, Qt::CaseInsensitive) == 0 && !value.isEmpty()) {
-        paths.append(value);
+      if (name == key) {
+        const QString path = PathOf(value);
+        if (!path.isEmpty()) paths.append(path);
         break;
       }
     }
@@ -49,7 +64,7 @@ void RecentFiles::Remove(const QString& path) {
 
 void RecentFiles::Store(const QStringList& paths) {
   QtSettingsStore::Entries entries;
-  for (int i = 0; i < paths.size(); ++i) entries.append({KeyOf(i), paths[i]});
+  for (int i = 0; i < paths.size(); ++i) entries.append({KeyOf(i), Stored(paths[i])});
   store_.ReplaceSection(QString::fromLatin1(kSection), entries);
 }
 

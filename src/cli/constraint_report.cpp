@@ -9,6 +9,7 @@
 #include "model/saturate.h"
 #include "solver/geometry.h"
 #include "solver/probe.h"
+#include "solver/row_tolerance.h"
 
 namespace tessaro {
 
@@ -48,9 +49,8 @@ double Slack(const GeometryRows& rows, int row, double x, double y) {
 }
 
 bool Binds(const GeometryRows& rows, int row, double x, double y) {
-  const double c = rows.rowC[row];
-  const double lhs = RowLeftSide(rows, row, x, y);
-  return std::fabs(lhs - c) <= BINDING_TOLERANCE * std::max(1.0, std::fabs(c));
+  return SideOfRow(rows.rowA[row], rows.rowSign[row] * rows.rowB[row], rows.rowC[row], x, y) ==
+         RowSide::On;
 }
 
 std::vector<ConstraintReport> ReportConstraints(CEquation& view, HeadlessHost& host) {

@@ -10,10 +10,6 @@ namespace tessaro {
 class CEquation;
 class HeadlessHost;
 
-// A constraint's left side this close to its right-hand side (relative to
-// the size of the right-hand side, at least 1) counts as binding.
-inline constexpr double BINDING_TOLERANCE = 0.000001;
-
 // One probe of a right-hand side, as the command line reports it.
 struct ProbeLine {
   double change = 0.0;
@@ -34,6 +30,8 @@ struct ConstraintReport {
 // Room left by constraint `row` at (x, y): c - lhs for "<=", lhs - c for
 // ">=", |lhs - c| for "=". Negative when the point breaks the row.
 double Slack(const GeometryRows& rows, int row, double x, double y);
+// Whether the point lies on the constraint's line, within the tolerance
+// that every feasibility test uses (solver/row_tolerance.h).
 bool Binds(const GeometryRows& rows, int row, double x, double y);
 
 // For every present constraint of a solved view: its slack at the first

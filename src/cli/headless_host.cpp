@@ -54,7 +54,12 @@ std::string HeadlessHost::Pane(int pane) const {
 }
 
 void HeadlessHost::CreateOffscreenSurface() {
-  if (!surface_) surface_ = std::make_unique<NullSurface>();
+  if (!surface_ && drawing_) surface_ = std::make_unique<NullSurface>();
+}
+
+void HeadlessHost::SkipDrawing() {
+  drawing_ = false;
+  surface_.reset();
 }
 
 Surface* HeadlessHost::OffscreenSurface() {

@@ -43,6 +43,10 @@ class HeadlessHost : public ViewHost {
   bool ChooseColor(const Rgb&, Rgb&) override { return false; }
   void CloseDocument() override { closed_ = true; }
 
+  // From now on the view skips the picture and the results pane; the solve
+  // itself does not depend on them.
+  void SkipDrawing();
+
   const std::vector<Message>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
   std::string Pane(int pane) const;
@@ -56,6 +60,7 @@ class HeadlessHost : public ViewHost {
   std::unique_ptr<Surface> surface_;
   bool timerRunning_ = false;
   bool closed_ = false;
+  bool drawing_ = true;
 };
 
 }  // namespace tessaro

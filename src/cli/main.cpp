@@ -1,4 +1,5 @@
-// tessaro: the program's command. It answers --solve itself, without
+// tessaro: the program's command. It answers --solve and the LP and MPS
+// conversions itself, without
 // loading any of the windowing libraries, so that a script may solve many
 // models quickly; for everything else it replaces itself with tessaro-gui,
 // found beside this executable or in the installed program's directory,
@@ -13,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/convert_command.h"
 #include "cli/solve_command.h"
 
 namespace {
@@ -22,35 +24,75 @@ constexpr const char* kGuiName = "tessaro-gui";
 int Usage(std::ostream& out, int status) {
   out << "usage: tessaro [MODEL.kvr]\n"
          "       tessaro --solve MODEL.kvr [--max|--min]\n"
+         "       tessaro --solve --json MODEL.kvr... [--max|--min]\n"
          "       tessaro --export MODEL.kvr OUT.png|OUT.svg\n"
          "       tessaro --pdf MODEL.kvr OUT.pdf\n"
          "       tessaro --print MODEL.kvr\n"
-         "       tessaro --print-to PRINTER MODEL.kvr\n";
+         "       tessaro --print-to PRINTER MODEL.kvr\n"
+         "       tessaro --to-lp MODEL.kvr OUT.lp [--min]\n"
+         "       tessaro --to-mps MODEL.kvr OUT.mps [--min]\n"
+         "       tessaro --from-lp IN.lp OUT.kvr\n"
+         "       tessaro --from-mps IN.mps OUT.kvr\n";
   return status;
 }
 
-// `--solve MODEL.kvr [--max|--min]`, in any order after the switch.
+// `--solve MODEL.kvr [--max|--min] [--json]`, in any order after the
+// switch; with --json any number of model files.
 int Solve(int argc, char** argv) {
-  std::string path;
+  std::vector<std::string> paths;
   bool maximize = true;
+  bool json = false;
   for (int i = 2; i < argc; ++i) {
     const std::string_view arg(argv[i]);
     if (arg == "--max") {
       maximize = true;
     } else if (arg == "--min") {
       maximize = false;
-    } else if (path.empty() && !arg.empty() && arg.front() != '-') {
-      path = arg;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (!arg.empty() && arg.front() != '-') {
+      paths.emplace_back(arg);
     } else {
       std::cerr << "tessaro: unexpected argument '" << arg << "'\n";
       return Usage(std::cerr, 1);
     }
   }
-  if (path.empty()) {
+  if (paths.empty()) {
     std::cerr << "tessaro: --solve needs a model file\n";
     return Usage(std::cerr, 1);
   }
-  return tessaro::RunSolveCommand(path, maximize, std::cout, std::cerr);
+  if (json) return tessaro::RunSolveJson(paths, maximize, std::cout);
+  if (paths.size() > 1) {
+    std::cerr << "tessaro: unexpected argument '" << paths[1] << "'\n";
+    return Usage(std::cerr, 1);
+  }
+  return tessaro::RunSolveCommand(paths.front(), maximize, std::cout, std::cerr);
+}
+
+// `--to-lp MODEL.kvr OUT.lp [--min|--max]` and the other conversions: two
+// files in order, the direction anywhere after the switch (writing only).
+// A usage error exits with 2.
+int Convert(tessaro::Conversion conversion, int argc, char** argv) {
+  const bool writing =
+      conversion == tessaro::Conversion::ToLp || conversion == tessaro::Conversion::ToMps;
+  std::vector<std::string> files;
+  tessaro::Sense sense = tessaro::Sense::Maximize;
+  for (int i = 2; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (writing && (arg == "--max" || arg == "--min")) {
+      sense = arg == "--max" ? tessaro::Sense::Maximize : tessaro::Sense::Minimize;
+    } else if (files.size() < 2 && !arg.empty() && arg.front() != '-') {
+      files.emplace_back(arg);
+    } else {
+      std::cerr << "tessaro: unexpected argument '" << arg << "'\n";
+      return Usage(std::cerr, 2);
+    }
+  }
+  if (files.size() != 2) {
+    std::cerr << "tessaro: " << argv[1] << " needs an input and an output file\n";
+    return Usage(std::cerr, 2);
+  }
+  return tessaro::RunConvertCommand(conversion, files[0], files[1], sense, std::cout, std::cerr);
 }
 
 // The directory of the running executable, from /proc/self/exe; empty when
@@ -101,6 +143,10 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     const std::string_view first(argv[1]);
     if (first == "--solve") return Solve(argc, argv);
+    if (first == "--to-lp") return Convert(tessaro::Conversion::ToLp, argc, argv);
+    if (first == "--to-mps") return Convert(tessaro::Conversion::ToMps, argc, argv);
+    if (first == "--from-lp") return Convert(tessaro::Conversion::FromLp, argc, argv);
+    if (first == "--from-mps") return Convert(tessaro::Conversion::FromMps, argc, argv);
     if (first == "--help" || first == "-h") return Usage(std::cout, 0);
     if (first == "--version") {
       std::cout << "Tessaro 2.6\n";

@@ -1,12 +1,14 @@
 #include "cli/solve_command.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli/constraint_report.h"
 #include "cli/headless_host.h"
+#include "cli/solve_json.h"
 #include "doc/file_store.h"
-#include "doc/document.h"
 #include "doc/model_file.h"
+#include "doc/document.h"
 #include "model/equation.h"
 #include "model/number_text.h"
 #include "solver/optimizer.h"
@@ -43,47 +45,132 @@ void PrintConstraint(const ConstraintReport& r, int decimals, std::ostream& out)
   if (!r.minus.note.empty()) out << "probe-1 note: " << r.minus.note << '\n';
 }
 
+// A loaded file on the way a window takes: creation, initial update, the
+// first deferred refresh (which sets the far bounds from the model's
+// ranges), ready for the command itself.
+// The model value is decoded from the same bytes.
+struct LoadedView {
+  Document doc;
+  Model model;
+  HeadlessHost host;
+  CEquation view{host, nullptr};
+
+  bool Load(const std::string& path, std::string& message) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes, message) || !LoadModelBytes(bytes, model, message)) {
+      return false;
+    }
+    doc.reset(model);
+    view.OnCreate(&doc);
+    view.OnInitialUpdate();
+    view.OnTimer(TIMER_REFRESH);
+    return true;
+  }
+};
+
+// The one place where the solver of the view meets the model value: the
+// view finds the optimum as Auto Max or Auto Min does, and the model value
+// of the same document is analysed at it. Over lattice points, or when the
+// view's point is not a corner that a basis proves optimal, the analysis is
+// that of the linear relaxation's own optimum.
+SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
+  SolveReport report;
+  report.maximize = maximize;
+  report.model = loaded.model;
+  CEquation& view = loaded.view;
+  if (!AutoSolve(view, maximize)) {
+    const auto& messages = loaded.host.Messages();
+    report.message = messages.empty() ? std::string() : messages.back().text;
+    report.result = report.message == MSG_INFEASIBLE  ? SolveResult::Infeasible
+                    : report.message == MSG_UNBOUNDED ? SolveResult::Unbounded
+                                                      : SolveResult::NoOptimum;
+    return report;
+  }
+  report.result = SolveResult::Optimal;
+  report.payoff = view.payoffLevel;
+  for (int k = 0; k < view.optimalCount; ++k) {
+    if (view.optimalX[k] == NO_POINT) continue;
+    report.points.push_back({view.optimalX[k], view.optimalY[k]});
+  }
+  const Direction direction = maximize ? Direction::Maximize : Direction::Minimize;
+  report.relaxation = report.model.integerDots;
+  if (!report.points.empty()) {
+    report.sensitivity =
+        AnalyzeSensitivity(report.model, direction, report.points[0][0], report.points[0][1]);
+  }
+  if (report.relaxation || report.sensitivity.status != SensitivityStatus::Ok) {
+    Sensitivity relaxed = AnalyzeOptimum(report.model, direction);
+    // With no proved corner at all, the slacks at the view's point remain.
+    if (relaxed.status == SensitivityStatus::Ok) report.sensitivity = std::move(relaxed);
+  }
+  return report;
+}
+
+int ExitStatus(SolveResult result) {
+  return result == SolveResult::Optimal ? 0 : result == SolveResult::Error ? 1 : 2;
+}
+
 }  // namespace
 
 int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, std::ostream& err) {
-  Model model;
+  LoadedView loaded;
   std::string message;
-  if (!LoadModelFile(path, model, message)) {
-    err << "tessaro: " << message << '\n';
+  if (!loaded.Load(path, message)) {
+    err << "tessaro: " << CommandLineLoadMessage(path, message) << '\n';
     return 1;
   }
-  Document doc(std::move(model));
-  // The same road as a window: creation, initial update, the first deferred
-  // refresh (which sets the far bounds from the model's ranges), then the
-  // command itself.
-  HeadlessHost host;
-  CEquation view(host, nullptr);
-  view.OnCreate(&doc);
-  view.OnInitialUpdate();
-  view.OnTimer(TIMER_REFRESH);
+  const HeadlessHost& host = loaded.host;
   PrintNotes(host, out);
-  host.ClearMessages();
+  loaded.host.ClearMessages();
 
   out << "model: " << path << '\n';
   out << "direction: " << (maximize ? "max" : "min") << '\n';
-  if (!AutoSolve(view, maximize)) {
-    const auto& messages = host.Messages();
+  const SolveReport report = SolveLoaded(loaded, maximize);
+  if (report.result != SolveResult::Optimal) {
     out << "result: none\n";
-    out << "message: " << (messages.empty() ? std::string() : messages.back().text) << '\n';
+    out << "message: " << report.message << '\n';
     return 2;
   }
+  const CEquation& view = loaded.view;
   const int decimals = view.decimals;
   out << "result: optimal\n";
   out << "payoff: " << Number(view.payoffLevel, decimals) << '\n';
   out << "payoff text: " << TrimRight(view.payoffText) << '\n';
   out << "decisions: " << TrimRight(host.Pane(2)) << '\n';
-  for (int k = 0; k < view.optimalCount; ++k) {
-    if (view.optimalX[k] == NO_POINT) continue;
-    out << "point: " << Number(view.optimalX[k], decimals) << ' '
-        << Number(view.optimalY[k], decimals) << '\n';
+  for (const auto& p : report.points) {
+    out << "point: " << Number(p[0], decimals) << ' ' << Number(p[1], decimals) << '\n';
   }
-  for (const ConstraintReport& r : ReportConstraints(view, host)) PrintConstraint(r, decimals, out);
+  // The probes read no picture and no results pane.
+  loaded.host.SkipDrawing();
+  for (const ConstraintReport& r : ReportConstraints(loaded.view, loaded.host)) {
+    PrintConstraint(r, decimals, out);
+  }
+  out << SensitivityText(report);
   return 0;
+}
+
+int RunSolveJson(const std::vector<std::string>& paths, bool maximize, std::ostream& out) {
+  const bool named = paths.size() > 1;
+  int status = 0;
+  for (const std::string& path : paths) {
+    LoadedView loaded;
+    loaded.host.SkipDrawing();
+    std::string message;
+    std::string line;
+    SolveResult result = SolveResult::Error;
+    if (!loaded.Load(path, message)) {
+      line = SolveErrorJson(CommandLineLoadMessage(path, message), named ? &path : nullptr);
+    } else {
+      const SolveReport report = SolveLoaded(loaded, maximize);
+      result = report.result;
+      line = SolveJson(report, named ? &path : nullptr);
+    }
+    out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    // A file that cannot be read is worse than a model without an optimum.
+    const int fileStatus = ExitStatus(result);
+    if (fileStatus == 1 || (fileStatus == 2 && status == 0)) status = fileStatus;
+  }
+  return status;
 }
 
 }  // namespace tessaro

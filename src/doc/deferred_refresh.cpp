@@ -2,6 +2,7 @@
 #include <string>
 
 #include "model/equation.h"
+#include "model/form_messages.h"
 #include "model/number_text.h"
 
 namespace tessaro {
@@ -43,12 +44,30 @@ void CEquation::OnTimer(int timerId) {
     host_.StartRefreshTimer();
     return;
   }
+  const double newXMax = ReadNumberField(host_, ctl::X_MAX, xMax);
+  const double newYMax = ReadNumberField(host_, ctl::Y_MAX, yMax);
+  const double newXMin = ReadNumberField(host_, ctl::X_MIN, xMin);
+  const double newYMin = ReadNumberField(host_, ctl::Y_MIN, yMin);
+  // A minimum above its maximum is refused: the range fields go back to the
+  // range in force (so the next refresh does not refuse it again), the
+  // message names the axis and nothing of this refresh is applied.
+  if (newXMin > newXMax || newYMin > newYMax) {
+    host_.SetFieldText(ctl::X_MIN, FormatGeneral(xMin));
+    host_.SetFieldText(ctl::X_MAX, FormatGeneral(xMax));
+    host_.SetFieldText(ctl::Y_MIN, FormatGeneral(yMin));
+    host_.SetFieldText(ctl::Y_MAX, FormatGeneral(yMax));
+    const bool xWrong = newXMin > newXMax;
+    host_.ShowMessage(xWrong ? MSG_X_MIN_ABOVE_MAX : MSG_Y_MIN_ABOVE_MAX, MsgButtons::Ok,
+                      MsgIcon::Exclamation);
+    host_.FocusField(xWrong ? ctl::X_MIN : ctl::Y_MIN, true);
+    return;
+  }
   xZoom = newXZoom;
   yZoom = newYZoom;
-  xMax = ReadNumberField(host_, ctl::X_MAX, xMax);
-  yMax = ReadNumberField(host_, ctl::Y_MAX, yMax);
-  xMin = ReadNumberField(host_, ctl::X_MIN, xMin);
-  yMin = ReadNumberField(host_, ctl::Y_MIN, yMin);
+  xMax = newXMax;
+  yMax = newYMax;
+  xMin = newXMin;
+  yMin = newYMin;
   decimals = ConvertInteger(host_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
 
   RefreshEquationTexts();

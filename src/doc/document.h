@@ -49,6 +49,8 @@ class Document {
   bool isModified() const { return position_ != savedPosition_; }
   // The model as it is now is the one on disk.
   void markSaved() { savedPosition_ = position_; }
+  // No state of the model is on disk: a model made from another file.
+  void markNeverSaved() { savedPosition_ = kNeverSaved; }
   // Replaces the model and forgets the history, as opening a file does.
   void reset(Model model);
 

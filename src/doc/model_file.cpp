@@ -1,6 +1,7 @@
 #include "doc/model_file.h"
 
 #include "doc/archive.h"
+#include "doc/value_checks.h"
 
 namespace tessaro {
 
@@ -9,8 +10,9 @@ namespace {
 constexpr const char* kMagic25 = "KVR2.5";  // the version written
 constexpr const char* kMagic20 = "KVR2.0";  // the same record without the second decimals
 
+// The sign as stored: a model holds +1 or -1.
 double SignCode(int sign) {
-  return sign < 0 ? -1.0 : 1.0;
+  return static_cast<double>(sign);
 }
 int SignOf(double code) {
   return code < 0.0 ? -1 : 1;
@@ -32,7 +34,7 @@ bool ReadFlag(Archive& ar, bool& flag) {
   return true;
 }
 
-bool ReadFields(Archive& ar, bool withSecondDecimals, Model& m) {
+bool ReadFields(Archive& ar, bool withSecondDecimals, Model& m, StoredNumbers& n) {
   auto& l = m.lines;
   if (!ar.ReadString(m.xLabel)) return false;
   for (Line& line : l) {
@@ -53,16 +55,14 @@ bool ReadFields(Archive& ar, bool withSecondDecimals, Model& m) {
   for (Line& line : l) {
     if (!ar.ReadString(line.name)) return false;
   }
-  for (Line& line : l) {
-    double sign = 1.0;
-    double relation = 0.0;
-    if (!ReadAll(ar, {&sign, &relation, &line.label.x, &line.label.y})) return false;
-    line.sign = SignOf(sign);
-    line.relation = RelationOfCode(relation);
+  for (std::size_t i = 0; i < l.size(); ++i) {
+    Line& line = l[i];
+    if (!ReadAll(ar, {&n.sign[i], &n.relation[i], &line.label.x, &line.label.y})) return false;
+    line.sign = SignOf(n.sign[i]);
+    line.relation = RelationOfCode(n.relation[i]);
   }
-  double payoffSign = 1.0;
-  if (!ReadAll(ar, {&m.payoff.label.x, &m.payoff.label.y, &payoffSign})) return false;
-  m.payoff.sign = SignOf(payoffSign);
+  if (!ReadAll(ar, {&m.payoff.label.x, &m.payoff.label.y, &n.payoffSign})) return false;
+  m.payoff.sign = SignOf(n.payoffSign);
   std::int32_t fill = 0;
   if (!ReadFlag(ar, m.trim) || !ReadFlag(ar, m.labels) || !ReadFlag(ar, m.integerDots) ||
       !ar.ReadInt(fill)) {
@@ -75,6 +75,29 @@ bool ReadFields(Archive& ar, bool withSecondDecimals, Model& m) {
     m.decimals = decimals;
   }
   return true;
+}
+
+// The stored numbers of a decoded model; the codes were kept while reading.
+void CollectNumbers(const Model& m, StoredNumbers& n) {
+  for (std::size_t i = 0; i < m.lines.size(); ++i) {
+    const Line& line = m.lines[i];
+    n.a[i] = line.a;
+    n.b[i] = line.b;
+    n.c[i] = line.c;
+    n.labelX[i] = line.label.x;
+    n.labelY[i] = line.label.y;
+  }
+  n.payoffA = m.payoff.a;
+  n.payoffB = m.payoff.b;
+  n.payoffLevel = m.payoff.level;
+  n.payoffLabelX = m.payoff.label.x;
+  n.payoffLabelY = m.payoff.label.y;
+  n.xMin = m.xMin;
+  n.xMax = m.xMax;
+  n.xZoom = m.xZoom;
+  n.yMin = m.yMin;
+  n.yMax = m.yMax;
+  n.yZoom = m.yZoom;
 }
 
 }  // namespace
@@ -105,16 +128,38 @@ std::vector<std::uint8_t> EncodeModel(const Model& m) {
   return ar.Bytes();
 }
 
-DecodeStatus DecodeModel(const std::vector<std::uint8_t>& bytes, Model& model) {
+DecodeStatus DecodeModel(const std::vector<std::uint8_t>& bytes, Model& model,
+                         std::string* problem) {
   Archive ar(bytes);
   std::string magic;
   if (!ar.ReadString(magic)) return DecodeStatus::Damaged;
   const bool v25 = magic == kMagic25;
   if (!v25 && magic != kMagic20) return DecodeStatus::NotAModelFile;
   Model loaded;
-  if (!ReadFields(ar, v25, loaded)) return DecodeStatus::Damaged;
+  StoredNumbers numbers;
+  if (!ReadFields(ar, v25, loaded, numbers)) return DecodeStatus::Damaged;
+  CollectNumbers(loaded, numbers);
+  std::string bad = FirstBadValue(numbers);
+  if (!bad.empty()) {
+    if (problem != nullptr) *problem = std::move(bad);
+    return DecodeStatus::BadValue;
+  }
   model = std::move(loaded);
   return DecodeStatus::Ok;
+}
+
+std::string DecodeMessage(DecodeStatus status, const std::string& problem) {
+  switch (status) {
+    case DecodeStatus::Ok:
+      return {};
+    case DecodeStatus::NotAModelFile:
+      return "This file is not in KVR format.";
+    case DecodeStatus::Damaged:
+      return "Unexpected file format.";
+    case DecodeStatus::BadValue:
+      return BadValueMessage(problem);
+  }
+  return "Unexpected file format.";
 }
 
 }  // namespace tessaro

@@ -20,10 +20,17 @@ enum class DecodeStatus {
   Ok,
   NotAModelFile,  // the magic string is not "KVR2.5" or "KVR2.0"
   Damaged,        // the record ends early
+  BadValue,       // a value the model must not hold (a sign of 0, an infinite coefficient)
 };
 
 // Reads a "KVR2.5" or "KVR2.0" record into model; on failure model is left
-// as it was.
-DecodeStatus DecodeModel(const std::vector<std::uint8_t>& bytes, Model& model);
+// as it was. For BadValue, problem (when given) names the field and value.
+DecodeStatus DecodeModel(const std::vector<std::uint8_t>& bytes, Model& model,
+                         std::string* problem = nullptr);
+
+// The text to show for a failed decode, without any dialog instructions:
+// "This file is not in KVR format.", "Unexpected file format." and, for a
+// refused value, the problem on a second line.
+std::string DecodeMessage(DecodeStatus status, const std::string& problem = {});
 
 }  // namespace tessaro

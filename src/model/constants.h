@@ -114,6 +114,7 @@ inline constexpr int PREVIEW_PAYOFF = 32789;
 inline constexpr int TOGGLE_GREY = 32792;
 inline constexpr int CONFIG_COLOR = 32793;
 inline constexpr int HOLD = 32796;
+inline constexpr int FILE_EXPORT_MODEL = 32800;  // the model as CPLEX LP or free MPS
 }  // namespace cmd
 
 }  // namespace tessaro

@@ -63,6 +63,10 @@ int FailAt(ViewHost& host, int id, const std::string& message) {
 // Fields to model. Entries before a failing one have been stored; the
 // failing entry and the ones after it keep their model values.
 int Pull(ModelState& m, ViewHost& host) {
+  // A range whose minimum would lie above its maximum keeps both ends as
+  // they were; the deferred refresh refuses it with its message.
+  const double xMaxBefore = m.xMax;
+  const double yMaxBefore = m.yMax;
   for (const Entry& e : ExchangeTable(m)) {
     const std::string text = host.FieldText(e.id);
     switch (e.kind) {
@@ -75,6 +79,14 @@ int Pull(ModelState& m, ViewHost& host) {
         if (!ParseFormNumber(text, value)) return FailAt(host, e.id, MSG_ENTER_NUMBER);
         if (e.kind == Kind::Zoom && !(value >= ZOOM_FIELD_MIN && value <= ZOOM_FIELD_MAX)) {
           return FailAt(host, e.id, ZoomRangeMessage());
+        }
+        if (e.id == ctl::X_MIN && value > m.xMax) {
+          m.xMax = xMaxBefore;
+          break;
+        }
+        if (e.id == ctl::Y_MIN && value > m.yMax) {
+          m.yMax = yMaxBefore;
+          break;
         }
         *e.number = value;
         break;

@@ -1,24 +1,20 @@
 #include "render/feasible_polygon.h"
 
-#include <cmath>
-
 #include "model/equation.h"
 #include "model/saturate.h"
+#include "solver/row_tolerance.h"
 
 namespace tessaro {
 
 namespace {
 
-// A point lies on a row when it misses the row's equation by less than this.
-constexpr double ON_LINE_TOLERANCE = 1e-6;
-
 bool IsAbsent(const CEquation& eq, int k) {
   return eq.vertexX[k] == NO_POINT && eq.vertexY[k] == NO_POINT;
 }
 
+// Within the tolerance of every feasibility test, relative to the row's size.
 bool OnRow(const GeometryRows& rows, int k, double x, double y) {
-  double lhs = rows.rowA[k] * x + rows.rowSign[k] * rows.rowB[k] * y;
-  return std::fabs(lhs - rows.rowC[k]) < ON_LINE_TOLERANCE;
+  return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) == RowSide::On;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "solver/row_tolerance.h"
+
 namespace tessaro {
 
 namespace {
@@ -13,9 +15,10 @@ struct Point {
   double y;
 };
 
-// Widening of each row for the rounding of the exact test, relative to the
-// size of the terms it adds; the test's own rounding is a few 1e-16 of that.
-constexpr double ROUNDING_SLACK = 1e-12;
+// Widening of each row for the exact test's tolerance (a relative 1e-9 of
+// the row's size, solver/row_tolerance.h) and its rounding (a few 1e-16),
+// relative to the largest size the row takes in the box.
+constexpr double ROW_SLACK = 4 * ROW_RELATIVE_TOLERANCE;
 
 // Keeps the part of a convex polygon where nx * x + ny * y >= m.
 void ClipHalfPlane(std::vector<Point>& polygon, double nx, double ny, double m) {
@@ -55,17 +58,16 @@ IntegerSpan LatticeColumnExtent(const LatticeRows& rows, const IntegerSpan& colu
   for (const LatticeRow& row : rows) {
     if (!LatticeRowUsable(row)) continue;
     const double slack =
-        ROUNDING_SLACK * (std::fabs(row.a) * maxX + std::fabs(row.b) * maxY + std::fabs(row.c));
+        ROW_SLACK * (1.0 + std::fabs(row.a) * maxX + std::fabs(row.b) * maxY + std::fabs(row.c));
     const double k = LatticeRelationFactor(row);
     if (k == 0.0) {
       // Both sides of an "=" row.
-      ClipHalfPlane(polygon, row.a, row.b, row.c - LATTICE_TOLERANCE - slack);
-      ClipHalfPlane(polygon, -row.a, -row.b, -row.c - LATTICE_TOLERANCE - slack);
+      ClipHalfPlane(polygon, row.a, row.b, row.c - slack);
+      ClipHalfPlane(polygon, -row.a, -row.b, -row.c - slack);
     } else {
-      // k * lhs >= k * c - tol, divided by |k|.
+      // s * lhs >= s * c, widened, with s the sign of k.
       const double s = k > 0.0 ? 1.0 : -1.0;
-      const double m = s * row.c - LATTICE_TOLERANCE / std::fabs(k) - slack;
-      ClipHalfPlane(polygon, s * row.a, s * row.b, m);
+      ClipHalfPlane(polygon, s * row.a, s * row.b, s * row.c - slack);
     }
   }
   if (polygon.empty()) return {};

@@ -6,6 +6,7 @@
 
 #include "model/saturate.h"
 #include "render/lattice_extent.h"
+#include "solver/row_tolerance.h"
 
 namespace tessaro {
 
@@ -46,14 +47,13 @@ PreparedRow Prepare(const LatticeRow& row) {
 // side of its feasible rows the point lies (for a row that does not depend
 // on iy the side is meaningless and reported as TooLow).
 RowVerdict Judge(const PreparedRow& row, double x, double y) {
-  const double lhs = row.a * x + row.b * y;
+  const RowSide side = SideOfRow(row.a, row.b, row.c, x, y);
   if (row.k == 0.0) {
-    const double miss = lhs - row.c;
-    if (miss < -LATTICE_TOLERANCE) return row.rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
-    if (miss > LATTICE_TOLERANCE) return row.rising ? RowVerdict::TooHigh : RowVerdict::TooLow;
+    if (side == RowSide::Below) return row.rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
+    if (side == RowSide::Above) return row.rising ? RowVerdict::TooHigh : RowVerdict::TooLow;
     return RowVerdict::Holds;
   }
-  if (row.k * lhs < row.k * row.c - LATTICE_TOLERANCE) {
+  if ((row.k > 0.0 && side == RowSide::Below) || (row.k < 0.0 && side == RowSide::Above)) {
     return (row.k > 0.0) == row.rising ? RowVerdict::TooLow : RowVerdict::TooHigh;
   }
   return RowVerdict::Holds;
@@ -127,10 +127,11 @@ RowSets SortRows(const LatticeRows& rows) {
   return sets;
 }
 
-// Widening of a real bound for the rounding of its own computation and of
-// the exact test, relative to the size of the terms involved; both round
-// by a few 1e-16 of that.
-constexpr double BOUND_SLACK = 1e-12;
+// Widening of a real bound for the exact test's tolerance (a relative
+// 1e-9 of the row's size, solver/row_tolerance.h) and for the rounding of
+// the bound's own computation (a few 1e-16), relative to the size of the
+// terms involved, in units of iy.
+constexpr double BOUND_SLACK = 4 * ROW_RELATIVE_TOLERANCE;
 
 // The real interval of iy that the sloped rows allow in column x, as a
 // guess for the exact searches, and how far a bound may be off from where
@@ -144,21 +145,16 @@ void RealBounds(const std::vector<PreparedRow>& sloped, double x, double& low, d
     const double k = row.k;
     const double base = row.c - row.a * x;
     const double terms = (std::fabs(row.c) + std::fabs(row.a * x) + 1.0) / std::fabs(row.b);
+    const double y = base / row.b;
     if (k == 0.0) {
-      const double y1 = (base - LATTICE_TOLERANCE) / row.b;
-      const double y2 = (base + LATTICE_TOLERANCE) / row.b;
-      low = std::max(low, std::min(y1, y2));
-      high = std::min(high, std::max(y1, y2));
-      slack = std::max(slack, BOUND_SLACK * (terms + std::fabs(y1) + std::fabs(y2)));
+      low = std::max(low, y);
+      high = std::min(high, y);
+    } else if ((k > 0.0) == row.rising) {
+      low = std::max(low, y);
     } else {
-      const double y = (base - LATTICE_TOLERANCE / k) / row.b;
-      if ((k > 0.0) == row.rising) {
-        low = std::max(low, y);
-      } else {
-        high = std::min(high, y);
-      }
-      slack = std::max(slack, BOUND_SLACK * (terms + std::fabs(y)));
+      high = std::min(high, y);
     }
+    slack = std::max(slack, BOUND_SLACK * (terms + std::fabs(y) + 1.0));
   }
 }
 

@@ -23,9 +23,6 @@ struct LatticeRow {
 };
 using LatticeRows = std::array<LatticeRow, LATTICE_ROW_COUNT>;
 
-// A point may miss a row by this much and still count as on its side.
-inline constexpr double LATTICE_TOLERANCE = 0.0001;
-
 // Rows with a coefficient beyond this magnitude take no part: below it,
 // a * ix + b * iy stays finite for every int ix and iy (each product under
 // 2.2e299), which keeps each row's test monotone along a column.
@@ -60,9 +57,9 @@ bool LatticeRowUsable(const LatticeRow& row);
 // for ">=".
 double LatticeRelationFactor(const LatticeRow& row);
 
-// The exact test. A row rejects the point when
-// (a * ix + b * iy) * k < c * k - 0.0001 with k its relation factor; an "="
-// row (k = 0) rejects it when the left side misses c by more than 0.0001.
+// The exact test: every usable row holds at the point within the tolerance
+// of every feasibility test, relative to the row's size
+// (solver/row_tolerance.h); k < 0 reads "<=", k = 0 "=" and k > 0 ">=".
 bool LatticePointFeasible(const LatticeRows& rows, std::int64_t ix, std::int64_t iy);
 
 struct LatticeResult {

@@ -7,6 +7,7 @@
 
 #include "model/equation.h"
 #include "model/saturate.h"
+#include "solver/row_tolerance.h"
 
 namespace tessaro {
 
@@ -19,19 +20,12 @@ double RowLeftSide(const GeometryRows& rows, int row, double x, double y) {
 }
 
 bool ViolatesRow(const GeometryRows& rows, int row, double x, double y) {
-  const double lhs = RowLeftSide(rows, row, x, y);
-  const double c = rows.rowC[row];
   // The relation is held as a double; a stored value that is not 0, 1 or 2
-  // is read by its integer part like every other reader of the code.
-  const int relation = SaturateToInt(rows.rowRelation[row]);
-  if (relation == 1) {
-    // An equality row holds the point to its line within the tolerance.
-    return std::fabs(lhs - c) > FEASIBILITY_TOLERANCE;
-  }
-  // k is -1 for "<=" and +1 for ">=": the row is broken when k·lhs falls
-  // short of k·c by more than the tolerance.
-  const double k = static_cast<double>(relation) - 1.0;
-  return k * c - FEASIBILITY_TOLERANCE > k * lhs;
+  // is read by its integer part like every other reader of the code, and
+  // its factor r - 1 is negative for "<=", zero for "=", positive for ">=".
+  const double factor = static_cast<double>(SaturateToInt(rows.rowRelation[row])) - 1.0;
+  return !RowHolds(rows.rowA[row], rows.rowSign[row] * rows.rowB[row], rows.rowC[row], factor, x,
+                   y);
 }
 
 void FeasibleIntersection(const GeometryRows& rows, double a1, double b1, double c1, double a2,

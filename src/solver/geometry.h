@@ -11,11 +11,6 @@ struct PlanePoint {
   bool IsNone() const { return x == NO_POINT && y == NO_POINT; }
 };
 
-// A crossing may miss a row by this much and still count as feasible. The
-// tolerance is absolute: it absorbs the rounding of the crossing formulas
-// and of right-hand sides typed with few decimals.
-inline constexpr double FEASIBILITY_TOLERANCE = 0.01;
-
 // TruncateDecimals prints into a work area of this many characters,
 // terminator included; a value whose text does not fit is left unchanged.
 inline constexpr int TRUNCATE_WORK_AREA = 200;
@@ -26,7 +21,8 @@ bool IsRowEmpty(const GeometryRows& rows, int row);
 // rowA·x + rowSign·rowB·y of one row.
 double RowLeftSide(const GeometryRows& rows, int row, double x, double y);
 
-// Whether (x, y) breaks the row by more than FEASIBILITY_TOLERANCE.
+// Whether (x, y) breaks the row by more than the rounding of a computed
+// crossing, measured against the row's own size (solver/row_tolerance.h).
 bool ViolatesRow(const GeometryRows& rows, int row, double x, double y);
 
 // Crossing of a1·X + b1·Y = c1 with a2·X + b2·Y = c2 (b1 and b2 are the

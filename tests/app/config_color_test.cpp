@@ -50,7 +50,10 @@ QString ColourSections(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) return QString();
   const QString text = QString::fromUtf8(file.readAll());
   const qsizetype start = text.indexOf(QStringLiteral("[KVR1Configuration]"));
-  return start < 0 ? QString() : text.mid(start);
+  if (start < 0) return QString();
+  // The recent-file list may follow the colours.
+  const qsizetype end = text.indexOf(QStringLiteral("\n[Recent"), start);
+  return text.mid(start, end < 0 ? -1 : end - start);
 }
 
 // Answers the colour picker and records the colour it was opened with.

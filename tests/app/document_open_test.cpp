@@ -1,11 +1,14 @@
 // File Open: the "kvr1" rule, failed opens, a file that is already open,
 // and the recent-file list that opens feed.
 
+#include <unistd.h>
+
 #include <QMdiArea>
 #include <QTest>
 
 #include "app/actions.h"
 #include "app/child_window.h"
+#include "app/file_names.h"
 #include "app/recent_files.h"
 #include "model/constants.h"
 #include "shell_test_support.h"
@@ -159,6 +162,79 @@ class DocumentOpenTest : public QObject {
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), content);  // never written to
     }
+  }
+
+  // A name that is not UTF-8 opens, shows, enters the recent list and
+  // saves under its own bytes.
+  void nameThatIsNotUtf8IsKeptAsBytes() {
+    const QByteArray bytes = QFile::encodeName(dir_.path()) + "/latin1-\xe9.kvr";
+    const QString name = DecodeFileName(bytes);
+    Model model = SampleDocument("latin");
+    std::string message;
+    QVERIFY(SaveModelFile(bytes.toStdString(), model, message));
+    ChildWindow* child = Documents().OpenDocument(name);
+    QVERIFY(child);
+    QCOMPARE(child->Document()->model().xLabel, std::string("latin"));
+    QVERIFY2(Window().windowTitle().contains(QStringLiteral("latin1-\uFFFD.kvr")),
+             qPrintable(Window().windowTitle()));
+    QCOMPARE(EncodeFileName(Window().Recent().Paths().value(0)), bytes);
+    ChangeModel(*child->Document(), [](Model& m) { m.xLabel = "saved"; });
+    Window().RunCommand(cmd::FILE_SAVE);
+    Model back;
+    QVERIFY(LoadModelFile(bytes.toStdString(), back, message));
+    QCOMPARE(back.xLabel, std::string("saved"));
+    QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("latin1-\uFFFD.kvr"))));
+    child->CloseWithoutAsking();
+    ::unlink(bytes.constData());  // QTemporaryDir cannot name it
+  }
+
+  void lpAndMpsTextOpensAsANewSolvedModel_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<double>("level");
+    QTest::newRow("LP by suffix") << "plan.lp"
+                                  << QByteArray(
+                                         "Maximize\n 3 x + 5 y\nst\n c: 3 x + 2 y <= 18\nEnd\n")
+                                  << 45.0;
+    QTest::newRow("MPS by content, minimizing")
+        << "plan"
+        << QByteArray(
+               "NAME\nROWS\n N o\n G c\nCOLUMNS\n x o 2 c 1\n y o 3 c 1\nRHS\n R c 4\n"
+               "ENDATA\n")
+        << 8.0;
+  }
+  void lpAndMpsTextOpensAsANewSolvedModel() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(double, level);
+    const QString path = dir_.filePath(name);
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    }
+    BoxScript boxes;
+    ChildWindow* child = Documents().OpenDocument(path);
+    QVERIFY(child);
+    QCOMPARE(child->Title(), QFileInfo(path).completeBaseName() + QStringLiteral(".kvr"));
+    QVERIFY(child->Path().isEmpty());
+    QVERIFY(child->IsModified());
+    QCOMPARE(child->Document()->model().xLabel, std::string("x"));
+    QCOMPARE(child->Document()->model().payoff.level, level);  // solved as the objective asks
+    QVERIFY(Window().Recent().Paths().isEmpty());
+  }
+
+  void refusedLpTextNamesFileAndLine() {
+    const QString path = dir_.filePath(QStringLiteral("wide.lp"));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("Maximize\n x + y\nst\n c: x + y + z <= 4\nEnd\n");
+    }
+    BoxScript boxes;
+    QVERIFY(!Documents().OpenDocument(path));
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("wide.lp: line 4: a third variable 'z'")});
+    QCOMPARE(Titles(Documents()), QStringList{"kvr1"});
   }
 
   void openingAnOpenFileActivatesIt() {

@@ -2,11 +2,14 @@
 // written, and failures that lose nothing.
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
 #include "app/child_window.h"
 #include "app/form_view.h"
+#include "doc/lp_format.h"
+#include "doc/mps_format.h"
 #include "model/constants.h"
 #include "shell_test_support.h"
 
@@ -54,6 +57,34 @@ class DocumentSaveTest : public QObject {
   void cleanup() {
     for (ChildWindow* child : Documents().Documents()) child->CloseWithoutAsking();
     window_.reset();
+  }
+
+  void exportWritesLpOrMpsInTheLastDirection() {
+    BoxScript boxes;
+    DialogScript dialogs;
+    QVERIFY(WriteModel(Path("apples.kvr"), SampleDocument("apples")));
+    ChildWindow* child = Documents().OpenDocument(Path("apples.kvr"));
+    QVERIFY(child);
+    child->View()->RunCommand(cmd::AUTO_MIN);
+    const bool modified = child->IsModified();
+    dialogs.exportPaths << Path("plan") << Path("plan.MPS");
+    Window().RunCommand(cmd::FILE_EXPORT_MODEL);
+    Window().RunCommand(cmd::FILE_EXPORT_MODEL);
+    QCOMPARE(dialogs.suggestions.first(), Path("apples.lp"));
+    QCOMPARE(boxes.texts, QStringList());
+    QCOMPARE(child->IsModified(), modified);  // exporting is not saving
+    for (const char* name : {"plan.lp", "plan.MPS"}) {
+      QFile file(Path(name));
+      QVERIFY2(file.open(QIODevice::ReadOnly), name);
+      const std::string text = file.readAll().toStdString();
+      const ImportResult read = QByteArray(name).endsWith(".lp") ? ReadLp(text) : ReadMps(text);
+      QVERIFY2(read.ok, read.message.c_str());
+      QCOMPARE(read.model.xLabel, std::string("apples"));
+      QCOMPARE(read.model.lines[0].c, 40.0);
+      QVERIFY2(
+          text.find("MINIMIZE") != std::string::npos || text.find("Minimize") != std::string::npos,
+          text.c_str());
+    }
   }
 
   void saveCloseReopenGivesTheSameModel() {
@@ -115,6 +146,68 @@ class DocumentSaveTest : public QObject {
     QVERIFY(dialogs.suggestions.isEmpty());
     QCOMPARE(ReadModel(Path("named.kvr")).xLabel, std::string("pears"));
     QVERIFY(!child->IsModified());
+  }
+
+  // Another program rewrites the open file; Save asks before replacing it.
+  void outsideChangeAsksBeforeSaving_data() {
+    QTest::addColumn<MsgResult>("answer");
+    QTest::addColumn<QString>("onDisk");  // the x label in the file afterwards
+    QTest::newRow("cancel keeps the other change") << MsgResult::Cancel << "outside";
+    QTest::newRow("save over it writes ours") << MsgResult::Ok << "ours";
+  }
+
+  void outsideChangeAsksBeforeSaving() {
+    QFETCH(MsgResult, answer);
+    QFETCH(QString, onDisk);
+    QVERIFY(WriteModel(Path("shared.kvr"), SampleDocument("first")));
+    ChildWindow* child = Documents().OpenDocument(Path("shared.kvr"));
+    QVERIFY(child);
+    Change(child, "ours");
+    QVERIFY(WriteModel(Path("shared.kvr"), SampleDocument("outside")));
+    BoxScript boxes;
+    boxes.answers.push_back(answer);
+    Window().RunCommand(cmd::FILE_SAVE);
+    QCOMPARE(boxes.texts,
+             QStringList{QStringLiteral("The file %1 has been changed by another program since it "
+                                        "was opened. Save over it?")
+                             .arg(Path("shared.kvr"))});
+    QCOMPARE(QString::fromStdString(ReadModel(Path("shared.kvr")).xLabel), onDisk);
+    QCOMPARE(child->IsModified(), answer == MsgResult::Cancel);
+    // Once saved, the next save has nothing to ask.
+    if (answer == MsgResult::Ok) {
+      Change(child, "again");
+      Window().RunCommand(cmd::FILE_SAVE);
+      QCOMPARE(boxes.texts.size(), 1);
+    }
+  }
+
+  void readOnlyFileAsksBeforeSaving() {
+    QVERIFY(WriteModel(Path("locked.kvr"), SampleDocument("first")));
+    QVERIFY(QFile::setPermissions(Path("locked.kvr"), QFile::ReadOwner | QFile::ReadGroup));
+    ChildWindow* child = Documents().OpenDocument(Path("locked.kvr"));
+    QVERIFY(child);
+    Change(child, "ours");
+    BoxScript boxes;  // answers Cancel
+    Window().RunCommand(cmd::FILE_SAVE);
+    QCOMPARE(boxes.texts, QStringList{Path("locked.kvr") +
+                                      QStringLiteral(" is read-only. Save over it anyway?")});
+    QCOMPARE(ReadModel(Path("locked.kvr")).xLabel, std::string("first"));
+  }
+
+  void unchangedWindowOffersReload() {
+    QVERIFY(WriteModel(Path("live.kvr"), SampleDocument("first")));
+    ChildWindow* child = Documents().OpenDocument(Path("live.kvr"));
+    QVERIFY(child);
+    BoxScript boxes;
+    Documents().OfferReloadIfChanged(child);
+    QVERIFY(boxes.texts.isEmpty());  // nothing changed yet
+    QVERIFY(WriteModel(Path("live.kvr"), SampleDocument("second")));
+    boxes.answers.push_back(MsgResult::Ok);
+    Documents().OfferReloadIfChanged(child);
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts.first().contains(QStringLiteral("Reload it?")));
+    QTRY_COMPARE(Documents().Documents().size(), 2);  // kvr1 and the reloaded file
+    QCOMPARE(Documents().Active()->Document()->xLabel, std::string("second"));
   }
 
   void saveAsKeepsAGivenExtensionAndRenames() {

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -70,6 +71,11 @@ class HeadlessCommandsTest : public QObject {
   void failuresReportAndFail();
   void pdfIsOnePageWithGraphAndResults();
   void missingPrinterFails();
+  void outputsNeverDestroyAModel_data();
+  void outputsNeverDestroyAModel();
+  void failedOutputKeepsTheOldFile_data();
+  void failedOutputKeepsTheOldFile();
+  void nameThatIsNotUtf8Exports();
 
  private:
   QTemporaryDir configHome_;
@@ -143,6 +149,8 @@ void HeadlessCommandsTest::failuresReportAndFail_data() {
                                  << "none.kvr";
   QTest::newRow("not a model file")
       << QStringList{"--export", "DIR/junk.kvr", "DIR/out.png"} << 1 << "junk.kvr";
+  QTest::newRow("wrong magic string") << QStringList{"--export", "DIR/magic.kvr", "DIR/out.png"}
+                                      << 1 << "magic.kvr\": This file is not in KVR format.\n";
   QTest::newRow("cut short model file")
       << QStringList{"--export", "DIR/short.kvr", "DIR/out.png"} << 1 << "short.kvr";
   QTest::newRow("unwritable png") << QStringList{"--export", "DIR/sample.kvr",
@@ -176,11 +184,15 @@ void HeadlessCommandsTest::failuresReportAndFail() {
     QFile cut(dir.filePath(QStringLiteral("short.kvr")));
     QVERIFY(cut.open(QIODevice::WriteOnly));
     cut.write(sample.read(100));
+    QFile magic(dir.filePath(QStringLiteral("magic.kvr")));
+    QVERIFY(magic.open(QIODevice::WriteOnly));
+    magic.write(QByteArray("\x06KVR9.9\0\0\0", 10));
   }
   for (QString& arg : args) arg.replace(QStringLiteral("DIR"), dir.path());
   QString errors;
   QCOMPARE(RunCapturingStderr(args, &errors), status);
   QVERIFY2(errors.contains(named), qPrintable(errors));
+  QVERIFY2(!errors.contains(QStringLiteral("Please click")), qPrintable(errors));
   QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.png"))));
   QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.bmp"))));
 }
@@ -239,6 +251,121 @@ void HeadlessCommandsTest::missingPrinterFails() {
       {QStringLiteral("--print-to"), QStringLiteral("no-such-printer-here"), model}, &errors);
   QCOMPARE(status, 1);
   QVERIFY2(errors.contains(QStringLiteral("no-such-printer-here")), qPrintable(errors));
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void HeadlessCommandsTest::outputsNeverDestroyAModel_data() {
+  // "DIR" stands for a folder holding sample.kvr and copy.kvr (the same
+  // model), copy.pdf and copy.svg (model files under picture names) and
+  // link.png (a symbolic link to sample.kvr).
+  QTest::addColumn<QStringList>("args");
+  QTest::addColumn<QString>("reason");
+  QTest::newRow("pdf over its own model")
+      << QStringList{"--pdf", "DIR/sample.kvr", "DIR/sample.kvr"} << "must end in .pdf";
+  QTest::newRow("pdf with swapped operands")
+      << QStringList{"--pdf", "DIR/sample.kvr", "DIR/copy.kvr"} << "must end in .pdf";
+  QTest::newRow("pdf over a model named .pdf")
+      << QStringList{"--pdf", "DIR/sample.kvr", "DIR/copy.pdf"} << "holds a model file";
+  QTest::newRow("svg over a model named .svg")
+      << QStringList{"--export", "DIR/sample.kvr", "DIR/copy.svg"} << "holds a model file";
+  QTest::newRow("png over its own model through a link")
+      << QStringList{"--export", "DIR/sample.kvr", "DIR/link.png"} << "model file being read";
+}
+
+void HeadlessCommandsTest::outputsNeverDestroyAModel() {
+  QFETCH(QStringList, args);
+  QFETCH(QString, reason);
+  QTemporaryDir dir;
+  const QString sample = SaveSample(dir);
+  QVERIFY(!sample.isEmpty());
+  const QByteArray model = ReadAll(sample);
+  for (const char* name : {"copy.kvr", "copy.pdf", "copy.svg"}) {
+    QVERIFY(QFile::copy(sample, dir.filePath(QLatin1String(name))));
+  }
+  QVERIFY(QFile::link(sample, dir.filePath(QStringLiteral("link.png"))));
+  for (QString& arg : args) arg.replace(QStringLiteral("DIR"), dir.path());
+  QString errors;
+  QCOMPARE(RunCapturingStderr(args, &errors), 1);
+  QVERIFY2(errors.contains(reason), qPrintable(errors));
+  for (const char* name : {"sample.kvr", "copy.kvr", "copy.pdf", "copy.svg"}) {
+    QCOMPARE(ReadAll(dir.filePath(QLatin1String(name))), model);
+  }
+}
+
+void HeadlessCommandsTest::failedOutputKeepsTheOldFile_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QString>("output");
+  QTest::addColumn<QString>("reason");
+  // The program runs with a file size limit of 2 KB, below any output.
+  QTest::newRow("svg on a full disk") << "--export"
+                                      << "old.svg"
+                                      << "File too large";
+  QTest::newRow("png on a full disk") << "--export"
+                                      << "old.png"
+                                      << "File too large";
+  QTest::newRow("pdf on a full disk") << "--pdf"
+                                      << "old.pdf"
+                                      << "old.pdf";
+  QTest::newRow("svg to /dev/full") << "--export"
+                                    << "full.svg"
+                                    << "not a regular file";
+}
+
+void HeadlessCommandsTest::failedOutputKeepsTheOldFile() {
+  QFETCH(QString, command);
+  QFETCH(QString, output);
+  QFETCH(QString, reason);
+  QTemporaryDir dir;
+  const QString sample = SaveSample(dir);
+  QVERIFY(!sample.isEmpty());
+  const QString out = dir.filePath(output);
+  const QByteArray old(8192, 'o');
+  {
+    QFile file(out);
+    if (output == QLatin1String("full.svg")) {
+      QVERIFY(QFile::link(QStringLiteral("/dev/full"), out));
+    } else {
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(old);
+    }
+  }
+  const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+  // The limit makes a write past 2 KB fail with "File too large" instead
+  // of ending the program with a signal.
+  QProcess program;
+  program.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 2; exec \"$@\""),
+                 QStringLiteral("sh"), QStringLiteral(TESSARO_BINARY_DIR "/tessaro-gui"), command,
+                 sample, out});
+  QVERIFY(program.waitForFinished(60000));
+  const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+  QCOMPARE(program.exitCode(), 1);
+  QVERIFY2(errors.contains(output) && errors.contains(reason), qPrintable(errors));
+  if (output != QLatin1String("full.svg")) QCOMPARE(ReadAll(out), old);
+  QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+}
+
+// The shell makes the name's bytes, which a QString argument could not carry.
+void HeadlessCommandsTest::nameThatIsNotUtf8Exports() {
+  QTemporaryDir dir;
+  const QString sample = SaveSample(dir);
+  QVERIFY(!sample.isEmpty());
+  const QByteArray model = QFile::encodeName(dir.path()) + "/latin1-\xe9.kvr";
+  QCOMPARE(::rename(QFile::encodeName(sample).constData(), model.constData()), 0);
+  QProcess program;
+  program.setWorkingDirectory(dir.path());
+  program.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("exec \"$0\" --export \"$(printf 'latin1-\\351.kvr')\" out.png"),
+                 QStringLiteral(TESSARO_BINARY_DIR "/tessaro-gui")});
+  QVERIFY(program.waitForFinished(60000));
+  QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+  QVERIFY(!QImage(dir.filePath(QStringLiteral("out.png"))).isNull());
+  ::unlink(model.constData());  // QTemporaryDir cannot name it
 }
 
 QTEST_MAIN(HeadlessCommandsTest)

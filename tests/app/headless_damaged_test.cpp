@@ -84,7 +84,7 @@ class HeadlessDamagedTest : public QObject {
     QTest::addColumn<QString>("path");
     const QString source = QStringLiteral(TESSARO_SOURCE_DIR);
     QStringList paths = FilesIn(QStringLiteral(TESSARO_TEST_DATA) + "/damaged");
-    paths += QStringLiteral(TESSARO_TEST_DATA) + "/valid/odd_values.kvr";
+    paths += QStringLiteral(TESSARO_TEST_DATA) + "/valid/guarded_values.kvr";
     for (const char* target : {"load", "session"}) {
       paths += FilesIn(source + "/fuzz/regressions/" + target);
       paths += FilesIn(source + "/fuzz/corpus/" + target, kCorpusSamples);

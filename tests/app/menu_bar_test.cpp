@@ -67,6 +67,7 @@ class MenuBarTest : public QObject {
                                              "&Close\tCtrl+W",
                                              "&Save\tCtrl+S",
                                              "Save &As...",
+                                             "&Export Model...",
                                              sep,
                                              "&Print...\tCtrl+P",
                                              "P&rint Setup...",
@@ -77,8 +78,20 @@ class MenuBarTest : public QObject {
     QTest::newRow("129 Edit") << true << "&Edit" << QStringList{"&Undo\tCtrl+Z", sep,
                                                                 "Cu&t\tCtrl+X",  "&Copy\tCtrl+C",
                                                                 "Copy Picture",  "&Paste\tCtrl+V"};
+    QTest::newRow("129 Solve") << true << "&Solve"
+                               << QStringList{"Auto &Max\tCtrl+M",  "Auto M&in\tCtrl+Shift+M",
+                                              "Auto &Zoom\tCtrl+0", sep,
+                                              "&Hold\tCtrl+H",      "&Reset Equations\tCtrl+R"};
     QTest::newRow("129 View") << true << "&View"
-                              << QStringList{"&Toolbar", "&Status Bar", "Preview Payoff"};
+                              << QStringList{"&Toolbar",
+                                             "&Status Bar",
+                                             "Preview Payoff\tCtrl+6",
+                                             sep,
+                                             "T&rim Lines\tCtrl+1",
+                                             "&Labels\tCtrl+2",
+                                             "&Colour Feasible Area\tCtrl+3",
+                                             "&Grey Feasible Area\tCtrl+4",
+                                             "&Integer Dots\tCtrl+5"};
     QTest::newRow("129 Option") << true << "Option" << QStringList{"Config Color"};
     QTest::newRow("129 Window") << true << "&Window"
                                 << QStringList{"&Cascade", "&Tile", "&Arrange Icons"};
@@ -94,8 +107,9 @@ class MenuBarTest : public QObject {
       QTRY_VERIFY(!Window().ShowsDocumentMenus());
     }
     const QStringList expectedTitles =
-        documentOpen ? QStringList{"&File", "&Edit", "&View", "Option", "&Window", "&Help"}
-                     : QStringList{"&File", "&View", "&Help"};
+        documentOpen
+            ? QStringList{"&File", "&Edit", "&Solve", "&View", "Option", "&Window", "&Help"}
+            : QStringList{"&File", "&View", "&Help"};
     QCOMPARE(MenuTitles(Window()), expectedTitles);
     QMenu* menu = MenuNamed(Window(), title);
     QVERIFY(menu);
@@ -108,7 +122,7 @@ class MenuBarTest : public QObject {
     QTRY_VERIFY(!Window().ShowsDocumentMenus());
     Window().RunCommand(cmd::FILE_NEW);
     QVERIFY(Window().ShowsDocumentMenus());
-    QCOMPARE(MenuTitles(Window()).size(), 6);
+    QCOMPARE(MenuTitles(Window()).size(), 7);
   }
 
   void menuItemsCarryTheirPrompts_data() {
@@ -131,7 +145,7 @@ class MenuBarTest : public QObject {
                           << "&Undo\tCtrl+Z"
                           << "Undo the last action";
     QTest::newRow("Preview Payoff") << "&View"
-                                    << "Preview Payoff"
+                                    << "Preview Payoff\tCtrl+6"
                                     << "Toggle Preview Payoff";
     QTest::newRow("Toolbar") << "&View"
                              << "&Toolbar"

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
@@ -61,6 +62,7 @@ class PictureOutputTest : public QObject {
   void segmentClipping();
   void copyPicturePutsSvgAndPng();
   void copyPictureWithoutFillHasNoAreaColour();
+  void printerFailureGivesItsReason();
 };
 
 void PictureOutputTest::pageMapping_data() {
@@ -250,6 +252,23 @@ void PictureOutputTest::copyPictureWithoutFillHasNoAreaColour() {
   QImage png = qvariant_cast<QImage>(QGuiApplication::clipboard()->mimeData()->imageData());
   QCOMPARE(CountColor(png, kAreaColor), 0);
   QVERIFY(CountReddish(png) > 20);
+}
+
+// The printer's failure is reported with what the printer said, never
+// with the painter's own "QPainter::begin(): Returned false".
+void PictureOutputTest::printerFailureGivesItsReason() {
+  Model model;
+  FillSampleModel(model);
+  ShownView v(model);
+  QVERIFY(v.Settle());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QStringLiteral("/no/such/folder/page.pdf"));
+  std::string error;
+  QVERIFY(!PrintPage(printer, v.view->Equation(), error));
+  const QString text = QString::fromStdString(error);
+  QCOMPARE(text, QStringLiteral("Cannot write \"/no/such/folder/page.pdf\": No such file or "
+                                "directory."));
 }
 
 QTEST_MAIN(PictureOutputTest)

@@ -94,6 +94,7 @@ class ShellCommandsTest : public QObject {
         {"Close", cmd::FILE_CLOSE, true, false},
         {"Save", cmd::FILE_SAVE, true, false},
         {"Save As", cmd::FILE_SAVE_AS, true, false},
+        {"Export Model", cmd::FILE_EXPORT_MODEL, true, false},
         {"Print", cmd::FILE_PRINT, true, false},
         {"Print Setup", cmd::FILE_PRINT_SETUP, true, true},
         {"Exit", cmd::APP_EXIT, true, true},

@@ -1,12 +1,18 @@
 // The settings file: its place, its INI text, the recent-file list kept in
 // it and the area colour that every new view reads from it.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <cstdio>
 
 #include "app/child_window.h"
+#include "app/file_names.h"
 #include "app/qt_settings_store.h"
 #include "app/recent_files.h"
 #include "model/constants.h"
@@ -23,6 +29,11 @@ QString ReadText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return QString();
   return QString::fromUtf8(file.readAll());
+}
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void WriteText(const QString& path, const QString& text) {
@@ -60,7 +71,6 @@ class ShellSettingsTest : public QObject {
     QVERIFY(!QFile::exists(ini_));  // reading creates nothing
     store.Write("KVR1Configuration", "fcolorR", "255");
     QCOMPARE(store.Read("KVR1Configuration", "fcolorR", "200"), std::string("255"));
-    QCOMPARE(store.Read("kvr1configuration", "FCOLORR", "200"), std::string("255"));
     QCOMPARE(store.Read("KVR2Configuration", "fcolorR", "x"), std::string("x"));
   }
 
@@ -80,22 +90,16 @@ class ShellSettingsTest : public QObject {
                                               << "fcolorG"
                                               << "0"
                                               << "[A]\nk=1\n\n[KVR2Configuration]\nfcolorG=0\n";
-    QTest::newRow("replaced in place, comments kept")
-        << "; colours\n[KVR3Configuration]\nfcolorB=200\nother=1\n"
-        << "KVR3Configuration"
-        << "fcolorB"
-        << "128"
-        << "; colours\n[KVR3Configuration]\nfcolorB=128\nother=1\n";
+    QTest::newRow("replaced in place") << "[KVR3Configuration]\nfcolorB=200\nother=1\n"
+                                       << "KVR3Configuration"
+                                       << "fcolorB"
+                                       << "128"
+                                       << "[KVR3Configuration]\nfcolorB=128\nother=1\n";
     QTest::newRow("key added at the end of its section") << "[A]\nk=1\n\n[B]\nm=2\n"
                                                          << "A"
                                                          << "n"
                                                          << "3"
                                                          << "[A]\nk=1\nn=3\n\n[B]\nm=2\n";
-    QTest::newRow("names compare without case") << "[kvr1configuration]\nFCOLORR=1\n"
-                                                << "KVR1Configuration"
-                                                << "fcolorR"
-                                                << "7"
-                                                << "[kvr1configuration]\nfcolorR=7\n";
   }
   void writesProduceAPlainIniText() {
     QFETCH(QString, before);
@@ -123,7 +127,8 @@ class ShellSettingsTest : public QObject {
     // Another reader of the same file sees the same list.
     QtSettingsStore again(ini_);
     QCOMPARE(RecentFiles(again).Paths(), expected);
-    QCOMPARE(ReadText(ini_), QStringLiteral("[Recent File List]\nFile1=%1\nFile2=%2\nFile3=%3\n"
+    // QSettings writes the blanks of a section name as "%20".
+    QCOMPARE(ReadText(ini_), QStringLiteral("[Recent%20File%20List]\nFile1=%1\nFile2=%2\nFile3=%3\n"
                                             "File4=%4\n")
                                  .arg(expected[0], expected[1], expected[2], expected[3]));
   }
@@ -147,6 +152,82 @@ class ShellSettingsTest : public QObject {
     QtSettingsStore store(ini_);
     QCOMPARE(RecentFiles(store).Paths(),
              (QStringList{QStringLiteral("/m/one.kvr"), QStringLiteral("/m/three.kvr")}));
+  }
+
+  // A file name is stored as one value, exactly: it can add no line, key
+  // or section, and it comes back with its blanks and its bytes.
+  void recentNamesAreStoredExactly_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("lines of another section")
+        << QStringLiteral("m\n[KVR2Configuration]\nfcolorG=0\n.kvr");
+    QTest::newRow("blank at the end") << QStringLiteral("model.kvr ");
+    QTest::newRow("equals, semicolon and comma") << QStringLiteral("a=b;c,d.kvr");
+    QTest::newRow("not UTF-8") << DecodeFileName(QByteArray("latin1-\xe9.kvr"));
+  }
+  void recentNamesAreStoredExactly() {
+    QFETCH(QString, name);
+    const QString path = dir_.path() + u'/' + name;
+    {
+      QtSettingsStore store(ini_);
+      RecentFiles(store).Add(path);
+    }
+    QtSettingsStore again(ini_);
+    const QStringList paths = RecentFiles(again).Paths();
+    QCOMPARE(paths.size(), 1);
+    QCOMPARE(EncodeFileName(paths.first()), EncodeFileName(path));
+    QCOMPARE(again.Read("KVR2Configuration", "fcolorG", "254"), std::string("254"));
+  }
+
+  // A settings file that is no regular file, or too large, is ignored with
+  // one warning and never written; reading it cannot hang or exhaust memory.
+  void unusableFileIsIgnored_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("named pipe") << "fifo"
+                                << "not a regular file";
+    QTest::newRow("link to /dev/zero") << "zero"
+                                       << "not a regular file";
+    QTest::newRow("2 MB file") << "large"
+                               << "larger than 1 MB";
+  }
+  void unusableFileIsIgnored() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QDir().mkpath(QFileInfo(ini_).absolutePath());
+    const QByteArray name = QFile::encodeName(ini_);
+    QByteArray large;
+    if (kind == QLatin1String("fifo")) QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    if (kind == QLatin1String("zero")) QCOMPARE(::symlink("/dev/zero", name.constData()), 0);
+    if (kind == QLatin1String("large")) {
+      large = "[KVR2Configuration]\nfcolorG=" + QByteArray(2 * 1024 * 1024, '7') + "\n";
+      QFile file(ini_);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(large);
+    }
+    QTemporaryFile errors;
+    QVERIFY(errors.open());
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    ::dup2(errors.handle(), 2);
+    {
+      QtSettingsStore store(ini_);
+      QCOMPARE(store.Read("KVR2Configuration", "fcolorG", "254"), std::string("254"));
+      store.Write("KVR2Configuration", "fcolorG", "9");
+      QCOMPARE(store.Read("KVR2Configuration", "fcolorG", "254"), std::string("9"));
+      RecentFiles(store).Add(dir_.filePath(QStringLiteral("a.kvr")));
+    }
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    errors.seek(0);
+    const QString text = QString::fromLocal8Bit(errors.readAll());
+    QCOMPARE(text.count(QStringLiteral("tessaro: ignoring the settings file")), 1);
+    QVERIFY2(text.contains(reason), qPrintable(text));
+    struct stat st {};
+    QCOMPARE(::lstat(name.constData(), &st), 0);
+    if (kind == QLatin1String("fifo")) QVERIFY(S_ISFIFO(st.st_mode));
+    if (kind == QLatin1String("zero")) QVERIFY(S_ISLNK(st.st_mode));
+    if (kind == QLatin1String("large")) QCOMPARE(ReadBytes(ini_), large);
   }
 
   void newViewsReadTheAreaColourFromTheFile() {

@@ -58,6 +58,10 @@ class DialogScript {
                     [this](QWidget*, const QString& suggested) {
                       suggestions.append(suggested);
                       return Next(savePaths);
+                    },
+                    [this](QWidget*, const QString& suggested) {
+                      suggestions.append(suggested);
+                      return Next(exportPaths);
                     }});
   }
   ~DialogScript() { SetFileDialogs({}); }
@@ -66,6 +70,7 @@ class DialogScript {
 
   QStringList openPaths;
   QStringList savePaths;
+  QStringList exportPaths;
   QStringList suggestions;
 
  private:

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -28,7 +30,7 @@ using test::WorkshopModel;
 Bytes Version20() {
   Model d = WorkshopModel();
   d.decimals = 3;
-  Bytes b = EncodeModel(WithMagic(d), StringRecord("KVR2.0"));
+  Bytes b = WithMagic(EncodeModel(d), StringRecord("KVR2.0"));
   b.resize(b.size() - 4);
   return b;
 }
@@ -44,18 +46,56 @@ Bytes WideStrings() {
   return b;
 }
 
+// Where the sign of line i is stored in the file of m (its relation code
+// follows 8 bytes later); every text of m is shorter than 255 bytes.
+std::size_t LineSignOffset(const Model& m, int i) {
+  std::size_t pos = 7 + 1 + m.xLabel.size() + 48 + 1 + m.yLabel.size() + 96 + 48 + 4 + 24;
+  for (const Line& line : m.lines) pos += 1 + line.name.size();
+  return pos + 32 * static_cast<std::size_t>(i);
+}
+
+void PutDouble(Bytes& b, std::size_t offset, double v) {
+  const auto raw = std::bit_cast<std::uint64_t>(v);
+  for (std::size_t k = 0; k < 8; ++k) b.at(offset + k) = static_cast<std::uint8_t>(raw >> (8 * k));
+}
+
+// The fill mode is the last int but the second decimals.
+void PutFillMode(Bytes& b, std::int32_t v) {
+  const auto raw = static_cast<std::uint32_t>(v);
+  for (std::size_t k = 0; k < 4; ++k) b.at(b.size() - 8 + k) = static_cast<std::uint8_t>(raw >> (8 * k));
+}
+
+// Values a model file may hold but a model never does: a sign of 0.5, a
+// relation code of 7 and a fill mode of -4, written into the bytes.
+Bytes WithOddCodes(const Model& d) {
+  Bytes b = EncodeModel(d);
+  PutDouble(b, LineSignOffset(d, 1), 0.5);
+  PutDouble(b, LineSignOffset(d, 2) + 8, 7.0);
+  PutFillMode(b, -4);
+  return b;
+}
+
 Bytes OddValues() {
   Model d = WorkshopModel();
   d.xMax = std::numeric_limits<double>::quiet_NaN();
   d.xZoom = 0.0;
   d.yZoom = std::numeric_limits<double>::infinity();
   d.yMin = -1e308;
-  d.lines[1].sign = 0.5;
-  d.lines[2].relation = RelationOfCode(7.0);
   d.lines[0].c = -std::numeric_limits<double>::infinity();
   d.decimals = 10000;
-  d.fill = static_cast<FillMode>(-4);
-  return EncodeModel(d);
+  return WithOddCodes(d);
+}
+
+// Odd values the form guards itself: a zoom of 0, a huge decimals count, an
+// unknown fill mode and a range at the end of the doubles.
+Bytes GuardedValues() {
+  Model d = WorkshopModel();
+  d.xZoom = 0.0;
+  d.yMin = -1e308;
+  d.decimals = 10000;
+  Bytes b = EncodeModel(d);
+  PutFillMode(b, -4);
+  return b;
 }
 
 Bytes Cut(Bytes b, std::size_t n) {
@@ -103,25 +143,27 @@ std::vector<SampleFile> SampleFiles() {
                 "Gr\xC3\xB6\xC3\x9F"
                 "e";
        }},
-      {"valid/odd_values.kvr", OddValues, true, "",
-       [](const Model& d) {
-         return std::isnan(d.xMax) && d.xZoom == 0 && d.decimals == 10000;
-       }},
+      {"valid/guarded_values.kvr", GuardedValues, true, "",
+       [](const Model& d) { return d.xZoom == 0 && d.decimals == 10000; }},
+      {"damaged/odd_values.kvr", OddValues, false,
+       "Unexpected file format.\nThe right-hand side of constraint 1 is -inf; it must be a finite "
+       "number.",
+       [](const Model& d) { return d.xZoom == 6.0; }},
       {"valid/trailing_bytes.kvr",
        [] {
          Bytes b = EncodeModel(WorkshopModel());
          b.insert(b.end(), {'e', 'x', 't', 'r', 'a'});
          return b;
        },
-       true, "", [](const Model& d) { return d.fill == 1; }},
+       true, "", [](const Model& d) { return d.fill == FillMode::Color; }},
       {"damaged/bad_magic_case.kvr",
-       [] { return EncodeModel(WithMagic(WorkshopModel()), StringRecord("kvr2.5")); }, false,
-       MSG_NOT_KVR, [](const Model& d) { return d.badFormat == 1 && d.xLabel.empty(); }},
+       [] { return WithMagic(EncodeModel(WorkshopModel()), StringRecord("kvr2.5")); }, false,
+       MSG_NOT_KVR, [](const Model& d) { return d.xLabel.empty(); }},
       {"damaged/bad_magic_long.kvr",
-       [] { return EncodeModel(WithMagic(WorkshopModel()), StringRecord("KVR2.5x")); }, false,
-       MSG_NOT_KVR, [](const Model& d) { return d.badFormat == 1; }},
+       [] { return WithMagic(EncodeModel(WorkshopModel()), StringRecord("KVR2.5x")); }, false,
+       MSG_NOT_KVR, Unchecked},
       {"damaged/empty.kvr", [] { return Bytes(); }, false, MSG_UNEXPECTED_FORMAT, Unchecked},
-      {"damaged/truncated.kvr", [] { return EncodeModel(Cut(WorkshopModel()), 300); }, false,
+      {"damaged/truncated.kvr", [] { return Cut(EncodeModel(WorkshopModel()), 300); }, false,
        MSG_UNEXPECTED_FORMAT, [](const Model& d) { return d.xLabel.empty(); }},
       {"damaged/no_second_decimals.kvr",
        [] {

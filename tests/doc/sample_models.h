@@ -14,14 +14,9 @@ inline Model WorkshopModel() {
   Model d;
   d.xLabel = "chairs";
   d.yLabel = "tables";
-  d.lineName = {"wood", "labour", "market", "", "", ""};
-  d.lineA = {2, 1, 0, 0, 0, 0};
-  d.lineB = {3, 2, 1, 0, 0, 0};
-  d.lineC = {120, 70, 30, 0, 0, 0};
-  d.lineSign = {1, 1, 1, 1, 1, 1};
-  d.lineRelation = {0, 0, 0, 0, 0, 0};
-  d.labelX = {40.5, NO_POINT, 12, NO_POINT, NO_POINT, NO_POINT};
-  d.labelY = {20.25, NO_POINT, 31, NO_POINT, NO_POINT, NO_POINT};
+  d.lines[0] = Line{"wood", 2, 3, 120, 1, Relation::LessEqual, {40.5, 20.25}};
+  d.lines[1] = Line{"labour", 1, 2, 70, 1, Relation::LessEqual, {}};
+  d.lines[2] = Line{"market", 0, 1, 30, 1, Relation::LessEqual, {12, 31}};
   d.payoff.a = 30;
   d.payoff.b = 50;
   d.payoff.level = 2100;
@@ -35,10 +30,10 @@ inline Model WorkshopModel() {
   d.xZoom = 10;
   d.yZoom = 8.5;
   d.decimals = 2;
-  d.trim = 1;
-  d.labels = 1;
-  d.integerDots = 0;
-  d.fill = static_cast<FillMode>(1);
+  d.trim = true;
+  d.labels = true;
+  d.integerDots = false;
+  d.fill = FillMode::Color;
   return d;
 }
 
@@ -47,12 +42,13 @@ inline Model LongTextModel() {
   Model d = WorkshopModel();
   d.xLabel = std::string(300, 'x');
   d.yLabel = std::string(254, 'y');
-  d.lineName = {std::string(255, 'n'), std::string(70000, 'm'), "a", "", "eq", "ge"};
-  d.lineSign = {1, -1, 1, 1, -1, 1};
-  d.lineRelation = {0, 0, 0, 0, 1, 2};
-  d.lineA = {2, 1, 0, 4, 1, 1};
-  d.lineB = {3, 2, 1, 0, 1, 0};
-  d.lineC = {120, 70, 30, 0, 5, 2};
+  const auto le = Relation::LessEqual;
+  d.lines[0] = Line{std::string(255, 'n'), 2, 3, 120, 1, le, d.lines[0].label};
+  d.lines[1] = Line{std::string(70000, 'm'), 1, 2, 70, -1, le, {}};
+  d.lines[2] = Line{"a", 0, 1, 30, 1, le, d.lines[2].label};
+  d.lines[3] = Line{"", 4, 0, 0, 1, le, {}};
+  d.lines[4] = Line{"eq", 1, 1, 5, -1, Relation::Equal, {}};
+  d.lines[5] = Line{"ge", 1, 0, 2, 1, Relation::GreaterEqual, {}};
   d.decimals = 3;
   return d;
 }

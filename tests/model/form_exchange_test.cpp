@@ -101,6 +101,25 @@ TEST(FormExchange, PullStoresEveryEntry) {
   for (const Slot& s : Slots()) EXPECT_TRUE(s.stored(eq)) << "field " << s.id;
 }
 
+TEST(FormExchange, PullKeepsARangeWhoseMinimumIsAboveItsMaximum) {
+  test::FakeViewHost host;
+  CEquation eq(host, nullptr);
+  eq.xMax = 200.0;
+  eq.yMax = 120.0;
+  for (const Slot& s : Slots()) host.fields[s.id] = s.text;
+  host.fields[ctl::X_MAX] = "4";
+  host.fields[ctl::X_MIN] = "5";
+  host.fields[ctl::Y_MAX] = "-7";  // below Y Min -6
+  EXPECT_EQ(eq.UpdateData(true), 1);
+  // Both ends keep their values; the other entries are taken as usual.
+  EXPECT_EQ(eq.xMin, 0.0);
+  EXPECT_EQ(eq.xMax, 200.0);
+  EXPECT_EQ(eq.yMin, 0.0);
+  EXPECT_EQ(eq.yMax, 120.0);
+  EXPECT_EQ(eq.xZoom, 0.001);
+  EXPECT_EQ(eq.lineText[5], "l5");
+}
+
 TEST(FormExchange, PushWritesEveryFieldButThoseAlreadyShowingTheirText) {
   test::FakeViewHost host;
   CEquation eq(host, nullptr);

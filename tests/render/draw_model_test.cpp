@@ -93,8 +93,9 @@ TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
       {"BothOnA", 10, 0, 0, 10, true},
       {"BothOnXAxis", 3, 0, 7, 0, true},
       {"NoCommonRow", 10, 0, 0, 5, false},
-      {"WithinOnLineTolerance", 10.0000005, 0, 0, 10, true},
-      {"BeyondOnLineTolerance", 10.00001, 0.5, 0, 10, false},
+      // On a row within 1e-9 of its size: 2e-8 for x + y = 10 at (10, 0).
+      {"WithinOnLineTolerance", 10.00000001, 0, 0, 10, true},
+      {"BeyondOnLineTolerance", 10.0000005, 0, 0, 10, false},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(f.eq.SharesLine(r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;

@@ -101,14 +101,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {{1, -3, EQ, 1}},
                      kTen,
                      {{1, 0}, {4, 1}, {7, 2}, {10, 3}, {13, 4}, {16, 5}}},
+        // A row's tolerance is 1e-9 of its size max(1, |a x| + |b y| + |c|).
         ExplicitCase{"EqualityMissedByLessThanTolerance",
-                     {{1, 1, EQ, 3.00005}},
+                     {{1, 1, EQ, 3 + 3e-9}},
                      kFive,
                      {{0, 3}, {1, 2}, {2, 1}, {3, 0}}},
-        ExplicitCase{"EqualityMissedByMoreThanTolerance", {{1, 1, EQ, 3.0002}}, kFive, {}},
-        // On the line, and within 0.0001 beyond it, still counts.
+        ExplicitCase{"EqualityMissedByMoreThanTolerance", {{1, 1, EQ, 3.00005}}, kFive, {}},
+        ExplicitCase{"TinyRowRefusesWhatItsLineMisses", {{1e-6, 1e-6, EQ, 3.01e-6}}, kFive, {}},
+        // On the line, and within the tolerance beyond it, still counts.
         ExplicitCase{"OnAndBarelyBeyondLine",
-                     {{1, 0, LE, 1.99995}, {0, 1, GE, 3.00005}},
+                     {{1, 0, LE, 2 - 2e-9}, {0, 1, GE, 3 + 4e-9}},
                      PlotFrame{0, 3, 0, 4, 100, 100},
                      Join({Column(0, 3, 4), Column(1, 3, 4), Column(2, 3, 4)})},
         ExplicitCase{"GreaterEqualFromAbove",

@@ -80,13 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{"EqualityWithoutPoints", {{2, 4, EQ, 1}}, kSmall, false},
         // The strip 1 - 1e-5 <= 2y - x <= 1 + 1e-5: points where x is odd.
         StripCase{"TwoSidedThinStrip", {{-1, 2, GE, 0.99999}, {-1, 2, LE, 1.00001}}, kSmall, true},
-        // A bound within the tolerance of an integer still lets it in.
+        // A bound within the tolerance (1e-9 of the row's size, at least
+        // 6 here) of an integer still lets it in.
         StripCase{"BoundJustInsideTheTolerance",
-                  {{1, 3, GE, 3.0000999}, {1, 3, LE, 3.0000999}},
+                  {{1, 3, GE, 3 + 3e-9}, {1, 3, LE, 3 + 3e-9}},
                   kSmall,
                   true},
-        StripCase{"BoundJustOutsideTheTolerance", {{2, 3, EQ, 7.00011}}, kSmall, false},
-        StripCase{"EqualityWithinTheTolerance", {{2, 3, EQ, 7.00009}}, kSmall, true},
+        StripCase{"BoundJustOutsideTheTolerance", {{2, 3, EQ, 7 + 1e-7}}, kSmall, false},
+        StripCase{"EqualityWithinTheTolerance", {{2, 3, EQ, 7 + 5e-9}}, kSmall, true},
         // Huge coefficients: the real bounds round, the exact test decides.
         StripCase{"HugeDiagonal", {{1e9, -1e9, EQ, 0}}, kSmall, true},
         StripCase{"HugeDiagonalOffByAHalf", {{1e9, -1e9, EQ, 5e8}}, kSmall, false},

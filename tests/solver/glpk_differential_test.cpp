@@ -8,6 +8,7 @@
 
 #include "glpk_reference.h"
 #include "random_model.h"
+#include "render/lattice_points.h"
 #include "solver/optimizer.h"
 #include "solver/probe.h"
 
@@ -85,11 +86,15 @@ void CheckProbe(const RandomModel& m, bool maximize, double before, std::mt19937
   EXPECT_NEAR(v.view.payoffLevel, before, Tolerance(before));
 }
 
-void CheckCorners(const RandomModel& m, bool maximize, std::mt19937& rng, Tally& tally) {
+// Solves m and compares with GLPK's answer for `reference`, the same
+// programme (m itself, or m before its rows were scaled); probes the
+// right-hand sides when rng is given.
+void CheckCorners(const RandomModel& m, const RandomModel& reference, bool maximize,
+                  std::mt19937* rng, Tally& tally) {
   test::SolverView v;
   test::LoadInto(m, v);
   const bool solved = SolveAndReport(v.view, maximize);
-  const ReferenceResult ref = test::SolveWithGlpk(m, maximize);
+  const ReferenceResult ref = test::SolveWithGlpk(reference, maximize);
   switch (ref.status) {
     case Reference::Infeasible:
       EXPECT_FALSE(solved);
@@ -106,7 +111,7 @@ void CheckCorners(const RandomModel& m, bool maximize, std::mt19937& rng, Tally&
   }
   // A maximum whose optimal edge runs on to the far bound is the one case
   // the program calls unbounded while the programme has a finite optimum.
-  const bool farEdge = maximize && test::OptimalFaceUnbounded(m, ref.value);
+  const bool farEdge = maximize && test::OptimalFaceUnbounded(reference, ref.value);
   if (farEdge) {
     EXPECT_FALSE(solved) << "GLPK " << ref.value;
     EXPECT_EQ(LastMessage(v), MSG_UNBOUNDED);
@@ -120,11 +125,46 @@ void CheckCorners(const RandomModel& m, bool maximize, std::mt19937& rng, Tally&
     const double x = v.view.optimalX[k];
     const double y = v.view.optimalY[k];
     if (x == NO_POINT) continue;
-    EXPECT_TRUE(test::StrictlyFeasible(m, x, y)) << "point " << x << ", " << y;
+    EXPECT_TRUE(test::StrictlyFeasible(reference, x, y)) << "point " << x << ", " << y;
     EXPECT_NEAR(m.Payoff(x, y), ref.value, Tolerance(ref.value)) << "point " << x << ", " << y;
   }
   ++tally.optimal;
-  CheckProbe(m, maximize, v.view.payoffLevel, rng, v, tally);
+  if (rng != nullptr) CheckProbe(m, maximize, v.view.payoffLevel, *rng, v, tally);
+}
+
+// The program's own lattice enumeration of the scaled model finds exactly
+// the points of the model as drawn, within the plotted range.
+void CheckLatticeEnumeration(const RandomModel& scaled, const RandomModel& m, Tally& tally) {
+  std::vector<std::pair<int, int>> expected;
+  if (!test::LatticePoints(m, expected, DOT_LIMIT)) return;
+  LatticeRows rows{};
+  for (std::size_t i = 0; i < scaled.lines.size(); ++i) {
+    const test::Line& l = scaled.lines[i];
+    rows[i] = LatticeRow{l.a, l.sign * l.b, l.c, l.relation, true};
+  }
+  rows[LATTICE_ROW_COUNT - 2] = LatticeRow{1, 0, 0, REL_GE, true};
+  rows[LATTICE_ROW_COUNT - 1] = LatticeRow{0, 1, 0, REL_GE, true};
+  const PlotFrame frame{0, m.xMax, 0, m.yMax, m.xZoom, m.yZoom};
+  const LatticeResult found = EnumerateLatticePoints(rows, frame, 100 * DOT_LIMIT);
+  std::vector<std::pair<int, int>> inRange;
+  for (const IntPoint& p : found.points) {
+    if (p.x <= m.xMax && p.y <= m.yMax) inRange.emplace_back(p.x, p.y);
+  }
+  EXPECT_EQ(inRange, expected);
+  ++tally.integerRuns;
+}
+
+// Every constraint multiplied through by 10^k, k drawn from -6 to 6: the
+// same programme, its numbers spread over 1e-6 to 1e6 times the drawn ones.
+RandomModel ScaleRows(const RandomModel& m, std::mt19937& rng) {
+  RandomModel scaled = m;
+  for (test::Line& l : scaled.lines) {
+    const double factor = std::pow(10.0, std::uniform_int_distribution<int>(-6, 6)(rng));
+    l.a *= factor;
+    l.b *= factor;
+    l.c *= factor;
+  }
+  return scaled;
 }
 
 void CheckLattice(const RandomModel& m, bool maximize, Tally& tally) {
@@ -173,7 +213,7 @@ TEST(GlpkDifferentialTest, AgreesOnRandomModels) {
     ++checked;
     for (const bool maximize : {true, false}) {
       SCOPED_TRACE(m.Describe() + (maximize ? " (max)" : " (min)"));
-      CheckCorners(m, maximize, rng, tally);
+      CheckCorners(m, m, maximize, &rng, tally);
       CheckLattice(m, maximize, tally);
     }
     if (HasFatalFailure() || testing::Test::HasFailure()) break;
@@ -197,6 +237,30 @@ TEST(GlpkDifferentialTest, AgreesOnRandomModels) {
   EXPECT_GT(tally.integerEmpty, 0);
   EXPECT_GT(tally.probes, kModels / 10);
   EXPECT_GT(tally.probesWithoutOptimum, 0);
+}
+
+TEST(GlpkDifferentialTest, AgreesOnBadlyScaledModels) {
+  std::mt19937 rng(20261208);
+  Tally tally;
+  int checked = 0;
+  while (checked < kModels / 2) {
+    const RandomModel m = test::DrawModel(rng);
+    if (test::NearDegenerate(m)) continue;
+    ++checked;
+    const RandomModel scaled = ScaleRows(m, rng);
+    for (const bool maximize : {true, false}) {
+      SCOPED_TRACE(scaled.Describe() + (maximize ? " (max)" : " (min)"));
+      CheckCorners(scaled, m, maximize, nullptr, tally);
+    }
+    CheckLatticeEnumeration(scaled, m, tally);
+    if (HasFatalFailure() || testing::Test::HasFailure()) break;
+  }
+  std::cout << "scaled models checked " << checked << ": optimal " << tally.optimal
+            << ", infeasible " << tally.infeasible << ", unbounded " << tally.unbounded
+            << ", lattice enumerations " << tally.integerRuns << "\n";
+  EXPECT_GT(tally.optimal, kModels / 8);
+  EXPECT_GT(tally.infeasible, 0);
+  EXPECT_GT(tally.integerRuns, kModels / 20);
 }
 
 }  // namespace

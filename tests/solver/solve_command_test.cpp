@@ -120,6 +120,18 @@ TEST_F(SolveCommandTest, ReportsOptimumSlacksAndProbes) {
   EXPECT_TRUE(err_.str().empty());
 }
 
+TEST_F(SolveCommandTest, BindingIsMeasuredAgainstTheRowsOwnSize) {
+  // The optimum (3, 1) of 3X + 2Y: X + Y <= 4 binds; the tiny row
+  // 1e-6 X + 1e-6 Y <= 4.5e-6 leaves half a unit of X + Y and does not; the
+  // huge row 1e6 X <= 3e6 binds.
+  const std::string path = Save(MakeDoc(
+      {{1, 1, 1, REL_LE, 4}, {1e-6, 1, 1e-6, REL_LE, 4.5e-6}, {1e6, 1, 0, REL_LE, 3e6}}, 3, 2));
+  ASSERT_EQ(Run(path, true), 0) << err_.str();
+  const auto report = Parse(out_.str());
+  EXPECT_EQ(Values(report, "point"), std::vector<std::string>{"3.00 1.00"});
+  EXPECT_EQ(Values(report, "binds"), (std::vector<std::string>{"yes", "no", "yes"}));
+}
+
 TEST_F(SolveCommandTest, MinimizesWhenAsked) {
   const std::string path = Save(MakeDoc({{1, 1, 1, REL_GE, 4}, {1, 1, 0, REL_LE, 3}}, 3, 2));
   ASSERT_EQ(Run(path, false), 0);
@@ -193,6 +205,8 @@ TEST_P(SolveCommandBadFileTest, ExitsWithOne) {
   }
   EXPECT_EQ(Run(path, true), 1);
   EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
+  // A command line has no OK button to click.
+  EXPECT_EQ(err_.str().find("Please click"), std::string::npos) << err_.str();
   EXPECT_TRUE(out_.str().empty()) << out_.str();
 }
 
@@ -205,8 +219,9 @@ std::vector<std::uint8_t> Truncated() {
 INSTANTIATE_TEST_SUITE_P(
     Files, SolveCommandBadFileTest,
     ::testing::Values(BadFileCase{"Missing", {}, "bad.kvr"},
-                      BadFileCase{
-                          "WrongMagic", {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0}, MSG_NOT_KVR},
+                      BadFileCase{"WrongMagic",
+                                  {6, 'K', 'V', 'R', '9', '.', '9', 0, 0, 0},
+                                  "bad.kvr\": This file is not in KVR format.\n"},
                       BadFileCase{"Truncated", Truncated(), MSG_UNEXPECTED_FORMAT}),
     [](const ::testing::TestParamInfo<BadFileCase>& info) { return info.param.name; });
 
