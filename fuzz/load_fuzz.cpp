@@ -16,6 +16,7 @@
 #include "model/equation.h"
 #include "solver/geometry.h"
 #include "solver/optimizer.h"
+#include "solver/row_tolerance.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
 
@@ -29,24 +30,16 @@ using tessaro::fuzz::SameStoredFields;
 
 namespace {
 
-// A point keeps a row when its left side falls short of the right-hand
-// side by no more than the solver's own feasibility tolerance, plus the
-// rounding of the row's largest term: the optimum is a computed
-// intersection, exact only up to rounding.
-constexpr double kRoundingShare = 1e-9;
-
+// A point keeps a row when it misses it by no more than the solver's own
+// tolerance, relative to the row's size at the point.
 bool Keeps(double a, double b, double c, double relation, double x, double y) {
-  const double ax = a * x;
-  const double by = b * y;
-  const double lhs = ax + by;
   // Beyond the doubles the comparison says nothing; the solver's own
   // overflow handling decides there.
-  if (!std::isfinite(lhs)) return true;
-  const double tolerance = tessaro::FEASIBILITY_TOLERANCE +
-                           kRoundingShare * std::max({std::fabs(c), std::fabs(ax), std::fabs(by)});
-  if (relation == tessaro::REL_EQ) return std::fabs(lhs - c) <= tolerance;
-  if (relation == tessaro::REL_GE) return lhs >= c - tolerance;
-  return lhs <= c + tolerance;
+  if (!std::isfinite(a * x + b * y)) return true;
+  const double factor = relation == tessaro::REL_EQ   ? 0.0
+                        : relation == tessaro::REL_GE ? 1.0
+                                                      : -1.0;
+  return tessaro::RowHolds(a, b, c, factor, x, y);
 }
 
 // Solves doc one way as `tessaro --solve` does and checks every optimal
