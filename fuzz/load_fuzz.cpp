@@ -21,9 +21,9 @@
 #include "support/fake_view_host.h"
 
 using tessaro::CEquation;
-using tessaro::Model;
-using tessaro::LINE_COUNT;
 using tessaro::DecodeStatus;
+using tessaro::LINE_COUNT;
+using tessaro::Model;
 using tessaro::NO_POINT;
 using tessaro::fuzz::Finding;
 using tessaro::fuzz::SameStoredFields;

@@ -15,11 +15,11 @@
 
 #include "doc/document.h"
 #include "doc/model_file.h"
-#include "support/model_edit.h"
 #include "model/equation.h"
 #include "render/counting_surface.h"
 #include "stored_fields.h"
 #include "support/fake_view_host.h"
+#include "support/model_edit.h"
 
 using tessaro::CEquation;
 using tessaro::Document;

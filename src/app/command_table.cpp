@@ -142,7 +142,8 @@ const std::vector<AcceleratorSpec>& MenuKeys() {
       {"Ctrl+R", cmd::RESET_EQUATIONS},    {"Ctrl+6", cmd::PREVIEW_PAYOFF},
       {"Ctrl+1", cmd::TOGGLE_TRIM},        {"Ctrl+2", cmd::TOGGLE_LABEL},
       {"Ctrl+3", cmd::TOGGLE_COLOR},       {"Ctrl+4", cmd::TOGGLE_GREY},
-      {"Ctrl+5", cmd::TOGGLE_INTEGER_DOT},
+      {"Ctrl+5", cmd::TOGGLE_INTEGER_DOT}, {"Ctrl+Y", cmd::EDIT_REDO},
+      {"Ctrl+Shift+Z", cmd::EDIT_REDO},
   };
   return keys;
 }
@@ -185,7 +186,7 @@ const std::vector<AcceleratorSpec>& AcceleratorTable() {
       {"Ctrl+V", cmd::EDIT_PASTE},  {"Shift+Del", cmd::EDIT_CUT}, {"F6", cmd::NEXT_PANE},
       {"Shift+F6", cmd::PREV_PANE}, {"Ctrl+Ins", cmd::EDIT_COPY}, {"Shift+Ins", cmd::EDIT_PASTE},
       {"Ctrl+W", cmd::FILE_CLOSE},  {"Ctrl+X", cmd::EDIT_CUT},    {"Ctrl+Z", cmd::EDIT_UNDO},
-      {"Ctrl+Z", cmd::EDIT_UNDO},   {"Ctrl+Y", cmd::EDIT_REDO},   {"Ctrl+Shift+Z", cmd::EDIT_REDO},
+      {"Ctrl+Z", cmd::EDIT_UNDO},
   };
   return table;
 }

@@ -15,12 +15,12 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/recent_files.h"
+#include "doc/document.h"
 #include "doc/file_store.h"
 #include "doc/lp_format.h"
 #include "doc/model_file.h"
 #include "doc/model_import.h"
 #include "doc/mps_format.h"
-#include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
 
@@ -260,7 +260,7 @@ bool DocumentManager::WriteFile(ChildWindow* child, const QString& path) {
   std::string message;
   tessaro::FileIdentity written;
   if (!tessaro::SaveModelFile(FilePathBytes(path), child->Document()->model(), message,
-                             tessaro::SystemFileSystem(), &written)) {
+                              tessaro::SystemFileSystem(), &written)) {
     ShowFailure(dialogParent_, message, path);
     return false;
   }

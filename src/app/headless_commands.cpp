@@ -23,8 +23,8 @@
 #include "app/picture_output.h"
 #include "app/plot_widget.h"
 #include "app/qt_settings_store.h"
-#include "doc/file_store.h"
 #include "doc/document.h"
+#include "doc/file_store.h"
 #include "model/constants.h"
 #include "model/equation.h"
 

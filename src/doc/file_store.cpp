@@ -400,8 +400,7 @@ std::string CommandLineLoadMessage(const std::string& path, const std::string& m
   return line;
 }
 
-bool LoadModelFile(const std::string& path, Model& model, std::string& message,
-                   FileSystem& fs) {
+bool LoadModelFile(const std::string& path, Model& model, std::string& message, FileSystem& fs) {
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path, bytes, message, fs)) return false;
   return LoadModelBytes(bytes, model, message);

@@ -18,7 +18,6 @@ int SignOf(double code) {
   return code < 0.0 ? -1 : 1;
 }
 
-
 // Reads doubles in order; false at the first one that is missing.
 bool ReadAll(Archive& ar, std::initializer_list<double*> values) {
   for (double* v : values) {

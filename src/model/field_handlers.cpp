@@ -54,20 +54,25 @@ void CEquation::OnChangePayoff() {
       1) {
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
+    StorePayoffInDoc();
   }
-  StorePayoffInDoc();
 }
 
 void CEquation::OnChangeLine(int i) {
   if (i < 0 || i >= LINE_COUNT) return;
   UpdateData(true);
-  if (ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i], rowRelation[i],
-                    lineC[i]) == 1) {
+  const bool read = ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i],
+                                  rowRelation[i], lineC[i]) == 1;
+  if (read) {
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
   }
-  ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
-  StoreLineInDoc(i);
+  // Only a line that was read reaches the document: a refused text leaves
+  // the stored line as it was.
+  if (read) {
+    ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
+    StoreLineInDoc(i);
+  }
 }
 
 // The range, zoom and decimals fields are read a moment later by OnTimer,

@@ -20,7 +20,9 @@ inline Relation RelationOfCode(double code) {
   if (code == 2.0) return Relation::GreaterEqual;
   return Relation::LessEqual;
 }
-inline double RelationCode(Relation relation) { return static_cast<double>(relation); }
+inline double RelationCode(Relation relation) {
+  return static_cast<double>(relation);
+}
 
 // Where a line's label sits, as offsets in model units from (xMin, yMin);
 // kNoPoint in x until the user or the first drawing places it.

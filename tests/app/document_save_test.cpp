@@ -207,7 +207,7 @@ class DocumentSaveTest : public QObject {
     QCOMPARE(boxes.texts.size(), 1);
     QVERIFY(boxes.texts.first().contains(QStringLiteral("Reload it?")));
     QTRY_COMPARE(Documents().Documents().size(), 2);  // kvr1 and the reloaded file
-    QCOMPARE(Documents().Active()->Document()->xLabel, std::string("second"));
+    QCOMPARE(Documents().Active()->Document()->model().xLabel, std::string("second"));
   }
 
   void saveAsKeepsAGivenExtensionAndRenames() {

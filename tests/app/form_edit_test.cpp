@@ -123,7 +123,8 @@ void FormEditTest::typingReplots() {
   QVERIFY2(before < 5, qPrintable(QString::number(before)));
   QVERIFY2(after >= 17, qPrintable(QString::number(after)));
   QVERIFY(v.doc.isModified());
-  QCOMPARE(v.doc.model().lines[static_cast<std::size_t>(line)].name, text.section(':', 0, 0).toStdString());
+  QCOMPARE(v.doc.model().lines[static_cast<std::size_t>(line)].name,
+           text.section(':', 0, 0).toStdString());
 }
 
 void FormEditTest::renamingRelabelsEveryLine() {
@@ -177,7 +178,7 @@ void FormEditTest::zoomAppliesOnlyAfterTimer() {
   QTRY_COMPARE(v.Eq().xZoom, 3.0);
   QTRY_VERIFY(v.view->OffscreenImage() != before);
   QCOMPARE(v.doc.model().xZoom, 3.0);
-  QVERIFY(!v.doc.isModified());
+  QVERIFY(v.doc.isModified());
 }
 
 void FormEditTest::spinRewritesDecimals_data() {

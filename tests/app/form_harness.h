@@ -17,9 +17,9 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "doc/model_file.h"
-#include "support/model_edit.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
+#include "support/model_edit.h"
 
 namespace tessaro::app::test {
 

@@ -75,9 +75,10 @@ class MenuBarTest : public QObject {
                                              kRecent,
                                              sep,
                                              "E&xit\tCtrl+Q"};
-    QTest::newRow("129 Edit") << true << "&Edit" << QStringList{"&Undo\tCtrl+Z", sep,
-                                                                "Cu&t\tCtrl+X",  "&Copy\tCtrl+C",
-                                                                "Copy Picture",  "&Paste\tCtrl+V"};
+    QTest::newRow("129 Edit") << true << "&Edit"
+                              << QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", sep,
+                                             "Cu&t\tCtrl+X",  "&Copy\tCtrl+C", "Copy Picture",
+                                             "&Paste\tCtrl+V"};
     QTest::newRow("129 Solve") << true << "&Solve"
                                << QStringList{"Auto &Max\tCtrl+M",  "Auto M&in\tCtrl+Shift+M",
                                               "Auto &Zoom\tCtrl+0", sep,

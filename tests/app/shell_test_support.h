@@ -19,8 +19,8 @@
 #include "app/document_manager.h"
 #include "app/main_window.h"
 #include "app/message_seam.h"
-#include "doc/file_store.h"
 #include "doc/document.h"
+#include "doc/file_store.h"
 #include "doc/model_file.h"
 
 namespace tessaro::app::test {
@@ -85,7 +85,6 @@ inline bool WriteModel(const QString& path, const Model& doc) {
   return SaveModelFile(QFile::encodeName(path).toStdString(), doc, message);
 }
 
-// A model: labels x and y, line 0 "c1" 2x + 1y <= 40, payoff 3x + 2y.
 // Changes a document's model as one history entry, as a user's edit does,
 // so that the document counts as modified.
 template <class Edit>
@@ -95,6 +94,7 @@ void ChangeModel(tessaro::Document& doc, Edit&& edit) {
   doc.apply("Test change", changed);
 }
 
+// A model: labels x and y, line 0 "c1" 2x + 1y <= 40, payoff 3x + 2y.
 inline Model SampleDocument(const std::string& xLabel = "x") {
   Model doc;
   doc.xLabel = xLabel;

@@ -444,7 +444,8 @@ INSTANTIATE_TEST_SUITE_P(
                  true, nullptr, ""},
         LoadCase{"wrongMagic",
                  [](const TempFolder& f) {
-                   return Saved(f, test::WithMagic(EncodeModel(test::WorkshopModel()), test::StringRecord("KVR2.5 ")));
+                   return Saved(f, test::WithMagic(EncodeModel(test::WorkshopModel()),
+                                                   test::StringRecord("KVR2.5 ")));
                  },
                  false, "This file is not in KVR format.\nPlease click OK to cancel.", ""},
         LoadCase{"truncated",
@@ -457,7 +458,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"empty", [](const TempFolder& f) { return Saved(f, {}); }, false,
                  "Unexpected file format.", ""},
         LoadCase{"missing", [](const TempFolder& f) { return f / "absent.kvr"; }, false, nullptr,
-                 "No such file or directory", 0},
+                 "No such file or directory"},
         LoadCase{"folder",
                  [](const TempFolder& f) {
                    ::mkdir((f / "d.kvr").c_str(), 0755);

@@ -130,7 +130,7 @@ Drawn Draw(std::mt19937& rng, bool anyDouble) {
       setY(Coefficient(rng, anyDouble), l.b, l.sign);
     } while (!l.isPresent());
     l.c = Coefficient(rng, anyDouble) * 10.0;
-    l.relation = RelationOfCode(static_cast<Relation>(rng() % 3));
+    l.relation = static_cast<Relation>(rng() % 3);
     if (bounded && i == 0) {
       // Positive coefficients, "<=" and a positive constant bound the area
       // over x, y >= 0; branch and bound then ends.

@@ -132,8 +132,7 @@ TEST(LoadMemory, FileWithALengthPastItsEndReadsOnlyItsBytes) {
   Model doc;
   std::string message;
   bool loaded = true;
-  const Allocation a =
-      Measure([&] { loaded = LoadModelFile(folder / "long.kvr", doc, message); });
+  const Allocation a = Measure([&] { loaded = LoadModelFile(folder / "long.kvr", doc, message); });
   EXPECT_FALSE(loaded);
   EXPECT_FALSE(message.empty());
   EXPECT_LE(a.largest, bytes.size() + 65536) << "the whole read buffer, nothing more";

@@ -74,8 +74,7 @@ std::vector<FieldPlace> FieldPlaces() {
       {"payoffB", 213, false, 77, [](M& m) { m.payoff.b = 77; }},
       {"payoffLevel", 221, false, 77, [](M& m) { m.payoff.level = 77; }},
       {"lineSign0", 235, false, -1, [](M& m) { m.lines[0].sign = -1; }},
-      {"lineRelation0", 243, false, 2,
-       [](M& m) { m.lines[0].relation = Relation::GreaterEqual; }},
+      {"lineRelation0", 243, false, 2, [](M& m) { m.lines[0].relation = Relation::GreaterEqual; }},
       {"labelX0", 251, false, 77, [](M& m) { m.lines[0].label.x = 77; }},
       {"labelY0", 259, false, 77, [](M& m) { m.lines[0].label.y = 77; }},
       {"lineSign1", 267, false, -1, [](M& m) { m.lines[1].sign = -1; }},
@@ -270,17 +269,15 @@ INSTANTIATE_TEST_SUITE_P(
                       }},
         RoundTripCase{"extremeDecimals",
                       [](Model& d) { d.decimals = std::numeric_limits<int>::min(); },
-                      [](const Model& d) {
-                        return d.decimals == std::numeric_limits<int>::min();
-                      }},
+                      [](const Model& d) { return d.decimals == std::numeric_limits<int>::min(); }},
         RoundTripCase{"longTexts", [](Model& d) { d = LongTextModel(); },
                       [](const Model& d) {
                         return d.xLabel == std::string(300, 'x') &&
-                               d.lines[1].name == std::string(70000, 'm') && d.lines[4].name == "eq";
+                               d.lines[1].name == std::string(70000, 'm') &&
+                               d.lines[4].name == "eq";
                       }},
         RoundTripCase{
-            "bytesAboveAscii",
-            [](Model& d) { d.lines[3].name = std::string("\xC3\xA9\0\xFF", 4); },
+            "bytesAboveAscii", [](Model& d) { d.lines[3].name = std::string("\xC3\xA9\0\xFF", 4); },
             [](const Model& d) { return d.lines[3].name == std::string("\xC3\xA9\0\xFF", 4); }}),
     [](const testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 

@@ -62,7 +62,8 @@ void PutDouble(Bytes& b, std::size_t offset, double v) {
 // The fill mode is the last int but the second decimals.
 void PutFillMode(Bytes& b, std::int32_t v) {
   const auto raw = static_cast<std::uint32_t>(v);
-  for (std::size_t k = 0; k < 4; ++k) b.at(b.size() - 8 + k) = static_cast<std::uint8_t>(raw >> (8 * k));
+  for (std::size_t k = 0; k < 4; ++k)
+    b.at(b.size() - 8 + k) = static_cast<std::uint8_t>(raw >> (8 * k));
 }
 
 // Values a model file may hold but a model never does: a sign of 0.5, a

@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedCase{"zeroSign", [](Model& d) { d.lines[0].sign = 0; },
                     "The sign of constraint 1 is 0; it must be +1 or -1."},
-        RefusedCase{"relationThree", [](Model& d) { d.lines[1].relation = static_cast<Relation>(3); },
+        RefusedCase{"relationThree",
+                    [](Model& d) { d.lines[1].relation = static_cast<Relation>(3); },
                     "The relation of constraint 2 is 3; it must be 0 (<=), 1 (=) or 2 (>=)."},
         RefusedCase{"payoffSignTwo", [](Model& d) { d.payoff.sign = 2; },
                     "The sign of the payoff is 2; it must be +1 or -1."},

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "doc/file_store.h"
 #include "doc/document.h"
+#include "doc/file_store.h"
 #include "doc/model_file.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "doc/document.h"
-#include "support/model_edit.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
+#include "support/model_edit.h"
 
 namespace tessaro::test {
 

@@ -101,7 +101,7 @@ TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   EXPECT_EQ(v.doc.model().payoff.level, 7.0);
 }
 
-TEST(FieldHandlers, RefusedParseCopiesTheNameButDoesNotMarkModified) {
+TEST(FieldHandlers, RefusedParseLeavesTheStoredLineAsItWas) {
   OpenView v;
   v.Open();
   v.Type(ctl::X_LABEL, "x");
@@ -112,7 +112,7 @@ TEST(FieldHandlers, RefusedParseCopiesTheNameButDoesNotMarkModified) {
   EXPECT_EQ(v.host.MessageTexts(),
             std::vector<std::string>{"You typed two \":\",please correct it!"});
   EXPECT_FALSE(v.doc.isModified());
-  EXPECT_EQ(v.doc.model().lines[0].name, "a");
+  EXPECT_EQ(v.doc.model().lines[0].name, "");
   EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
 }
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "doc/document.h"
-#include "support/model_edit.h"
 #include "model/equation.h"
 #include "render/recording_surface.h"
 #include "support/fake_view_host.h"
+#include "support/model_edit.h"
 
 namespace tessaro::test {
 

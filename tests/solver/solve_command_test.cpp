@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "doc/file_store.h"
 #include "doc/document.h"
+#include "doc/file_store.h"
 #include "doc/model_file.h"
-#include "support/model_edit.h"
 #include "model/constants.h"
+#include "support/model_edit.h"
 
 namespace tessaro {
 namespace {

@@ -3,10 +3,10 @@
 #include <initializer_list>
 
 #include "doc/document.h"
-#include "support/model_edit.h"
 #include "model/constants.h"
 #include "model/equation.h"
 #include "support/fake_view_host.h"
+#include "support/model_edit.h"
 
 namespace tessaro::test {
 
