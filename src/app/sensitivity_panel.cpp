@@ -48,6 +48,13 @@ const char* SettingKey(SensitivitySetting which) {
   return which == SensitivitySetting::Panel ? "Sensitivity" : "ShowRanges";
 }
 
+// A table as tall as its heading and rows, so both tables sit at the top.
+void FitHeight(QTableWidget* table) {
+  int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+  for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
+  table->setFixedHeight(height);
+}
+
 QString Number(double value, int decimals) {
   return QString::fromStdString(tessaro::FormatFixed(value, decimals, 0));
 }
@@ -89,8 +96,16 @@ SensitivityPanel::SensitivityPanel(QWidget* parent) : QWidget(parent) {
   variables_ = MakeTable(tessaro::kVariableColumns, QStringLiteral("Variables"), this);
   layout->addWidget(title);
   layout->addWidget(note_);
-  layout->addWidget(constraints_, 3);
-  layout->addWidget(variables_, 2);
+  auto* hint = new QLabel(
+      QStringLiteral("Select a constraint to see its range on the plot (View > Show Ranges)."),
+      this);
+  hint->setWordWrap(true);
+  layout->addWidget(constraints_);
+  layout->addWidget(hint);
+  layout->addWidget(variables_);
+  layout->addStretch(1);
+  FitHeight(constraints_);
+  FitHeight(variables_);
   connect(constraints_, &QTableWidget::itemSelectionChanged, this,
           &SensitivityPanel::OnSelectionChanged);
 }
@@ -102,6 +117,8 @@ void SensitivityPanel::Show(const ShownSensitivity* shown) {
   rowLines_.clear();
   if (shown == nullptr) {
     note_->setText(QString::fromLatin1(kNoOptimum));
+    FitHeight(constraints_);
+    FitHeight(variables_);
     return;
   }
   const tessaro::SensitivityTables cells =
@@ -116,6 +133,8 @@ void SensitivityPanel::Show(const ShownSensitivity* shown) {
   for (std::size_t i = 0; i < cells.variables.size(); ++i) {
     FillRow(variables_, static_cast<int>(i), cells.variables[i]);
   }
+  FitHeight(constraints_);
+  FitHeight(variables_);
 }
 
 void SensitivityPanel::OnSelectionChanged() {
