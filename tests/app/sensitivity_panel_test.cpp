@@ -141,6 +141,7 @@ class SensitivityPanelTest : public QObject {
     QTest::newRow("Trim toggle") << "trim" << true;
     QTest::newRow("X Max + button") << "range" << true;
     QTest::newRow("Undo") << "undo" << true;
+    QTest::newRow("a drag of Wood") << "drag" << true;
     QTest::newRow("Copy Picture keeps the model") << "copy" << false;
   }
   void anyChangeOfTheModelEmptiesTheTables() {
@@ -164,6 +165,15 @@ class SensitivityPanelTest : public QObject {
       View()->Button(ctl::X_MAX_PLUS)->click();
     } else if (change == "undo") {
       window_->RunCommand(cmd::EDIT_UNDO);
+    } else if (change == "drag") {
+      // Wood, 4x + 3y <= 121 after the + above, passes (27.25, 4); the plot
+      // origin is at (45, 420) of the form, 24 and 12.5 pixels a unit.
+      const auto at = [](double x, double y) {
+        return QPoint(45 + static_cast<int>(x * 24), 420 - static_cast<int>(y * 12.5));
+      };
+      QTest::mousePress(View(), Qt::LeftButton, Qt::NoModifier, at(27.25, 4));
+      QTest::mouseMove(View(), at(28.5, 4));
+      QTest::mouseRelease(View(), Qt::LeftButton, Qt::NoModifier, at(28.5, 4));
     } else if (change == "copy") {
       window_->RunCommand(cmd::COPY_PICTURE);
     }
