@@ -16,8 +16,8 @@ class FormView;
 class SensitivityPanel;
 
 // One model window: a sub-window of the main window's MDI area holding one
-// form view over the one document it owns, and the Sensitivity pane beside it. It opens maximized, so a model
-// fills the main window; Cascade and Tile then arrange the windows.
+// form view over the one document it owns, and the Sensitivity pane beside it. It opens maximized,
+// so a model fills the main window; Cascade and Tile then arrange the windows.
 class ChildWindow : public QMdiSubWindow {
   Q_OBJECT
 

@@ -71,9 +71,7 @@ class FormView : public QWidget, public tessaro::ViewHost {
 
   // The sensitivity of the optimum on screen; null when the model has none
   // (no solve yet, or the model changed since).
-  const ShownSensitivity* Sensitivity() const {
-    return sensitivity_ ? &*sensitivity_ : nullptr;
-  }
+  const ShownSensitivity* Sensitivity() const { return sensitivity_ ? &*sensitivity_ : nullptr; }
   // Show Ranges: the payoff fan and the selected row's range lines on the plot.
   void SetShowRanges(bool show);
   bool ShowsRanges() const { return showRanges_; }

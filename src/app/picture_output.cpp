@@ -222,8 +222,7 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
   return true;
 }
 
-bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation,
-                     const PictureExtras& extras) {
+bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation, const PictureExtras& extras) {
   QPrinter& printer = SharedPrinter();
   if (!ShowPrintDialog(parent, printer)) return false;
   std::string error;

@@ -64,11 +64,11 @@ QString NoteOf(const ShownSensitivity& shown) {
   const int d = shown.model.decimals;
   const QString corner = QStringLiteral("(%1, %2), payoff %3")
                              .arg(Number(s.x, d), Number(s.y, d), Number(s.payoff, d));
-  QString note = shown.relaxation
-                     ? QStringLiteral("Integer optimum:%1. The ranges are those of the linear "
-                                      "relaxation, optimal at %2.")
-                           .arg(QString::fromStdString(shown.integerOptimum), corner)
-                     : QStringLiteral("Optimum at %1.").arg(corner);
+  QString note = shown.relaxation ? QStringLiteral(
+                                        "Integer optimum:%1. The ranges are those of the linear "
+                                        "relaxation, optimal at %2.")
+                                        .arg(QString::fromStdString(shown.integerOptimum), corner)
+                                  : QStringLiteral("Optimum at %1.").arg(corner);
   if (s.degenerate) note += QStringLiteral(" Degenerate corner: one-sided values.");
   if (s.tied) note += QStringLiteral(" A whole edge is optimal.");
   return note;

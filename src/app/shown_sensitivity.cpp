@@ -36,8 +36,8 @@ std::optional<ShownSensitivity> AnalyzeShownOptimum(
 
 void DrawRanges(const PictureExtras& extras, tessaro::Surface& surface) {
   if (extras.shown == nullptr || !extras.showRanges) return;
-  tessaro::DrawSensitivityRanges(extras.shown->model, extras.shown->sensitivity,
-                                 extras.selectedRow, surface);
+  tessaro::DrawSensitivityRanges(extras.shown->model, extras.shown->sensitivity, extras.selectedRow,
+                                 surface);
 }
 
 void DrawPageTables(const PictureExtras& extras, tessaro::Surface& surface) {

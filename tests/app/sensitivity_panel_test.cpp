@@ -1,6 +1,8 @@
 // The Sensitivity pane, Show Ranges on the plot, the page's tables and the
 // two View settings, on real windows of the sample models.
 
+#include "app/sensitivity_panel.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -9,9 +11,9 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +23,6 @@
 #include "app/child_window.h"
 #include "app/form_view.h"
 #include "app/picture_output.h"
-#include "app/sensitivity_panel.h"
 #include "model/constants.h"
 #include "model/equation.h"
 #include "render/sensitivity_drawing.h"
@@ -222,7 +223,8 @@ class SensitivityPanelTest : public QObject {
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(dir_.filePath(name + QStringLiteral(".pdf")));
       std::string error;
-      if (!PrintPage(printer, View()->Equation(), error, QString(), View()->Extras())) return QString();
+      if (!PrintPage(printer, View()->Equation(), error, QString(), View()->Extras()))
+        return QString();
       QProcess pdftotext;
       pdftotext.start(QStringLiteral("pdftotext"),
                       {QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")});
@@ -235,7 +237,8 @@ class SensitivityPanelTest : public QObject {
     window_->RunCommand(cmd::AUTO_MAX);
     const QString after = pageText(QStringLiteral("after"));
     QVERIFY2(after.contains(QStringLiteral("Shadow price")), qPrintable(after));
-    QVERIFY2(after.contains(QRegularExpression(QStringLiteral("Labour +0\\.0 +11\\.0 +76\\.7 +160\\.0"))),
+    QVERIFY2(after.contains(
+                 QRegularExpression(QStringLiteral("Labour +0\\.0 +11\\.0 +76\\.7 +160\\.0"))),
              qPrintable(after));
   }
 
