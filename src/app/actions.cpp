@@ -16,7 +16,8 @@ namespace tessaro::app {
 namespace {
 
 bool IsCheckable(int id) {
-  return id == cmd::VIEW_TOOLBAR || id == cmd::VIEW_STATUS_BAR || id == cmd::PREVIEW_PAYOFF;
+  return id == cmd::VIEW_TOOLBAR || id == cmd::VIEW_STATUS_BAR || id == cmd::PREVIEW_PAYOFF ||
+         id == cmd::VIEW_SENSITIVITY || id == cmd::VIEW_SHOW_RANGES;
 }
 
 QString EscapeAmpersands(QString text) {

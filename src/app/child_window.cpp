@@ -2,11 +2,13 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QShowEvent>
 
 #include "app/file_names.h"
 #include "app/form_view.h"
+#include "app/sensitivity_panel.h"
 #include "app/toolbar_icons.h"
 #include "doc/document.h"
 
@@ -17,8 +19,20 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::Document> document,
     : QMdiSubWindow(parent), document_(std::move(document)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowIcon(ProgramIcon());
-  view_ = new FormView(document_.get(), settings, this);
-  setWidget(view_);
+  auto* content = new QWidget(this);
+  auto* layout = new QHBoxLayout(content);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  view_ = new FormView(document_.get(), settings, content);
+  panel_ = new SensitivityPanel(content);
+  layout->addWidget(view_, 1);
+  layout->addWidget(panel_);
+  setWidget(content);
+  connect(view_, &FormView::sensitivityChanged, panel_,
+          [this] { panel_->Show(view_->Sensitivity()); });
+  connect(panel_, &SensitivityPanel::rowSelected, view_, &FormView::SelectRangeRow);
+  ShowSensitivity(ReadSensitivitySetting(settings, SensitivitySetting::Panel),
+                  ReadSensitivitySetting(settings, SensitivitySetting::Ranges));
   // The sub-window's own menu (Restore, Move, Size, ..., Close) brings keys
   // of its own, Ctrl+W among them, which the program's Close holds already:
   // a key held twice fires neither. Its items keep their captions and lose
@@ -35,6 +49,11 @@ ChildWindow::~ChildWindow() {
   // The view refers to the document: it goes first.
   delete view_;
   view_ = nullptr;
+}
+
+void ChildWindow::ShowSensitivity(bool panel, bool ranges) {
+  panel_->setVisible(panel);
+  view_->SetShowRanges(ranges);
 }
 
 void ChildWindow::SetTitle(const QString& title) {

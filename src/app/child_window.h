@@ -13,10 +13,11 @@ class SettingsStore;
 namespace tessaro::app {
 
 class FormView;
+class SensitivityPanel;
 
 // One model window: a sub-window of the main window's MDI area holding one
-// form view over the one document it owns. It opens maximized, so a model
-// fills the main window; Cascade and Tile then arrange the windows.
+// form view over the one document it owns, and the Sensitivity pane beside it. It opens maximized,
+// so a model fills the main window; Cascade and Tile then arrange the windows.
 class ChildWindow : public QMdiSubWindow {
   Q_OBJECT
 
@@ -29,6 +30,10 @@ class ChildWindow : public QMdiSubWindow {
   ~ChildWindow() override;
 
   FormView* View() const { return view_; }
+  // The Sensitivity pane beside the form; shown as the settings say.
+  SensitivityPanel* Panel() const { return panel_; }
+  // Shows or hides the pane and draws the ranges on the plot or not.
+  void ShowSensitivity(bool panel, bool ranges);
   tessaro::Document* Document() const { return document_.get(); }
 
   // "kvr1", "kvr2", ... for a new document; the file's name once it has one.
@@ -61,6 +66,7 @@ class ChildWindow : public QMdiSubWindow {
  private:
   std::unique_ptr<tessaro::Document> document_;
   FormView* view_ = nullptr;
+  SensitivityPanel* panel_ = nullptr;
   QString title_;
   QString path_;
   CloseGuard guard_;

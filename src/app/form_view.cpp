@@ -193,6 +193,8 @@ void FormView::OnFieldEdited(int id) {
       equation_->OnChangeRangeField();
     }
   });
+  // A text being typed may not read as a model yet; the numbers go all the same.
+  if (sensitivity_) DropSensitivity();
 }
 
 QString FormView::PaneText(int pane) const {

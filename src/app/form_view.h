@@ -8,8 +8,10 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/painter_surface.h"
+#include "app/shown_sensitivity.h"
 #include "model/view_host.h"
 
 class QLineEdit;
@@ -67,6 +69,16 @@ class FormView : public QWidget, public tessaro::ViewHost {
   SpinControl* Spin() const { return spin_; }
   PlotWidget* Plot() const { return plot_; }
 
+  // The sensitivity of the optimum on screen; null when the model has none
+  // (no solve yet, or the model changed since).
+  const ShownSensitivity* Sensitivity() const { return sensitivity_ ? &*sensitivity_ : nullptr; }
+  // Show Ranges: the payoff fan and the selected row's range lines on the plot.
+  void SetShowRanges(bool show);
+  bool ShowsRanges() const { return showRanges_; }
+  void SelectRangeRow(std::optional<int> row);
+  // What Copy Picture and the printed page add to the model's picture.
+  PictureExtras Extras() const;
+
   // --- ViewHost -----------------------------------------------------------
   std::string FieldText(int id) const override;
   void SetFieldText(int id, const std::string& text) override;
@@ -91,6 +103,8 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void paneTextChanged(int pane, const QString& text);
   void modifiedChanged(bool modified);
   void closeRequested();
+  // The shown sensitivity was filled or dropped.
+  void sensitivityChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -111,8 +125,16 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void Dispatch(Handler&& handler) {
     handler();
     ReportModified();
+    TrackSensitivity();
   }
   void ReportModified();
+  // Drops the shown sensitivity once the model is no longer the one it
+  // belongs to.
+  void TrackSensitivity();
+  void DropSensitivity();
+  // After Auto Max or Auto Min: the sensitivity of the optimum found, if any.
+  void ShowSolvedSensitivity();
+  void RedrawForRanges();
   void EndOffscreenPainting();
   void UpdateCursor(int px, int py);
 
@@ -133,6 +155,9 @@ class FormView : public QWidget, public tessaro::ViewHost {
   int presentCount_ = 0;
 
   bool lastModified_ = false;
+  std::optional<ShownSensitivity> sensitivity_;
+  bool showRanges_ = false;
+  std::optional<int> rangeRow_;
   bool grabCursor_ = false;
 
   // Last: destroyed first, while the controls it talks to still exist.

@@ -44,20 +44,21 @@ bool FormView::RunCommand(int commandId) {
   for (const CommandHandler& command : kCoreCommands) {
     if (command.id == commandId) {
       Dispatch([&eq, &command] { (eq.*command.handler)(); });
+      if (commandId == cmd::AUTO_MAX || commandId == cmd::AUTO_MIN) ShowSolvedSensitivity();
       return true;
     }
   }
   switch (commandId) {
     case cmd::COPY_PICTURE:
-      Dispatch([&eq] { CopyPictureToClipboard(eq); });
+      Dispatch([this, &eq] { CopyPictureToClipboard(eq, Extras()); });
       return true;
     case cmd::FILE_PRINT:
-      Dispatch([this, &eq] { PrintWithDialog(this, eq); });
+      Dispatch([this, &eq] { PrintWithDialog(this, eq, Extras()); });
       return true;
     case cmd::FILE_PRINT_DIRECT:
       Dispatch([this, &eq] {
         std::string error;
-        if (!PrintPage(SharedPrinter(), eq, error)) {
+        if (!PrintPage(SharedPrinter(), eq, error, QString(), Extras())) {
           ShowMessageBox(this, error, MsgButtons::Ok, MsgIcon::Exclamation);
         }
       });

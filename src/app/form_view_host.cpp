@@ -2,6 +2,7 @@
 #include <QLineEdit>
 
 #include "app/dialog_seam.h"
+#include "doc/document.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/plot_widget.h"
@@ -84,6 +85,11 @@ void FormView::EndOffscreenPainting() {
 }
 
 void FormView::PresentPicture() {
+  // Show Ranges draws over the model's picture, of this model only.
+  if (showRanges_ && sensitivity_ && painter_.isActive() && doc_ != nullptr &&
+      doc_->model() == sensitivity_->model) {
+    DrawRanges(Extras(), surface_);
+  }
   EndOffscreenPainting();
   ++presentCount_;
   // Only the plot area repaints; it is opaque, so the form behind it is

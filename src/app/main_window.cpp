@@ -22,6 +22,7 @@
 #include "app/form_view.h"
 #include "app/help.h"
 #include "app/picture_output.h"
+#include "app/sensitivity_panel.h"
 #include "app/toolbar_icons.h"
 #include "app/view_status_strip.h"
 #include "doc/document.h"
@@ -123,6 +124,8 @@ void MainWindow::InstallHandlers() {
       {cmd::VIEW_TOOLBAR,
        [this] { actions_->ToolBar()->setVisible(actions_->ToolBar()->isHidden()); }},
       {cmd::VIEW_STATUS_BAR, [this] { statusBar()->setVisible(statusBar()->isHidden()); }},
+      {cmd::VIEW_SENSITIVITY, [this] { ToggleSensitivity(SensitivitySetting::Panel); }},
+      {cmd::VIEW_SHOW_RANGES, [this] { ToggleSensitivity(SensitivitySetting::Ranges); }},
       {cmd::WINDOW_CASCADE, [this] { area_->cascadeSubWindows(); }},
       {cmd::WINDOW_TILE, [this] { area_->tileSubWindows(); }},
       {cmd::WINDOW_ARRANGE, [this] { ArrangeIcons(); }},
@@ -180,6 +183,10 @@ bool MainWindow::IsCommandChecked(int commandId) const {
       return !statusBar()->isHidden();
     case cmd::PREVIEW_PAYOFF:
       return ActiveView() && ActiveView()->IsCommandChecked(commandId);
+    case cmd::VIEW_SENSITIVITY:
+      return ReadSensitivitySetting(&settings_, SensitivitySetting::Panel);
+    case cmd::VIEW_SHOW_RANGES:
+      return ReadSensitivitySetting(&settings_, SensitivitySetting::Ranges);
     default:
       return false;
   }
@@ -307,6 +314,13 @@ void MainWindow::ShowHelp() {
 void MainWindow::ShowAbout() {
   AboutDialog about(this);
   about.exec();
+}
+
+void MainWindow::ToggleSensitivity(SensitivitySetting which) {
+  WriteSensitivitySetting(&settings_, which, !ReadSensitivitySetting(&settings_, which));
+  const bool panel = ReadSensitivitySetting(&settings_, SensitivitySetting::Panel);
+  const bool ranges = ReadSensitivitySetting(&settings_, SensitivitySetting::Ranges);
+  for (ChildWindow* child : documents_->Documents()) child->ShowSensitivity(panel, ranges);
 }
 
 void MainWindow::PrintSetup() {

@@ -9,6 +9,7 @@
 
 #include "app/qt_settings_store.h"
 #include "app/recent_files.h"
+#include "app/sensitivity_panel.h"
 
 class QLabel;
 class QMdiArea;
@@ -81,6 +82,9 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void ShowAbout();
   void PrintSetup();
+  // View > Sensitivity and View > Show Ranges: flips the setting and shows
+  // it in every window.
+  void ToggleSensitivity(SensitivitySetting which);
 
   QtSettingsStore settings_;
   RecentFiles recent_;

@@ -36,12 +36,14 @@ int MulDivRound(int a, int b, int c) {
   return SaturateToInt(std::round(exact));
 }
 
-void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite) {
+void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite,
+                   const PictureExtras& extras) {
   QPainter painter(&device);
   if (fillWhite) painter.fillRect(QRect(0, 0, kPictureWidth, kPictureHeight), Qt::white);
   painter.setTransform(QTransform::fromTranslate(kPictureOriginX, kPictureOriginY));
   PainterSurface surface(&painter);
   equation.DrawPicture(surface);
+  DrawRanges(extras, surface);
 }
 
 std::unique_ptr<QPrinter>& PrinterHolder() {
@@ -55,7 +57,7 @@ void ReleasePrinter() {
 
 }  // namespace
 
-QByteArray RenderPictureSvg(tessaro::CEquation& equation) {
+QByteArray RenderPictureSvg(tessaro::CEquation& equation, const PictureExtras& extras) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -66,21 +68,21 @@ QByteArray RenderPictureSvg(tessaro::CEquation& equation) {
   // At the screen's resolution the frame measures 704 x 480 screen pixels.
   generator.setResolution(ScreenDpiX());
   generator.setTitle(QStringLiteral("Tessaro"));
-  DrawPictureOn(generator, equation, false);
+  DrawPictureOn(generator, equation, false, extras);
   return bytes;
 }
 
-QImage RenderPictureImage(tessaro::CEquation& equation) {
+QImage RenderPictureImage(tessaro::CEquation& equation, const PictureExtras& extras) {
   QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
   image.fill(Qt::white);
-  DrawPictureOn(image, equation, true);
+  DrawPictureOn(image, equation, true, extras);
   return image;
 }
 
-void CopyPictureToClipboard(tessaro::CEquation& equation) {
+void CopyPictureToClipboard(tessaro::CEquation& equation, const PictureExtras& extras) {
   auto* data = new QMimeData;
-  data->setData(QStringLiteral("image/svg+xml"), RenderPictureSvg(equation));
-  data->setImageData(RenderPictureImage(equation));
+  data->setData(QStringLiteral("image/svg+xml"), RenderPictureSvg(equation, extras));
+  data->setImageData(RenderPictureImage(equation, extras));
   QGuiApplication::clipboard()->setMimeData(data);  // the clipboard owns it
 }
 
@@ -190,7 +192,7 @@ std::string PrinterFailureReason(const QPrinter& printer, const QStringList& war
 }  // namespace
 
 bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
-               const QString& shownName) {
+               const QString& shownName, const PictureExtras& extras) {
   QPainter painter;
   CollectedWarnings().clear();
   const QtMessageHandler previous = qInstallMessageHandler(CollectWarning);
@@ -211,6 +213,8 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
       QTransform(mapping.scale, 0.0, 0.0, mapping.scale, mapping.originX, mapping.originY));
   PainterSurface surface(&painter);
   equation.DrawPicture(surface);
+  DrawRanges(extras, surface);
+  DrawPageTables(extras, surface);
   if (!painter.end()) {
     error = "Printing failed: " + PrinterFailureReason(printer, {}) + ".";
     return false;
@@ -218,11 +222,11 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
   return true;
 }
 
-bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation) {
+bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation, const PictureExtras& extras) {
   QPrinter& printer = SharedPrinter();
   if (!ShowPrintDialog(parent, printer)) return false;
   std::string error;
-  if (!PrintPage(printer, equation, error)) {
+  if (!PrintPage(printer, equation, error, QString(), extras)) {
     ShowMessageBox(parent, error, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
   }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <string>
 
+#include "app/shown_sensitivity.h"
+
 class QPrinter;
 class QWidget;
 
@@ -29,11 +31,12 @@ inline constexpr int kPageOriginY = 350;
 inline constexpr double kMillimetresPerPageUnit = 0.2673684210526316;
 
 // The picture as SVG (vector) and as an image, each of the 704 x 480 frame.
-QByteArray RenderPictureSvg(tessaro::CEquation& equation);
-QImage RenderPictureImage(tessaro::CEquation& equation);
+// extras adds the sensitivity ranges when they are shown.
+QByteArray RenderPictureSvg(tessaro::CEquation& equation, const PictureExtras& extras = {});
+QImage RenderPictureImage(tessaro::CEquation& equation, const PictureExtras& extras = {});
 // Puts both on the clipboard: image/svg+xml and the image (as PNG and the
 // platform's other image formats). The clipboard keeps them.
-void CopyPictureToClipboard(tessaro::CEquation& equation);
+void CopyPictureToClipboard(tessaro::CEquation& equation, const PictureExtras& extras = {});
 
 // What the mapping of a page needs to know of the printer.
 struct PageMetrics {
@@ -63,14 +66,16 @@ int ScreenDpiY();
 // The one printer of the program: Print Setup and Print share its settings.
 QPrinter& SharedPrinter();
 
-// Draws the page (axes, model, results text) on the printer as one page.
+// Draws the page (axes, model, results text) on the printer as one page;
+// with a shown sensitivity in extras, its tables follow the constraint list.
 // False, with a message giving the printer's reason, when the printer or
 // file cannot be opened. A PDF file is named as shownName when given.
 bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
-               const QString& shownName = QString());
+               const QString& shownName = QString(), const PictureExtras& extras = {});
 
 // The print dialog, limited to one page, then the page. False when the
 // user cancelled or printing failed (the failure is shown in a box).
-bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation);
+bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation,
+                     const PictureExtras& extras = {});
 
 }  // namespace tessaro::app

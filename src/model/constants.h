@@ -115,6 +115,8 @@ inline constexpr int TOGGLE_GREY = 32792;
 inline constexpr int CONFIG_COLOR = 32793;
 inline constexpr int HOLD = 32796;
 inline constexpr int FILE_EXPORT_MODEL = 32800;  // the model as CPLEX LP or free MPS
+inline constexpr int VIEW_SENSITIVITY = 32801;   // the Sensitivity pane of the windows
+inline constexpr int VIEW_SHOW_RANGES = 32802;   // the payoff fan and range lines on the plot
 }  // namespace cmd
 
 }  // namespace tessaro

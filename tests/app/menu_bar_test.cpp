@@ -92,7 +92,10 @@ class MenuBarTest : public QObject {
                                              "&Labels\tCtrl+2",
                                              "&Colour Feasible Area\tCtrl+3",
                                              "&Grey Feasible Area\tCtrl+4",
-                                             "&Integer Dots\tCtrl+5"};
+                                             "&Integer Dots\tCtrl+5",
+                                             sep,
+                                             "Se&nsitivity",
+                                             "Show R&anges"};
     QTest::newRow("129 Option") << true << "Option" << QStringList{"Config Color"};
     QTest::newRow("129 Window") << true << "&Window"
                                 << QStringList{"&Cascade", "&Tile", "&Arrange Icons"};
