@@ -2,11 +2,11 @@
 #include <QLineEdit>
 
 #include "app/dialog_seam.h"
-#include "doc/document.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
+#include "doc/document.h"
 #include "model/equation.h"
 
 // The form view's side of ViewHost: what the core asks of its window.

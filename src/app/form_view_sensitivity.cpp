@@ -2,8 +2,8 @@
 #include <utility>
 #include <vector>
 
-#include "doc/document.h"
 #include "app/form_view.h"
+#include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
 
