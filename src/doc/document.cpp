@@ -16,15 +16,15 @@ bool Document::apply(const std::string& name, Model changed, const std::string& 
       entries_.pop_back();
       --position_;
       entryOpen_ = false;
-    } else {
-      top.after = changed;
     }
     model_ = std::move(changed);
     return true;
   }
   if (savedPosition_ != kNeverSaved && savedPosition_ > position_) savedPosition_ = kNeverSaved;
   entries_.resize(position_);
-  entries_.push_back(Entry{name, key, model_, changed});
+  // The model before the change moves into the entry; the model after it
+  // is kept there only once Undo has taken it back.
+  entries_.push_back(Entry{name, key, std::move(model_), Model()});
   ++position_;
   if (entries_.size() > kHistoryLimit) {
     entries_.erase(entries_.begin());
@@ -50,14 +50,16 @@ bool Document::undo() {
   entryOpen_ = false;
   if (!canUndo()) return false;
   --position_;
-  model_ = entries_[position_].before;
+  Entry& entry = entries_[position_];
+  entry.after = std::move(model_);
+  model_ = entry.before;
   return true;
 }
 
 bool Document::redo() {
   entryOpen_ = false;
   if (!canRedo()) return false;
-  model_ = entries_[position_].after;
+  model_ = std::move(entries_[position_].after);
   ++position_;
   return true;
 }

@@ -59,7 +59,7 @@ class Document {
     std::string name;
     std::string run;
     Model before;
-    Model after;
+    Model after;  // filled while the entry is undone
   };
   // No position of the history is the saved state any more.
   static constexpr std::size_t kNeverSaved = static_cast<std::size_t>(-1);
