@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "app/file_names.h"
@@ -18,7 +19,13 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::CVelmarDoc> document,
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowIcon(ProgramIcon());
   view_ = new FormView(document_.get(), settings, this);
-  setWidget(view_);
+  // Below the form's own size the view scrolls instead of cutting fields
+  // off; above it the form, and its plot, grow with the window.
+  auto* scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(view_);
+  setWidget(scroller);
   // The sub-window's own menu (Restore, Move, Size, ..., Close) brings keys
   // of its own, Ctrl+W among them, which the program's Close holds already:
   // a key held twice fires neither. Its items keep their captions and lose

@@ -4,6 +4,8 @@
 
 #include "doc/stored_model.h"
 #include "model/model_state.h"
+#include "model/optimum_mark.h"
+#include "model/plot_view.h"
 #include "model/view_host.h"
 
 namespace tessaro {
@@ -28,6 +30,10 @@ class CEquation : public ModelState {
 
   ViewHost& Host() { return host_; }
   CVelmarDoc* doc = nullptr;
+  // The plot's size and origin on screen; the window keeps it current.
+  PlotView view;
+  // The optimum of the last Auto Max or Auto Min, marked until the model changes.
+  OptimumMark optimumMark;
 
   // Snapshots of the stored model (undo and held copies).
   StoredModel undoSnapshot;

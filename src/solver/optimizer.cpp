@@ -66,6 +66,7 @@ bool SolveAndReport(CEquation& view, bool maximize) {
   view.payoffLevel = result.best;
   TruncateDecimals(view.payoffLevel, view.decimals);
   if (view.doc != nullptr) view.doc->payoffLevel = view.payoffLevel;
+  view.optimumMark = MarkOptimum(view);
   host.SetStatusPane(2, OptimizerResultsLine(view, maximize));
   view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
                       view.yLabel, REL_EQ, view.payoffLevel);
