@@ -1,5 +1,6 @@
-// The same paths drawn with the Qt painter into a 1280 x 1024 image, as
-// the window's offscreen picture is: a redraw, a keystroke and a drag step.
+// The same paths drawn with the Qt painter, anti-aliased, into a plot of
+// 1600 x 1000 pixels, as the window's offscreen picture is: a redraw, a
+// keystroke and a drag step.
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <QTransform>
 #include <string>
 
+#include "app/form_view.h"
 #include "app/painter_surface.h"
 #include "bench_host.h"
 #include "bench_model.h"
@@ -18,11 +20,15 @@
 namespace tessaro::bench {
 namespace {
 
-// Paints into an image with the plot origin at (30, 300); the painter is
-// opened on the first drawing call of a redraw and closed by the present.
+constexpr int kPlotWidth = 1600;
+constexpr int kPlotHeight = 1000;
+
+// Paints into an image of the plot's size with the window's transform; the
+// painter is opened on the first drawing call of a redraw and closed by
+// the present.
 class ImageHost : public BenchHost {
  public:
-  ImageHost() : BenchHost(surface_), image_(1280, 1024, QImage::Format_RGB32) {
+  ImageHost() : BenchHost(surface_), image_(kPlotWidth, kPlotHeight, QImage::Format_RGB32) {
     image_.fill(Qt::white);
   }
   ~ImageHost() override { End(); }
@@ -31,7 +37,7 @@ class ImageHost : public BenchHost {
   Surface* OffscreenSurface() override {
     if (!painter_.isActive()) {
       painter_.begin(&image_);
-      painter_.setTransform(QTransform::fromTranslate(30, 300));
+      painter_.setTransform(app::PlotTransform(PlotViewOfSize(kPlotWidth, kPlotHeight), 1.0));
       surface_.Begin(&painter_);
     }
     return &surface_;
@@ -59,7 +65,10 @@ struct OpenPaintedModel {
   Document doc = SixConstraintDocument();
   CEquation view{host, nullptr};
 
-  OpenPaintedModel() { OpenView(view, doc); }
+  OpenPaintedModel() {
+    view.view = PlotViewOfSize(kPlotWidth, kPlotHeight);
+    OpenView(view, doc);
+  }
 };
 
 void BM_PainterRedraw(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QScrollArea>
 #include <QShowEvent>
 
 #include "app/file_names.h"
@@ -24,8 +25,14 @@ ChildWindow::ChildWindow(std::unique_ptr<tessaro::Document> document,
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   view_ = new FormView(document_.get(), settings, content);
+  // Below the form's own size the view scrolls instead of cutting fields
+  // off; above it the form, and its plot, grow with the window.
+  auto* scroller = new QScrollArea(content);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(view_);
   panel_ = new SensitivityPanel(content);
-  layout->addWidget(view_, 1);
+  layout->addWidget(scroller, 1);
   layout->addWidget(panel_);
   setWidget(content);
   connect(view_, &FormView::sensitivityChanged, panel_,

@@ -145,6 +145,7 @@ void FormView::BuildControls() {
       case ControlKind::Plot:
         plot_ = new PlotWidget(&image_, this);
         plot_->setGeometry(PlotRect());
+        SyncPlotView();
         break;
     }
   }
@@ -235,6 +236,38 @@ void FormView::resizeEvent(QResizeEvent* event) {
   place.setWidth(std::max(place.width(), width() - place.left()));
   place.setHeight(std::max(place.height(), height() - place.top()));
   plot_->setGeometry(place);
+  SyncPlotView();
+}
+
+void FormView::SyncPlotView() {
+  if (plot_ == nullptr) return;
+  PlotView view = PlotViewOfSize(plot_->width(), plot_->height());
+  view.left = plot_->x();
+  view.top = plot_->y();
+  const double ratio = plot_->devicePixelRatioF();
+  if (view == equation_->view && ratio == pixelRatio_) return;
+  equation_->view = view;
+  pixelRatio_ = ratio;
+  // The picture is drawn again at the new size by the deferred refresh.
+  if (formReady_) StartRefreshTimer();
+}
+
+void FormView::SetPixelRatio(double ratio) {
+  pixelRatio_ = ratio > 0.0 ? ratio : 1.0;
+  CreateOffscreenSurface();
+  Dispatch([this] { equation_->RedrawGraph(); });
+}
+
+void FormView::SetPlotSize(QSize size) {
+  if (plot_ != nullptr) plot_->resize(size);
+  PlotView view = PlotViewOfSize(size.width(), size.height());
+  if (plot_ != nullptr) {
+    view.left = plot_->x();
+    view.top = plot_->y();
+  }
+  equation_->view = view;
+  CreateOffscreenSurface();
+  Dispatch([this] { equation_->RedrawGraph(); });
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {

@@ -12,6 +12,7 @@
 
 #include "app/painter_surface.h"
 #include "app/shown_sensitivity.h"
+#include "model/plot_view.h"
 #include "model/view_host.h"
 
 class QLineEdit;
@@ -27,6 +28,10 @@ namespace tessaro::app {
 
 class PlotWidget;
 class SpinControl;
+
+// The painter transform of a picture of the plot: device pixels per unit
+// and the plot origin (the drawing's unit (0, 0)).
+QTransform PlotTransform(const tessaro::PlotView& view, double pixelRatio);
 
 // The form view of one document: the fields, the "+"/"-" buttons, the
 // decimals spin control and the plot area at their fixed places, over the
@@ -57,8 +62,16 @@ class FormView : public QWidget, public tessaro::ViewHost {
   // The last text written into status pane 0, 1 or 2.
   QString PaneText(int pane) const;
 
-  // The offscreen 1280 x 1024 image (null before the initial update).
+  // The offscreen picture of the plot, the plot's size times the device
+  // pixel ratio (null before the initial update).
   const QImage& OffscreenImage();
+  // Draws the picture at this many device pixels per logical pixel (2 on
+  // a high-density screen); the plot widget's own ratio by default.
+  void SetPixelRatio(double ratio);
+  double PixelRatio() const { return pixelRatio_; }
+  // Gives the plot a size of its own (an export draws what a plot of that
+  // size shows) and redraws it.
+  void SetPlotSize(QSize size);
   // How many pictures were presented so far.
   int PresentCount() const { return presentCount_; }
 
@@ -136,6 +149,9 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void ShowSolvedSensitivity();
   void RedrawForRanges();
   void EndOffscreenPainting();
+  QSize PictureSize() const;
+  // Tells the core where the plot is and how large, after a layout change.
+  void SyncPlotView();
   void UpdateCursor(int px, int py);
 
   tessaro::Document* doc_;
@@ -153,6 +169,7 @@ class FormView : public QWidget, public tessaro::ViewHost {
   QPainter painter_;
   PainterSurface surface_;
   int presentCount_ = 0;
+  double pixelRatio_ = 1.0;
 
   bool lastModified_ = false;
   std::optional<ShownSensitivity> sensitivity_;

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLineEdit>
+#include <cmath>
 
 #include "app/dialog_seam.h"
 #include "app/form_view.h"
@@ -12,15 +13,6 @@
 // The form view's side of ViewHost: what the core asks of its window.
 
 namespace tessaro::app {
-namespace {
-
-// The offscreen image and where the plot origin lies in it.
-constexpr int kImageWidth = 1280;
-constexpr int kImageHeight = 1024;
-constexpr int kImageOriginX = 30;
-constexpr int kImageOriginY = 300;
-
-}  // namespace
 
 std::string FormView::FieldText(int id) const {
   QLineEdit* edit = Field(id);
@@ -64,18 +56,35 @@ void FormView::StopRefreshTimer() {
 
 void FormView::CreateOffscreenSurface() {
   EndOffscreenPainting();
-  image_ = QImage(kImageWidth, kImageHeight, QImage::Format_RGB32);
+  image_ = QImage(PictureSize(), QImage::Format_RGB32);
   image_.fill(Qt::white);
+}
+
+QSize FormView::PictureSize() const {
+  const PlotView& view = equation_->view;
+  return QSize(static_cast<int>(std::ceil(view.width * pixelRatio_)),
+               static_cast<int>(std::ceil(view.height * pixelRatio_)));
 }
 
 Surface* FormView::OffscreenSurface() {
   if (image_.isNull()) return nullptr;
   if (!painter_.isActive()) {
+    // The picture follows the plot's size: a resized plot gets a new image.
+    if (image_.size() != PictureSize()) CreateOffscreenSurface();
     painter_.begin(&image_);
-    painter_.setTransform(QTransform::fromTranslate(kImageOriginX, kImageOriginY));
+    painter_.setTransform(PlotTransform(equation_->view, pixelRatio_));
     surface_.Begin(&painter_);
   }
   return &surface_;
+}
+
+QTransform PlotTransform(const PlotView& view, double pixelRatio) {
+  // At one device pixel a unit, a thin line on whole coordinates would
+  // straddle two pixels once anti-aliased; half a pixel puts it on one.
+  const double half = pixelRatio == 1.0 ? 0.5 : 0.0;
+  return QTransform()
+      .scale(pixelRatio, pixelRatio)
+      .translate(view.OriginX() + half / pixelRatio, view.OriginY() + half / pixelRatio);
 }
 
 void FormView::EndOffscreenPainting() {

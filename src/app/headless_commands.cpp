@@ -27,6 +27,7 @@
 #include "doc/file_store.h"
 #include "model/constants.h"
 #include "model/equation.h"
+#include "model/plot_view.h"
 
 namespace tessaro::app {
 namespace {
@@ -35,9 +36,16 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-// The plot origin inside the exported block, as on the screen.
-constexpr int kScreenOriginX = 30;
-constexpr int kScreenOriginY = 300;
+// What --export draws: the plot of a window of this size, at this many
+// device pixels per logical pixel.
+struct ExportOptions {
+  QSize size{PLOT_DEFAULT_WIDTH, PLOT_DEFAULT_HEIGHT};
+  int scale = 1;
+};
+// The largest plot and scale an export draws: a picture of at most
+// 16000 x 16000 pixels.
+constexpr int kExportMaxSide = 8000;
+constexpr int kExportMaxScale = 4;
 
 void PrintError(const std::string& text) {
   std::fprintf(stderr, "tessaro: %s\n", text.c_str());
@@ -50,7 +58,8 @@ std::string Quoted(const QString& path) {
 
 int Usage() {
   PrintError(
-      "usage: tessaro --export MODEL.kvr OUT.png|OUT.svg | --pdf MODEL.kvr OUT.pdf | "
+      "usage: tessaro --export MODEL.kvr OUT.png|OUT.svg [--size WxH] [--scale N] | "
+      "--pdf MODEL.kvr OUT.pdf | "
       "--print MODEL.kvr | --print-to PRINTER MODEL.kvr");
   return kExitUsage;
 }
@@ -126,8 +135,7 @@ bool RefuseOutput(const QString& modelPath, const QString& out) {
 }
 
 int ExportPng(OpenedModel& model, const QString& out) {
-  QImage block =
-      model.View().OffscreenImage().copy(0, 0, PlotWidget::kBlockWidth, PlotWidget::kBlockHeight);
+  const QImage& block = model.View().OffscreenImage();
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -144,13 +152,14 @@ int ExportSvg(OpenedModel& model, const QString& out) {
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(PlotWidget::kBlockWidth, PlotWidget::kBlockHeight));
-  generator.setViewBox(QRect(0, 0, PlotWidget::kBlockWidth, PlotWidget::kBlockHeight));
+  const PlotView& view = model.Equation().view;
+  generator.setSize(QSize(view.width, view.height));
+  generator.setViewBox(QRect(0, 0, view.width, view.height));
   generator.setResolution(ScreenDpiX());
   generator.setTitle(QStringLiteral("Tessaro"));
   {
     QPainter painter(&generator);
-    painter.setTransform(QTransform::fromTranslate(kScreenOriginX, kScreenOriginY));
+    painter.setTransform(QTransform::fromTranslate(view.OriginX(), view.OriginY()));
     PainterSurface surface(&painter);
     // The drawing of the screen: axes, then the model.
     model.Equation().DrawAxes(surface);
@@ -159,7 +168,7 @@ int ExportSvg(OpenedModel& model, const QString& out) {
   return WriteOutput(out, bytes);
 }
 
-int RunExport(const QString& modelPath, const QString& out) {
+int RunExport(const QString& modelPath, const QString& out, const ExportOptions& options) {
   QString suffix = QFileInfo(out).suffix().toLower();
   if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
     PrintError("Cannot export to " + Quoted(out) + ": the name must end in .png or .svg.");
@@ -168,6 +177,8 @@ int RunExport(const QString& modelPath, const QString& out) {
   if (RefuseOutput(modelPath, out)) return kExitFailed;
   OpenedModel model;
   if (!model.Open(modelPath)) return kExitFailed;
+  model.View().SetPlotSize(options.size);
+  if (options.scale != 1) model.View().SetPixelRatio(options.scale);
   return suffix == QLatin1String("png") ? ExportPng(model, out) : ExportSvg(model, out);
 }
 
@@ -231,11 +242,43 @@ int RunPrint(const QString& printerName, const QString& modelPath) {
   return kExitOk;
 }
 
+// "--size WxH" and "--scale N", each at most once, in any order.
+bool ParseExportOptions(const QStringList& args, ExportOptions& options) {
+  bool sized = false;
+  bool scaled = false;
+  for (qsizetype i = 0; i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) return false;
+    const QString& value = args.at(i + 1);
+    bool ok = false;
+    if (args.at(i) == QLatin1String("--size") && !sized) {
+      const QStringList parts = value.split(QLatin1Char('x'));
+      if (parts.size() != 2) return false;
+      const int width = parts.at(0).toInt(&ok);
+      if (!ok) return false;
+      const int height = parts.at(1).toInt(&ok);
+      if (!ok || width < 1 || height < 1 || width > kExportMaxSide || height > kExportMaxSide) {
+        return false;
+      }
+      options.size = QSize(width, height);
+      sized = true;
+    } else if (args.at(i) == QLatin1String("--scale") && !scaled) {
+      options.scale = value.toInt(&ok);
+      if (!ok || options.scale < 1 || options.scale > kExportMaxScale) return false;
+      scaled = true;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 int Dispatch(const QStringList& args) {
   const QString& command = args.at(0);
   if (command == QLatin1String("--export")) {
-    if (args.size() != 3) return Usage();
-    return RunExport(args.at(1), args.at(2));
+    if (args.size() < 3) return Usage();
+    ExportOptions options;
+    if (!ParseExportOptions(args.mid(3), options)) return Usage();
+    return RunExport(args.at(1), args.at(2), options);
   }
   if (command == QLatin1String("--pdf")) {
     if (args.size() != 3) return Usage();

@@ -40,8 +40,8 @@ QRectF CornerRect(int left, int top, int right, int bottom) {
 void PainterSurface::Begin(QPainter* painter) {
   painter_ = painter;
   if (painter_ == nullptr) return;
-  // Device-context drawing: aliased shapes, smooth text.
-  painter_->setRenderHint(QPainter::Antialiasing, false);
+  // Smooth lines, fill edges, dots and text.
+  painter_->setRenderHint(QPainter::Antialiasing, true);
   painter_->setRenderHint(QPainter::TextAntialiasing, true);
 }
 
@@ -132,21 +132,28 @@ void PainterSurface::Rectangle(int left, int top, int right, int bottom) {
   painter_->drawRect(CornerRect(left, top, right, bottom));
 }
 
-bool PainterSurface::CanStamp() const {
+bool PainterSurface::CanStamp(StampPlacement& placement) const {
   const QPaintDevice* device = painter_->device();
   if (device == nullptr || device->devType() != QInternal::Image) return false;
-  if (painter_->testRenderHint(QPainter::Antialiasing)) return false;
+  if (device->devicePixelRatio() != 1.0) return false;
   if (painter_->compositionMode() != QPainter::CompositionMode_SourceOver) return false;
   if (painter_->opacity() != 1.0) return false;
   const QTransform& t = painter_->worldTransform();
-  return t.type() <= QTransform::TxTranslate && t.dx() == std::trunc(t.dx()) &&
-         t.dy() == std::trunc(t.dy());
+  if (t.type() > QTransform::TxScale || t.m11() != t.m22()) return false;
+  const double scale = t.m11();
+  if (scale < 1.0 || scale > 4.0 || scale != std::trunc(scale)) return false;
+  placement.scale = static_cast<int>(scale);
+  placement.phaseX = t.dx() - std::floor(t.dx());
+  placement.phaseY = t.dy() - std::floor(t.dy());
+  placement.antialiased = painter_->testRenderHint(QPainter::Antialiasing);
+  return true;
 }
 
-const PainterSurface::EllipseStamp& PainterSurface::StampFor(int width, int height) {
+const PainterSurface::EllipseStamp& PainterSurface::StampFor(int width, int height,
+                                                             const StampPlacement& placement) {
   for (const EllipseStamp& stamp : stamps_) {
     if (stamp.width == width && stamp.height == height && stamp.pen == pen_ &&
-        stamp.brush == brush_) {
+        stamp.brush == brush_ && stamp.placement == placement) {
       return stamp;
     }
   }
@@ -155,16 +162,21 @@ const PainterSurface::EllipseStamp& PainterSurface::StampFor(int width, int heig
   stamp.height = height;
   stamp.pen = pen_;
   stamp.brush = brush_;
-  stamp.margin = std::clamp(pen_.width, 1, 1000) + 2;
-  stamp.image = QImage(width + 2 * stamp.margin, height + 2 * stamp.margin,
+  stamp.placement = placement;
+  const int scale = placement.scale;
+  stamp.margin = (std::clamp(pen_.width, 1, 1000) + 2) * scale;
+  stamp.image = QImage(width * scale + 2 * stamp.margin, height * scale + 2 * stamp.margin,
                        QImage::Format_ARGB32_Premultiplied);
   stamp.image.fill(Qt::transparent);
   QPainter painter(&stamp.image);
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::Antialiasing, placement.antialiased);
+  painter.setTransform(
+      QTransform()
+          .translate(stamp.margin + placement.phaseX, stamp.margin + placement.phaseY)
+          .scale(scale, scale));
   ApplyShapePen(painter);
   painter.setBrush(QBrush(ToQColor(brush_), Qt::SolidPattern));
-  painter.drawEllipse(
-      CornerRect(stamp.margin, stamp.margin, stamp.margin + width, stamp.margin + height));
+  painter.drawEllipse(CornerRect(0, 0, width, height));
   painter.end();
   // A handful of dot kinds at most; keep the cache bounded all the same.
   if (stamps_.size() >= 8) stamps_.erase(stamps_.begin());
@@ -180,10 +192,19 @@ void PainterSurface::Ellipse(int left, int top, int right, int bottom) {
   // In doubles: the corners may lie anywhere in the int range.
   const double width = std::abs(static_cast<double>(right) - left);
   const double height = std::abs(static_cast<double>(bottom) - top);
+  StampPlacement placement;
   if (pen_.style == PenStyle::Solid && width <= kLargestStamp && height <= kLargestStamp &&
-      box.width() + 1.0 == width && box.height() + 1.0 == height && CanStamp()) {
-    const EllipseStamp& stamp = StampFor(static_cast<int>(width), static_cast<int>(height));
-    painter_->drawImage(QPointF(box.x() - stamp.margin, box.y() - stamp.margin), stamp.image);
+      box.width() + 1.0 == width && box.height() + 1.0 == height && CanStamp(placement)) {
+    const EllipseStamp& stamp =
+        StampFor(static_cast<int>(width), static_cast<int>(height), placement);
+    // The box's corner in device pixels: a whole number plus the phase.
+    const QTransform world = painter_->worldTransform();
+    const QPointF corner = world.map(box.topLeft());
+    const QPoint at(static_cast<int>(std::floor(corner.x() + 1e-9)) - stamp.margin,
+                    static_cast<int>(std::floor(corner.y() + 1e-9)) - stamp.margin);
+    painter_->resetTransform();
+    painter_->drawImage(at, stamp.image);
+    painter_->setWorldTransform(world);
     return;
   }
   ApplyShapePen();

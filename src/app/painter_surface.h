@@ -58,18 +58,31 @@ class PainterSurface : public Surface {
   // A small ellipse drawn once into a transparent image and then copied,
   // for the lattice dots: stroking a 3-pixel pen around a curve a thousand
   // times a redraw is what made a drag step slow. Only used on an image
-  // under a whole-pixel translation with aliased shapes, where a copy gives
-  // exactly the pixels the painter would draw.
+  // under a whole-number scale and a translation, where every dot at whole
+  // logical coordinates falls on the same fraction of a device pixel: the
+  // stamp is drawn at that fraction and scale, with the painter's
+  // anti-aliasing, so a copy gives the pixels the painter would draw (with
+  // anti-aliasing, up to the rounding of one blend: at most one step of a
+  // colour channel).
+  struct StampPlacement {
+    int scale = 1;      // device pixels per logical unit
+    double phaseX = 0;  // fraction of a device pixel of a whole coordinate
+    double phaseY = 0;
+    bool antialiased = false;
+    friend bool operator==(const StampPlacement&, const StampPlacement&) = default;
+  };
   struct EllipseStamp {
     int width = 0;
     int height = 0;
     Pen pen;
     Rgb brush;
+    StampPlacement placement;
     QImage image;
-    int margin = 0;
+    int margin = 0;  // device pixels around the ellipse's box
   };
-  bool CanStamp() const;
-  const EllipseStamp& StampFor(int width, int height);
+  // Where stamps may be used, and how they are placed; false when not.
+  bool CanStamp(StampPlacement& placement) const;
+  const EllipseStamp& StampFor(int width, int height, const StampPlacement& placement);
 
   void ApplyShapePen();
   void ApplyBrush();

@@ -23,6 +23,7 @@
 #include "app/message_seam.h"
 #include "app/painter_surface.h"
 #include "model/equation.h"
+#include "model/plot_view.h"
 #include "model/saturate.h"
 
 namespace tessaro::app {
@@ -36,13 +37,32 @@ int MulDivRound(int a, int b, int c) {
   return SaturateToInt(std::round(exact));
 }
 
+// The window's drawing, with a plot of width units whose origin lies
+// originY units below its top: the axes end at the frame's edges. The
+// labels the drawing keeps inside the plot keep the places they have in
+// the window.
+void DrawFramed(tessaro::CEquation& equation, Surface& surface, int width, int originY) {
+  const PlotView shown = equation.view;
+  const auto labelX = equation.labelX;
+  const auto labelY = equation.labelY;
+  const double payoffLabelX = equation.payoffLabelX;
+  const double payoffLabelY = equation.payoffLabelY;
+  equation.view = PlotViewOfSize(width, originY + PLOT_MARGIN_BOTTOM);
+  equation.DrawPicture(surface);
+  equation.view = shown;
+  equation.labelX = labelX;
+  equation.labelY = labelY;
+  equation.payoffLabelX = payoffLabelX;
+  equation.payoffLabelY = payoffLabelY;
+}
+
 void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite,
                    const PictureExtras& extras) {
   QPainter painter(&device);
   if (fillWhite) painter.fillRect(QRect(0, 0, kPictureWidth, kPictureHeight), Qt::white);
   painter.setTransform(QTransform::fromTranslate(kPictureOriginX, kPictureOriginY));
   PainterSurface surface(&painter);
-  equation.DrawPicture(surface);
+  DrawFramed(equation, surface, kPictureWidth, kPictureOriginY);
   DrawRanges(extras, surface);
 }
 
@@ -212,7 +232,13 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
   painter.setTransform(
       QTransform(mapping.scale, 0.0, 0.0, mapping.scale, mapping.originX, mapping.originY));
   PainterSurface surface(&painter);
-  equation.DrawPicture(surface);
+  // The frame: the page's width, and the origin's place below its top.
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const int widthUnits =
+      mapping.scale > 0.0 ? SaturateToInt(page.width() / mapping.scale) : kPictureWidth;
+  const int originUnits =
+      mapping.scale > 0.0 ? SaturateToInt(mapping.originY / mapping.scale) : kPageOriginY;
+  DrawFramed(equation, surface, widthUnits, originUnits);
   DrawRanges(extras, surface);
   DrawPageTables(extras, surface);
   if (!painter.end()) {

@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
+#include <cmath>
 
 namespace tessaro::app {
 
@@ -15,17 +17,20 @@ PlotWidget::PlotWidget(const QImage* image, QWidget* parent) : QWidget(parent), 
 
 void PlotWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  QRect block(0, 0, kBlockWidth, kBlockHeight);
+  QRect shown;
   if (image_ != nullptr && !image_->isNull()) {
-    QRect shown = block.intersected(image_->rect()).intersected(event->rect());
-    if (!shown.isEmpty()) painter.drawImage(shown.topLeft(), *image_, shown);
-  } else {
-    block = QRect();
+    // The picture has the widget's size in device pixels; until a resize
+    // is redrawn it may still have the old size, and shows at its own.
+    const double ratio = std::max(1.0, static_cast<double>(image_->width()) / std::max(1, width()));
+    const double scaleRatio = std::abs(ratio - devicePixelRatioF()) < 0.01 ? ratio : 1.0;
+    shown = QRect(0, 0, static_cast<int>(image_->width() / scaleRatio),
+                  static_cast<int>(image_->height() / scaleRatio));
+    painter.drawImage(QRectF(shown), *image_, QRectF(image_->rect()));
   }
-  // Beyond the presented block (a large window, or no picture yet) the
-  // area shows the form's background.
-  QRegion rest = QRegion(event->rect()).subtracted(QRegion(block));
-  for (const QRect& r : rest) painter.fillRect(r, palette().window());
+  // Beyond the picture (no picture yet, or a plot grown since it was drawn)
+  // the area shows white, as the picture's own background.
+  QRegion rest = QRegion(event->rect()).subtracted(QRegion(shown));
+  for (const QRect& r : rest) painter.fillRect(r, Qt::white);
 }
 
 }  // namespace tessaro::app

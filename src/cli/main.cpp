@@ -25,7 +25,7 @@ int Usage(std::ostream& out, int status) {
   out << "usage: tessaro [MODEL.kvr]\n"
          "       tessaro --solve MODEL.kvr [--max|--min]\n"
          "       tessaro --solve --json MODEL.kvr... [--max|--min]\n"
-         "       tessaro --export MODEL.kvr OUT.png|OUT.svg\n"
+         "       tessaro --export MODEL.kvr OUT.png|OUT.svg [--size WxH] [--scale N]\n"
          "       tessaro --pdf MODEL.kvr OUT.pdf\n"
          "       tessaro --print MODEL.kvr\n"
          "       tessaro --print-to PRINTER MODEL.kvr\n"

@@ -23,7 +23,9 @@ LineEquation PayoffLine(const ModelState& model) {
 GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
   GrabTargets grab;
   if (!IsFinitePoint(p)) return grab;
-  const PlotScale scale = ScaleOf(model);
+  // Label boxes are measured from (xMin, yMin) in pixels; where the origin
+  // lies on screen does not matter here.
+  const PlotScale scale{model.xMin, model.yMin, model.xZoom, model.yZoom};
 
   // Trimmed lines are drawn only along the feasible area, so they cannot
   // be grabbed at all.

@@ -18,8 +18,8 @@ namespace tessaro {
 
 namespace {
 
-ModelPoint PointerToModel(const ModelState& model, const ViewHost& host, int px, int py) {
-  return ViewToModel(px, py, host.ScrollX(), host.ScrollY(), ScaleOf(model));
+ModelPoint PointerToModel(const CEquation& eq, const ViewHost& host, int px, int py) {
+  return ViewToModel(px, py, host.ScrollX(), host.ScrollY(), ScaleOf(eq, eq.view));
 }
 
 // The payoff line written as an "=" line with the current level.

@@ -16,17 +16,18 @@ double AxisToModel(double pixelsFromOrigin, double zoom, double origin) {
 
 }  // namespace
 
-PlotScale ScaleOf(const ModelState& model) {
-  return PlotScale{model.xMin, model.yMin, model.xZoom, model.yZoom};
+PlotScale ScaleOf(const ModelState& model, const PlotView& view) {
+  return PlotScale{model.xMin,  model.yMin,         model.xZoom,
+                   model.yZoom, view.OriginViewX(), view.OriginViewY()};
 }
 
 ModelPoint ViewToModel(int px, int py, int scrollX, int scrollY, const PlotScale& scale) {
   const double vx = static_cast<double>(px) + static_cast<double>(scrollX);
   const double vy = static_cast<double>(py) + static_cast<double>(scrollY);
   ModelPoint p;
-  p.x = AxisToModel(vx - PLOT_ORIGIN_VIEW_X, scale.xZoom, scale.xMin);
+  p.x = AxisToModel(vx - scale.originX, scale.xZoom, scale.xMin);
   // View Y grows downwards, model Y upwards.
-  p.y = AxisToModel(PLOT_ORIGIN_VIEW_Y - vy, scale.yZoom, scale.yMin);
+  p.y = AxisToModel(scale.originY - vy, scale.yZoom, scale.yMin);
   return p;
 }
 

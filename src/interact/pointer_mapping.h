@@ -1,14 +1,9 @@
 #pragma once
 
 #include "model/model_state.h"
+#include "model/plot_view.h"
 
 namespace tessaro {
-
-// The view point where the plot origin (xMin, yMin) lies in the form's
-// standard layout: the plot control's corner (15, 120) plus the drawing
-// origin (30, 300) inside it. It must agree with the plot placement.
-inline constexpr int PLOT_ORIGIN_VIEW_X = 45;
-inline constexpr int PLOT_ORIGIN_VIEW_Y = 420;
 
 // A point in model units.
 struct ModelPoint {
@@ -22,9 +17,13 @@ struct PlotScale {
   double yMin = 0.0;
   double xZoom = 1.0;  // pixels per model unit
   double yZoom = 1.0;
+  // The view pixel where the plot origin (xMin, yMin) lies: the one the
+  // drawing puts it at.
+  int originX = PlotView{}.OriginViewX();
+  int originY = PlotView{}.OriginViewY();
 };
 
-PlotScale ScaleOf(const ModelState& model);
+PlotScale ScaleOf(const ModelState& model, const PlotView& view);
 
 // Maps a view pixel, scrolled by the view's scroll offsets, to model units.
 // No rounding is applied. A zero or non-finite zoom gives a non-finite

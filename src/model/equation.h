@@ -4,6 +4,8 @@
 
 #include "doc/document.h"
 #include "model/model_state.h"
+#include "model/optimum_mark.h"
+#include "model/plot_view.h"
 #include "model/view_host.h"
 
 namespace tessaro {
@@ -27,6 +29,10 @@ class CEquation : public ModelState {
 
   ViewHost& Host() { return host_; }
   Document* doc = nullptr;
+  // The plot's size and origin on screen; the window keeps it current.
+  PlotView view;
+  // The optimum of the last Auto Max or Auto Min, marked until the model changes.
+  OptimumMark optimumMark;
 
   // --- model/: parser, formatter, form exchange, field handlers ---------
   // Cuts a line text into its parts; 1 when read, 0 when refused (the

@@ -16,11 +16,27 @@ namespace {
 
 // Unplaced constraint labels step this many pixels right and up per line.
 constexpr double LABEL_STEP_PIXELS = 26.0;
-// A label stays between these pixel offsets from the origin.
+// A label stays between these pixel offsets from the origin; a larger plot
+// lets it go further right and up, as far as the plot shows.
 constexpr double LABEL_MAX_RIGHT = 600.0;
 constexpr double LABEL_MAX_LEFT = 20.0;
 constexpr double LABEL_MAX_UP = 300.0;
 constexpr double LABEL_MAX_DOWN = 35.0;
+// Room kept above a label at the plot's top for its own text.
+constexpr double LABEL_TEXT_HEIGHT = 14.0;
+// The filled dot on each optimal corner: half its side, in pixels.
+constexpr int OPTIMUM_DOT_RADIUS = 4;
+
+// The box a label is kept in, in pixels from the origin.
+struct LabelBox {
+  double right = LABEL_MAX_RIGHT;
+  double up = LABEL_MAX_UP;
+};
+
+LabelBox LabelBoxOf(const PlotView& view) {
+  return {std::max(LABEL_MAX_RIGHT, static_cast<double>(view.FitWidth())),
+          std::max(LABEL_MAX_UP, view.OriginY() - LABEL_TEXT_HEIGHT)};
+}
 constexpr int PAYOFF_DASH_LENGTH = 16;
 // Half the side of the box of a lattice dot.
 constexpr double DOT_RADIUS = 2.0;
@@ -33,12 +49,12 @@ PlotFrame FrameOf(const CEquation& eq) {
 // and keeps it within the allowed box; returns where it is drawn. A default
 // that is not a finite number (a zero zoom) is not stored.
 IntPoint PlaceLabel(double& lx, double& ly, double defaultX, double defaultY, double xZoom,
-                    double yZoom) {
+                    double yZoom, const LabelBox& box) {
   if ((lx == NO_POINT || std::isnan(lx)) && std::isfinite(defaultX)) lx = defaultX;
   if ((ly == NO_POINT || std::isnan(ly)) && std::isfinite(defaultY)) ly = defaultY;
-  if (lx > LABEL_MAX_RIGHT / xZoom) lx = LABEL_MAX_RIGHT / xZoom;
+  if (lx > box.right / xZoom) lx = box.right / xZoom;
   if (lx < -LABEL_MAX_LEFT / xZoom) lx = -LABEL_MAX_LEFT / xZoom;
-  if (ly > LABEL_MAX_UP / yZoom) ly = LABEL_MAX_UP / yZoom;
+  if (ly > box.up / yZoom) ly = box.up / yZoom;
   if (ly < -LABEL_MAX_DOWN / yZoom) ly = -LABEL_MAX_DOWN / yZoom;
   return {SaturateToInt(lx * xZoom), SaturateToInt(-ly * yZoom)};
 }
@@ -106,11 +122,21 @@ void DrawConstraintLine(const CEquation& eq, Surface& s, int i) {
   if (blue) s.SelectPen(BlackPen());
 }
 
+std::string ConstraintLabelText(const CEquation& eq, int i) {
+  return LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0, eq.rowB[i],
+                       eq.yLabel, eq.rowC[i], eq.decimals);
+}
+
+std::string PayoffText(const CEquation& eq) {
+  return PayoffLabelText(eq.payoffA, eq.xLabel, eq.payoffSign > 0, eq.payoffB, eq.yLabel,
+                         eq.payoffLevel, eq.decimals);
+}
+
 void DrawConstraintLabel(CEquation& eq, Surface& s, int i) {
-  const std::string text = LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0,
-                                         eq.rowB[i], eq.yLabel, eq.rowC[i], eq.decimals);
-  const IntPoint at = PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
-                                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom);
+  const std::string text = ConstraintLabelText(eq, i);
+  const IntPoint at =
+      PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
+                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom, LabelBoxOf(eq.view));
   if (eq.dragLine == i || eq.dragLabel == i) {
     DrawHighlightedText(s, at, text);
   } else if (eq.labelsOn == 1) {
@@ -147,17 +173,36 @@ void DrawPayoff(CEquation& eq, Surface& s) {
                               limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2),
                               PAYOFF_DASH_LENGTH);
   }
-  const std::string text = PayoffLabelText(eq.payoffA, eq.xLabel, eq.payoffSign > 0, eq.payoffB,
-                                           eq.yLabel, eq.payoffLevel, eq.decimals);
+  const std::string text = PayoffText(eq);
   // An unplaced payoff label starts at the first end point of the line.
-  const IntPoint at = PlaceLabel(eq.payoffLabelX, eq.payoffLabelY, drawable ? ends.dx1 : 0.0,
-                                 drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom);
+  const IntPoint at =
+      PlaceLabel(eq.payoffLabelX, eq.payoffLabelY, drawable ? ends.dx1 : 0.0,
+                 drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom, LabelBoxOf(eq.view));
   if (eq.dragPayoffLabel == 1 || eq.dragPayoff > 0 || eq.rotatePayoff > 0) {
     DrawHighlightedText(s, at, text);
   } else {
     s.TextOut(at.x, at.y, text);
   }
   if (eq.dragPayoff == 1) eq.Host().SetStatusPane(1, text);
+}
+
+// A filled dot in the payoff line's colour on each optimal corner, as long
+// as the model is the one the optimum was found for.
+void DrawOptimumDots(const CEquation& eq, Surface& s) {
+  const auto& points = MarkedPoints(eq.optimumMark, eq);
+  if (points.empty()) return;
+  s.SelectPen(SolidPen(1, COLOR_PAYOFF_RED));
+  s.SelectBrush(COLOR_PAYOFF_RED);
+  for (const OptimumMark::Point& p : points) {
+    const double px = std::clamp((p.x - eq.xMin) * eq.xZoom, -COORD_LIMIT, COORD_LIMIT);
+    const double py = std::clamp(-(p.y - eq.yMin) * eq.yZoom, -COORD_LIMIT, COORD_LIMIT);
+    const int cx = SaturateToInt(px);
+    const int cy = SaturateToInt(py);
+    s.Ellipse(cx - OPTIMUM_DOT_RADIUS, cy - OPTIMUM_DOT_RADIUS, cx + OPTIMUM_DOT_RADIUS + 1,
+              cy + OPTIMUM_DOT_RADIUS + 1);
+  }
+  s.SelectDefaultBrush();
+  s.SelectPen(BlackPen());
 }
 
 }  // namespace
@@ -178,6 +223,7 @@ void CEquation::DrawModel(Surface& surface) {
   }
   if (integerDotsOn == 1) DrawLatticeDots(*this, surface);
   if (payoffA != 0.0 || payoffB != 0.0) DrawPayoff(*this, surface);
+  DrawOptimumDots(*this, surface);
   surface.SelectPen(BlackPen());
 }
 

@@ -10,14 +10,10 @@ namespace tessaro {
 
 namespace {
 
-// The erased area and the axes, in plot units from the origin.
-constexpr int ERASE_LEFT = -300;
-constexpr int ERASE_TOP = 3000;
-constexpr int ERASE_RIGHT = 3000;
-constexpr int ERASE_BOTTOM = -3000;
-constexpr int X_AXIS_LENGTH = 5800;
-constexpr int Y_AXIS_LENGTH = 1600;
 constexpr int TICK_LENGTH = 4;
+// The erased area reaches this many pixels beyond the plot on every side,
+// so that the white border of the rectangle lies outside it.
+constexpr int ERASE_OVERLAP = 2;
 // Tick numbers hang below the X axis and start left of the Y axis.
 constexpr int X_TICK_TEXT_Y = 15;
 constexpr int Y_TICK_TEXT_X = -25;
@@ -65,13 +61,20 @@ void CEquation::RedrawGraph() {
 void CEquation::DrawAxes(Surface& surface) const {
   surface.SelectPen(SolidPen(1, COLOR_WHITE));
   surface.SelectDefaultBrush();
-  surface.Rectangle(ERASE_LEFT, ERASE_TOP, ERASE_RIGHT, ERASE_BOTTOM);
+  // The whole plot, in units from the origin (Y growing downwards).
+  const int left = -view.OriginX();
+  const int top = -view.OriginY();
+  const int right = view.width - view.OriginX();
+  const int bottom = view.height - view.OriginY();
+  surface.Rectangle(left - ERASE_OVERLAP, top - ERASE_OVERLAP, right + ERASE_OVERLAP,
+                    bottom + ERASE_OVERLAP);
 
+  // The axes run to the plot's right and top edges.
   surface.SelectPen(SolidPen(2, COLOR_BLACK));
   surface.MoveTo(0, 0);
-  surface.LineTo(X_AXIS_LENGTH, 0);
+  surface.LineTo(right, 0);
   surface.MoveTo(0, 0);
-  surface.LineTo(0, -Y_AXIS_LENGTH);
+  surface.LineTo(0, top);
 
   surface.SelectFont(DrawingFont(false));
   surface.SetTransparentBackground();

@@ -37,7 +37,7 @@ AxisFit FitAxis(double largest, double low, double current, double currentZoom, 
 
 }  // namespace
 
-AutoZoomResult ComputeAutoZoom(const ModelState& model) {
+AutoZoomResult ComputeAutoZoom(const ModelState& model, const ZoomBox& box) {
   AutoZoomResult result;
   const CornerList corners = EnumerateCorners(model, ROW_Y_AXIS);
   if (corners.count == 0) return result;
@@ -50,9 +50,9 @@ AutoZoomResult ComputeAutoZoom(const ModelState& model) {
     maxY = std::max(maxY, p.y);
   }
   if (maxX == NO_POINT || maxY == NO_POINT) return result;
-  const AxisFit x = FitAxis(maxX, model.xMin, model.xMax, model.xZoom, ZOOM_FALLBACK_X, ZOOM_SPAN_X,
+  const AxisFit x = FitAxis(maxX, model.xMin, model.xMax, model.xZoom, ZOOM_FALLBACK_X, box.width,
                             model.decimals);
-  const AxisFit y = FitAxis(maxY, model.yMin, model.yMax, model.yZoom, ZOOM_FALLBACK_Y, ZOOM_SPAN_Y,
+  const AxisFit y = FitAxis(maxY, model.yMin, model.yMax, model.yZoom, ZOOM_FALLBACK_Y, box.height,
                             model.decimals);
   result.found = true;
   result.xMax = x.high;
@@ -64,7 +64,9 @@ AutoZoomResult ComputeAutoZoom(const ModelState& model) {
 
 void CEquation::OnAutoZoom() {
   BeginModelChange("Auto Zoom");
-  const AutoZoomResult fit = ComputeAutoZoom(*this);
+  // The plot as it is on screen now: a larger window gives a larger picture.
+  const AutoZoomResult fit = ComputeAutoZoom(
+      *this, ZoomBox{static_cast<double>(view.FitWidth()), static_cast<double>(view.FitHeight())});
   if (!fit.found) {
     Host().ShowMessage(MSG_NO_ZOOM_AREA, MsgButtons::Ok, MsgIcon::None);
     return;

@@ -9,8 +9,6 @@ inline constexpr const char* MSG_NO_ZOOM_AREA = "No valid area found for auto-zo
 // Added to the largest coordinate before it is cut to a whole number, so
 // that less than a millionth above a whole number counts as that number.
 inline constexpr double ZOOM_ROUNDING_ADDEND = 0.999999;
-inline constexpr double ZOOM_SPAN_X = 600.0;  // pixels given to the X range
-inline constexpr double ZOOM_SPAN_Y = 250.0;  // pixels given to the Y range
 inline constexpr double ZOOM_FALLBACK_X = 1200.0;
 inline constexpr double ZOOM_FALLBACK_Y = 700.0;
 
@@ -22,8 +20,16 @@ struct AutoZoomResult {
   double yZoom = 0.0;
 };
 
-// Fits the X range to 600 pixels and the Y range to 250 pixels around the
-// largest X and the largest Y of the feasible corners; the lower ends stay.
-AutoZoomResult ComputeAutoZoom(const ModelState& model);
+// The pixels Auto Zoom spreads each range over: the plot on screen less
+// its margins (PlotView::FitWidth and FitHeight).
+struct ZoomBox {
+  double width = 0.0;
+  double height = 0.0;
+};
+
+// Fits the X range to the box's width and the Y range to its height around
+// the largest X and the largest Y of the feasible corners (the optimum, when
+// there is one, is among them); the lower ends stay.
+AutoZoomResult ComputeAutoZoom(const ModelState& model, const ZoomBox& box);
 
 }  // namespace tessaro

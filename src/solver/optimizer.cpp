@@ -64,6 +64,7 @@ bool SolveAndReport(CEquation& view, bool maximize) {
   view.payoffLevel = result.best;
   TruncateDecimals(view.payoffLevel, view.decimals);
   view.StoreInDoc([&](Model& m) { m.payoff.level = view.payoffLevel; });
+  view.optimumMark = MarkOptimum(view);
   host.SetStatusPane(2, OptimizerResultsLine(view, maximize));
   view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
                       view.yLabel, REL_EQ, view.payoffLevel);

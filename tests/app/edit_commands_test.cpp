@@ -12,6 +12,7 @@
 
 #include "app/child_window.h"
 #include "app/form_view.h"
+#include "app/plot_widget.h"
 #include "model/constants.h"
 #include "model/equation.h"
 #include "shell_test_support.h"
@@ -192,6 +193,8 @@ class EditCommandsTest : public QObject {
       return int{option == 0 ? m.trim : option == 1 ? m.labels : m.integerDots};
     };
     QCOMPARE(inView(), initial);
+    // The picture follows the plot's size once the window's layout settled.
+    QTRY_COMPARE(View().OffscreenImage().size(), View().Plot()->size());
     const QImage before = View().OffscreenImage().copy();
     QAction* button = ToolbarAction(Window(), command);
     QVERIFY(button);

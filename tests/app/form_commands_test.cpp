@@ -22,8 +22,9 @@ int RedSamplesAlong(const QImage& image, QPointF from, QPointF to) {
   int red = 0;
   for (int k = 0; k <= 20; ++k) {
     double t = k / 20.0;
+    // The plot origin: 30 pixels in from the left, 32 up from the bottom.
     int px = 30 + static_cast<int>((from.x() + t * (to.x() - from.x())) * 6);
-    int py = 300 - static_cast<int>((from.y() + t * (to.y() - from.y())) * 6);
+    int py = image.height() - 32 - static_cast<int>((from.y() + t * (to.y() - from.y())) * 6);
     if (CountReddish(image.copy(px - 2, py - 2, 5, 5)) > 0) ++red;
   }
   return red;
@@ -159,17 +160,19 @@ void FormCommandsTest::autoZoomFitsTheArea() {
   ShownView v(model);
   QVERIFY(v.Settle());
   QVERIFY(v.view->RunCommand(cmd::AUTO_ZOOM));
-  // x + y <= 10 spans 10 by 10: 600 pixels wide, 250 high.
+  // x + y <= 10 spans 10 by 10, fitted into the 900 x 700 window's plot of
+  // 885 x 580: 885 - 30 - 100 pixels wide, 580 - 32 - 50 high.
   QCOMPARE(v.Field(ctl::X_MAX)->text(), QStringLiteral("10"));
   QCOMPARE(v.Field(ctl::Y_MAX)->text(), QStringLiteral("10"));
-  QCOMPARE(v.Field(ctl::X_ZOOM)->text(), QStringLiteral("60"));
-  QCOMPARE(v.Field(ctl::Y_ZOOM)->text(), QStringLiteral("25"));
+  QCOMPARE(v.Field(ctl::X_ZOOM)->text(), QStringLiteral("75.5"));
+  QCOMPARE(v.Field(ctl::Y_ZOOM)->text(), QStringLiteral("49.8"));
   // The fitted ranges are stored: a step Undo can take back.
   QVERIFY(v.doc.isModified());
-  // The filled triangle now reaches 600 pixels right and 250 up of the origin.
-  QTRY_COMPARE(v.view->OffscreenImage().pixel(30 + 590, 298) & 0xFFFFFF, kAreaColor);
-  QCOMPARE(v.view->OffscreenImage().pixel(32, 300 - 240) & 0xFFFFFF, kAreaColor);
-  QVERIFY((v.view->OffscreenImage().pixel(30 + 610, 298) & 0xFFFFFF) != kAreaColor);
+  // The filled triangle now reaches 755 pixels right and 498 up of the
+  // origin at (30, 548).
+  QTRY_COMPARE(v.view->OffscreenImage().pixel(30 + 745, 546) & 0xFFFFFF, kAreaColor);
+  QCOMPARE(v.view->OffscreenImage().pixel(33, 548 - 488) & 0xFFFFFF, kAreaColor);
+  QVERIFY((v.view->OffscreenImage().pixel(30 + 765, 546) & 0xFFFFFF) != kAreaColor);
 }
 
 void FormCommandsTest::unknownCommandsAreNotTheViews() {

@@ -23,8 +23,9 @@ int DarkAlong(const QImage& image, double x0, double y0, double x1, double y1) {
   int dark = 0;
   for (int k = 1; k < 20; ++k) {
     double t = k / 20.0;
+    // The plot origin: 30 pixels in from the left, 32 up from the bottom.
     int px = 30 + static_cast<int>((x0 + t * (x1 - x0)) * 6);
-    int py = 300 - static_cast<int>((y0 + t * (y1 - y0)) * 6);
+    int py = image.height() - 32 - static_cast<int>((y0 + t * (y1 - y0)) * 6);
     if (CountDark(image, QRect(px - 1, py - 1, 3, 3)) > 0) ++dark;
   }
   return dark;

@@ -66,6 +66,8 @@ class HeadlessCommandsTest : public QObject {
   void initTestCase();
   void exportPngShowsTheModel();
   void exportSvgShowsTheModel();
+  void exportSizeAndScale_data();
+  void exportSizeAndScale();
   void exportMatchesTheWindow();
   void failuresReportAndFail_data();
   void failuresReportAndFail();
@@ -100,8 +102,36 @@ void HeadlessCommandsTest::exportPngShowsTheModel() {
   QCOMPARE(image.size(), QSize(1260, 1020));
   QVERIFY(CountColor(image, kAreaColor) > 1000);
   QVERIFY(CountReddish(image) > 20);
-  // The X axis runs along row 300 from the origin at column 30.
-  QVERIFY(CountDark(image, QRect(30, 299, 600, 2)) > 500);
+  // The X axis runs along row 988, 32 above the bottom, from the origin at
+  // column 30 across the whole width.
+  QVERIFY(CountDark(image, QRect(30, 987, 1200, 3)) > 1100);
+}
+
+void HeadlessCommandsTest::exportSizeAndScale_data() {
+  QTest::addColumn<QStringList>("options");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<int>("axisRow");  // the X axis, 32 plot pixels above the bottom
+  QTest::newRow("a small window") << QStringList{"--size", "640x400"} << QSize(640, 400) << 368;
+  QTest::newRow("high density") << QStringList{"--scale", "2"} << QSize(2520, 2040) << 1976;
+  QTest::newRow("both, in either order")
+      << QStringList{"--scale", "2", "--size", "800x600"} << QSize(1600, 1200) << 1136;
+}
+
+void HeadlessCommandsTest::exportSizeAndScale() {
+  QFETCH(QStringList, options);
+  QFETCH(QSize, size);
+  QFETCH(int, axisRow);
+  QTemporaryDir dir;
+  QString model = SaveSample(dir);
+  QString out = dir.filePath(QStringLiteral("plot.png"));
+  QString errors;
+  QCOMPARE(
+      RunCapturingStderr(QStringList{QStringLiteral("--export"), model, out} + options, &errors),
+      0);
+  QImage image(out);
+  QCOMPARE(image.size(), size);
+  QVERIFY(CountDark(image, QRect(size.width() / 4, axisRow - 1, size.width() / 2, 3)) >=
+          size.width() / 2);
 }
 
 void HeadlessCommandsTest::exportSvgShowsTheModel() {
@@ -127,8 +157,6 @@ void HeadlessCommandsTest::exportMatchesTheWindow() {
   QTemporaryDir dir;
   QString model = SaveSample(dir);
   QString out = dir.filePath(QStringLiteral("plot.png"));
-  QString errors;
-  QCOMPARE(RunCapturingStderr({QStringLiteral("--export"), model, out}, &errors), 0);
   Model doc;
   std::string message;
   QVERIFY(LoadModelFile(model.toStdString(), doc, message));
@@ -137,7 +165,13 @@ void HeadlessCommandsTest::exportMatchesTheWindow() {
   QVERIFY(v.Settle());
   QTRY_COMPARE(v.Eq().rowC[ROW_FAR_X], 200.0 + 500.0 / 6.0);  // the first refresh ran
   v.Flush();
-  QImage window = v.view->OffscreenImage().copy(0, 0, 1260, 1020);
+  // An export at the size of the window's plot shows what the window shows.
+  const QImage window = v.view->OffscreenImage();
+  const QString size = QStringLiteral("%1x%2").arg(window.width()).arg(window.height());
+  QString errors;
+  QCOMPARE(RunCapturingStderr(
+               {QStringLiteral("--export"), model, out, QStringLiteral("--size"), size}, &errors),
+           0);
   QCOMPARE(QImage(out).convertToFormat(window.format()), window);
 }
 

@@ -1,12 +1,14 @@
 // Small ellipses (the lattice dots) are copied from a stamp drawn once
-// rather than stroked each time; the picture must be the very same pixels
-// as the painter's own ellipse.
+// rather than stroked each time; the picture must be the painter's own
+// anti-aliased ellipse, up to one rounding step of a colour channel.
 
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
 #include <QTest>
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <vector>
 
 #include "app/painter_surface.h"
@@ -55,18 +57,27 @@ class PainterStampTest : public QObject {
     QTest::addColumn<int>("penStyle");  // 0 solid, 1 dotted
     QTest::addColumn<int>("penWidth");
     QTest::addColumn<int>("size");
-    QTest::addColumn<QPoint>("origin");
-    QTest::newRow("lattice dot: 3-pixel blue pen, 4 wide") << 0 << 3 << 4 << QPoint(30, 100);
-    QTest::newRow("thin pen, 5 wide, odd origin") << 0 << 1 << 5 << QPoint(17, 61);
-    QTest::newRow("dotted pen, 12 wide") << 1 << 1 << 12 << QPoint(30, 100);
-    QTest::newRow("wide pen, 2 wide") << 0 << 5 << 2 << QPoint(0, 0);
-    QTest::newRow("too large to stamp") << 0 << 2 << 40 << QPoint(30, 100);
+    QTest::addColumn<QPointF>("origin");
+    QTest::addColumn<int>("scale");  // device pixels per unit
+    QTest::newRow("lattice dot: 3-pixel blue pen, 4 wide") << 0 << 3 << 4 << QPointF(30, 100) << 1;
+    QTest::newRow("thin pen, 5 wide, odd origin") << 0 << 1 << 5 << QPointF(17, 61) << 1;
+    QTest::newRow("dotted pen, 12 wide") << 1 << 1 << 12 << QPointF(30, 100) << 1;
+    QTest::newRow("wide pen, 2 wide") << 0 << 5 << 2 << QPointF(0, 0) << 1;
+    QTest::newRow("too large to stamp") << 0 << 2 << 40 << QPointF(30, 100) << 1;
+    // The screen's picture: whole coordinates half a pixel off the grid.
+    QTest::newRow("lattice dot, half-pixel origin") << 0 << 3 << 4 << QPointF(30.5, 100.5) << 1;
+    QTest::newRow("thin pen, half-pixel origin") << 0 << 1 << 5 << QPointF(17.5, 61.5) << 1;
+    // A high-density screen: two device pixels a unit.
+    QTest::newRow("lattice dot at ratio 2") << 0 << 3 << 4 << QPointF(60, 200) << 2;
+    QTest::newRow("thin pen at ratio 2, odd origin") << 0 << 1 << 5 << QPointF(17, 61) << 2;
   }
   void stampedDotsMatchThePaintersEllipses() {
     QFETCH(int, penStyle);
     QFETCH(int, penWidth);
     QFETCH(int, size);
-    QFETCH(QPoint, origin);
+    QFETCH(QPointF, origin);
+    QFETCH(int, scale);
+    const QTransform placement = QTransform().translate(origin.x(), origin.y()).scale(scale, scale);
     const Pen pen{penStyle == 0 ? PenStyle::Solid : PenStyle::Dotted, penWidth, Rgb{0, 0, 255}};
     const Rgb brush{200, 254, 200};
     const std::vector<Dot> dots = Grid(size);
@@ -75,7 +86,7 @@ class PainterStampTest : public QObject {
     QImage stamped = BlankImage();
     {
       QPainter painter(&stamped);
-      painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+      painter.setTransform(placement);
       DrawDots(painter, pen, brush, dots);
     }
     // Recorded as a picture and played back: every ellipse drawn by the
@@ -88,18 +99,26 @@ class PainterStampTest : public QObject {
     QImage direct = BlankImage();
     {
       QPainter painter(&direct);
-      painter.setRenderHint(QPainter::Antialiasing, false);
-      painter.setTransform(QTransform::fromTranslate(origin.x(), origin.y()));
+      painter.setTransform(placement);
       painter.drawPicture(0, 0, recording);
     }
     QVERIFY(stamped != BlankImage());  // something was drawn
+    // Anti-aliased, the stamp's edge pixels are blended twice (into the
+    // stamp, then onto the image) where the painter blends once: a channel
+    // may differ by a rounding step, never more.
     int differing = 0;
+    int largest = 0;
     for (int y = 0; y < direct.height(); ++y) {
       for (int x = 0; x < direct.width(); ++x) {
-        if (stamped.pixel(x, y) != direct.pixel(x, y)) ++differing;
+        const QRgb a = stamped.pixel(x, y);
+        const QRgb b = direct.pixel(x, y);
+        if (a == b) continue;
+        ++differing;
+        largest = std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                            std::abs(qBlue(a) - qBlue(b))});
       }
     }
-    QCOMPARE(differing, 0);
+    QVERIFY(largest <= 1);
   }
 
   void ellipseAcrossTheIntRangeIsFilled() {
@@ -130,6 +149,7 @@ class PainterStampTest : public QObject {
     {
       QPainter painter(&reference);
       painter.setTransform(QTransform::fromScale(8, 8));
+      painter.setRenderHint(QPainter::Antialiasing, true);
       painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
       painter.setBrush(Qt::white);
       painter.drawEllipse(QRectF(10, 10, 19, 19));

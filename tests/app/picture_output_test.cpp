@@ -155,6 +155,9 @@ void PictureOutputTest::shapesFarOutsideAreCutNotLost() {
   QImage image = WhiteImage(100, 100);
   {
     QPainter painter(&image);
+    // Whole coordinates on pixel centres, as the screen's picture has them:
+    // an anti-aliased one-pixel line then covers one row of pixels.
+    painter.setTransform(QTransform::fromTranslate(0.5, 0.5));
     PainterSurface surface(&painter);
     surface.SelectPen(Pen{PenStyle::Solid, 1, Rgb{0, 0, 0}});
     surface.SelectBrush(Rgb{0x10, 0x20, 0x30});

@@ -94,10 +94,10 @@ struct Session {
     host.messages.clear();
   }
 
-  // The view pixel of the model point (x, y) at the form's fixed plot origin.
+  // The view pixel of the model point (x, y) at the plot's origin.
   void PixelOf(double x, double y, int& px, int& py) const {
-    px = static_cast<int>(45 + (x - eq.xMin) * eq.xZoom);
-    py = static_cast<int>(420 - (y - eq.yMin) * eq.yZoom);
+    px = static_cast<int>(eq.view.OriginViewX() + (x - eq.xMin) * eq.xZoom);
+    py = static_cast<int>(eq.view.OriginViewY() - (y - eq.yMin) * eq.yZoom);
   }
 
   void Drag(int x0, int y0, int x1, int y1) {
@@ -129,6 +129,9 @@ void Run(const char* path) {
   }
   s.doc.reset(model);
   CEquation& eq = s.eq;
+  // The window of the recorded answers: a plot whose Auto Zoom box is 600 x
+  // 250 pixels with its origin at view pixel (45, 420).
+  eq.view = tessaro::PlotViewOfSize(730, 332);
   eq.OnCreate(&s.doc);
   eq.OnInitialUpdate();
   eq.OnTimer(tessaro::TIMER_REFRESH);

@@ -20,6 +20,9 @@ struct ViewHarness {
 
   ViewHarness() {
     eq.doc = &doc;
+    // A plot whose origin lies at view pixel (45, 420), where the tables'
+    // pixels were taken.
+    eq.view = PlotViewOfSize(730, 332);
     host.offscreenCreated = true;
     eq.xLabel = EditModel(doc)->xLabel = "X";
     eq.yLabel = EditModel(doc)->yLabel = "Y";
@@ -65,8 +68,12 @@ struct ViewHarness {
   }
 
   // The view pixel of a model point (the inverse of the pointer mapping).
-  int Px(double x) const { return static_cast<int>(std::lround(45.0 + (x - eq.xMin) * eq.xZoom)); }
-  int Py(double y) const { return static_cast<int>(std::lround(420.0 - (y - eq.yMin) * eq.yZoom)); }
+  int Px(double x) const {
+    return static_cast<int>(std::lround(eq.view.OriginViewX() + (x - eq.xMin) * eq.xZoom));
+  }
+  int Py(double y) const {
+    return static_cast<int>(std::lround(eq.view.OriginViewY() - (y - eq.yMin) * eq.yZoom));
+  }
 
   void LeftPress(double x, double y) { eq.OnLButtonDown(0, Px(x), Py(y)); }
   void Move(double x, double y) { eq.OnMouseMove(0, Px(x), Py(y)); }

@@ -85,14 +85,17 @@ TEST(DrawAxes, ErasesDrawsAxesAndTitles) {
   f.eq.DrawAxes(f.host.surface);
   const auto rects = f.host.surface.CallsOf("rect");
   ASSERT_EQ(rects.size(), 1u);
-  EXPECT_EQ(rects[0].args, (std::vector<int>{-300, 3000, 3000, -3000}));
+  // The whole default plot of 1260 x 1020 with its origin 30 pixels from
+  // the left and 32 from the bottom, and two pixels beyond.
+  EXPECT_EQ(rects[0].args, (std::vector<int>{-32, -990, 1232, 34}));
   EXPECT_EQ(rects[0].pen, (Pen{PenStyle::Solid, 1, {255, 255, 255}}));
   EXPECT_TRUE(rects[0].defaultBrush);
 
   const auto lines = f.host.surface.CallsOf("line");
   ASSERT_GE(lines.size(), 2u);
-  EXPECT_EQ(lines[0].args, (std::vector<int>{5800, 0}));
-  EXPECT_EQ(lines[1].args, (std::vector<int>{0, -1600}));
+  // The axes reach the plot's right and top edges.
+  EXPECT_EQ(lines[0].args, (std::vector<int>{1230, 0}));
+  EXPECT_EQ(lines[1].args, (std::vector<int>{0, -988}));
   EXPECT_EQ(lines[0].pen, (Pen{PenStyle::Solid, 2, {0, 0, 0}}));
 
   // The titles: Y above the top of the range, X beyond its right end.

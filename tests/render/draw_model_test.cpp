@@ -221,6 +221,8 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
   };
   for (const Row& r : rows) {
     RenderFixture f;
+    // A plot whose label box is 600 pixels right of and 300 above the origin.
+    f.eq.view = PlotViewOfSize(730, 332);
     f.SetRange(0, 200, 0, 120, r.xZoom, r.yZoom);
     f.SetLine(r.line, "L", 1, 1, 1, REL_LE, 10);
     f.eq.labelX[r.line] = r.labelX;
@@ -232,6 +234,19 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
     ASSERT_NE(text, nullptr) << r.name;
     EXPECT_EQ(text->args, (std::vector<int>{r.drawnAt.x, r.drawnAt.y})) << r.name;
   }
+}
+
+TEST(ConstraintLabels, LargerPlotWidensTheBox) {
+  // 1260 x 1020: right as far as Auto Zoom's box (1130 pixels), up to 14
+  // pixels below the top (974 pixels above the origin).
+  RenderFixture f;
+  f.SetRange(0, 200, 0, 120, 6, 6);
+  f.SetLine(1, "L", 1, 1, 1, REL_LE, 10);
+  f.eq.labelX[1] = 1000;
+  f.eq.labelY[1] = 1000;
+  f.eq.DrawModel(f.host.surface);
+  EXPECT_NEAR(f.eq.labelX[1], 1130.0 / 6, 1e-12);
+  EXPECT_NEAR(f.eq.labelY[1], 974.0 / 6, 1e-12);
 }
 
 TEST(ConstraintLabels, HiddenAndHighlighted) {
@@ -324,6 +339,7 @@ TEST(Payoff, MinusFamilyAndLabelClamped) {
   f.eq.payoffB = 1;
   f.eq.payoffSign = -1;
   f.eq.payoffLevel = 0;
+  f.eq.view = PlotViewOfSize(730, 332);
   f.eq.payoffLabelX = 500;  // beyond 600 pixels
   f.eq.payoffLabelY = 2;
   f.eq.decimals = 0;

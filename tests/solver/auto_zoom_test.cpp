@@ -45,6 +45,8 @@ TEST_P(AutoZoomTest, FitsRangesAndZooms) {
     EditModel(v.doc)->lines[i].c = c.lines[i].c;
   }
   v.view.LoadModelFromDoc();
+  // A plot whose Auto Zoom box is 600 x 250 pixels.
+  v.view.view = PlotViewOfSize(730, 332);
   v.view.OnAutoZoom();
   EXPECT_TRUE(v.host.messages.empty());
   EXPECT_EQ(v.view.xMax, c.xMax);
@@ -132,11 +134,53 @@ TEST(AutoZoomTest, HugeLowerEndLeavesAxisAlone) {
   m.rowA[0] = 1;
   m.rowB[0] = 1;
   m.rowC[0] = 10;
-  const AutoZoomResult r = ComputeAutoZoom(m);
+  const AutoZoomResult r = ComputeAutoZoom(m, ZoomBox{600, 250});
   ASSERT_TRUE(r.found);
   EXPECT_EQ(r.xMax, 5.0);
   EXPECT_EQ(r.xZoom, 3.0);
 }
+
+// The box is the plot on screen less its margins: a larger window gives a
+// larger zoom, and the lower ends stay.
+struct PlotCase {
+  std::string name;
+  friend void PrintTo(const PlotCase& c, std::ostream* os) { *os << c.name; }
+  int width;
+  int height;
+  double xZoom;
+  double yZoom;
+};
+
+class AutoZoomPlotTest : public ::testing::TestWithParam<PlotCase> {};
+
+TEST_P(AutoZoomPlotTest, FitsThePlotAsItIsNow) {
+  const PlotCase& c = GetParam();
+  test::SolverView v;
+  v.SetRanges(2000, 6, 2000, 6);
+  v.SetLines({Le(1, 0, 10), Le(0, 1, 20)});
+  v.view.view = PlotViewOfSize(c.width, c.height);
+  v.view.OnAutoZoom();
+  EXPECT_EQ(v.view.xMax, 10.0);
+  EXPECT_EQ(v.view.yMax, 20.0);
+  EXPECT_EQ(v.view.xZoom, c.xZoom);
+  EXPECT_EQ(v.view.yZoom, c.yZoom);
+  // The fitted ranges lie inside the plot, right of and above the origin.
+  EXPECT_LE(10.0 * v.view.xZoom, c.width - v.view.view.OriginX());
+  EXPECT_LE(20.0 * v.view.yZoom, v.view.view.OriginY());
+}
+
+INSTANTIATE_TEST_SUITE_P(Plots, AutoZoomPlotTest,
+                         ::testing::Values(
+                             // 1260 - 30 - 100 = 1130 wide; 1020 - 32 - 50 = 938 high.
+                             PlotCase{"DefaultPlot", 1260, 1020, 113, 46.9},
+                             // 1585 x 880: the plot of a 1600 x 1000 window.
+                             PlotCase{"LargeWindow", 1585, 880, 145.5, 39.9},
+                             PlotCase{"SmallWindow", 700, 400, 57, 15.9},
+                             // Below its margins a plot still gets a box of 50 pixels.
+                             PlotCase{"TinyPlot", 100, 90, 5, 2.5}),
+                         [](const ::testing::TestParamInfo<PlotCase>& info) {
+                           return info.param.name;
+                         });
 
 }  // namespace
 }  // namespace tessaro
