@@ -46,7 +46,7 @@ void DrawSensitivityRanges(const Model& model, const Sensitivity& s, std::option
   if (found != s.rows.end()) {
     const Line& line = model.lines[found->row];
     const ShownRange shown = ShowRange(found->rhs, line.c);
-    surface.SelectPen(Pen{PenStyle::Dotted, 1, COLOR_RANGE_ORANGE});
+    surface.SelectPen(Pen{PenStyle::Dotted, 2, COLOR_RANGE_ORANGE});
     for (const double c : {shown.lower, shown.upper}) {
       if (!std::isinf(c)) DrawLine(model, line.a, line.yCoefficient(), c, surface);
     }

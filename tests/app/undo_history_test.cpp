@@ -14,8 +14,10 @@
 #include "app/child_window.h"
 #include "app/form_view.h"
 #include "app/main_window.h"
+#include "app/plot_widget.h"
 #include "doc/document.h"
 #include "model/constants.h"
+#include "model/equation.h"
 #include "shell_test_support.h"
 
 using namespace tessaro;
@@ -24,9 +26,12 @@ using namespace tessaro::app::test;
 
 namespace {
 
-// The view pixel of a model point at zoom 6 with the range starting at 0.
-QPoint ViewPoint(double x, double y) {
-  return QPoint(45 + static_cast<int>(x * 6), 420 - static_cast<int>(y * 6));
+// The view pixel of a model point at zoom 6 with the range starting at 0:
+// the plot's origin lies at its widget's bottom-left, inside the margins.
+QPoint ViewPoint(FormView* view, double x, double y) {
+  const PlotView& plot = view->Equation().view;
+  const QPoint origin = view->Plot()->geometry().topLeft() + QPoint(plot.OriginX(), plot.OriginY());
+  return origin + QPoint(static_cast<int>(x * 6), -static_cast<int>(y * 6));
 }
 
 }  // namespace
@@ -77,10 +82,10 @@ class UndoHistoryTest : public QObject {
     QTest::mouseClick(view->Button(ctl::LINE_PLUS[0]), Qt::LeftButton);
     QCOMPARE(Shown().lines[0].c, 41.0);
     // 2x + 1y <= 41 runs through (15.5, 10); drag it to (20, 10).
-    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(15.5, 10));
-    QTest::mouseMove(view, ViewPoint(18, 10));
-    QTest::mouseMove(view, ViewPoint(20, 10));
-    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(20, 10));
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(view, 15.5, 10));
+    QTest::mouseMove(view, ViewPoint(view, 18, 10));
+    QTest::mouseMove(view, ViewPoint(view, 20, 10));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(view, 20, 10));
     QCOMPARE(Shown().lines[0].c, 50.0);
     QVERIFY(ToolbarAction(*window_, cmd::TOGGLE_TRIM));
     ToolbarAction(*window_, cmd::TOGGLE_TRIM)->trigger();
