@@ -160,11 +160,6 @@ void MainWindow::RunCommand(int commandId) {
 bool MainWindow::IsCommandEnabled(int commandId) const {
   const CommandSpec* spec = FindCommand(commandId);
   if (!spec) return commandId > cmd::FILE_MRU_FIRST && commandId < cmd::FILE_MRU_FIRST + 16;
-  if (commandId == cmd::EDIT_REDO) {
-    // Redo has something to do only after an Undo.
-    return ActiveView() != nullptr && ActiveView()->Document() != nullptr &&
-           ActiveView()->Document()->canRedo();
-  }
   if (spec->route == CommandRoute::View) return ActiveView() != nullptr;
   switch (commandId) {
     case cmd::FILE_CLOSE:
