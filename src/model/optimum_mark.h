@@ -19,7 +19,8 @@ struct OptimumMark {
   std::vector<double> modelKey;
 };
 
-// The values that make up the model the optimum belongs to.
+// The values that make up the model the optimum belongs to: the lines, the
+// payoff and whether the optimum is taken over the lattice points.
 inline std::vector<double> OptimumModelKey(const ModelState& m) {
   std::vector<double> key;
   key.reserve(6 * LINE_COUNT + 4);
@@ -27,7 +28,8 @@ inline std::vector<double> OptimumModelKey(const ModelState& m) {
     key.insert(key.end(), {m.lineA[i], m.lineB[i], m.lineC[i], m.rowRelation[i],
                            static_cast<double>(m.rowSign[i])});
   }
-  key.insert(key.end(), {m.payoffA, m.payoffB, static_cast<double>(m.payoffSign), m.payoffLevel});
+  key.insert(key.end(), {m.payoffA, m.payoffB, static_cast<double>(m.payoffSign), m.payoffLevel,
+                         static_cast<double>(m.integerDotsOn != 0)});
   return key;
 }
 

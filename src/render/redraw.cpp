@@ -50,6 +50,14 @@ void CEquation::RedrawGraph() {
     rowB[i] = lineB[i];
     rowC[i] = lineC[i];
   }
+  // What a solve found holds only for the model it was found for: once a
+  // line, the payoff or the lattice mode changed, the optimum on screen and
+  // its text go at once.
+  if (optimalCount > 0 && OptimumModelKey(*this) != optimumMark.modelKey) {
+    optimalCount = 0;
+    optimumMark = OptimumMark();
+    host_.SetStatusPane(2, std::string());
+  }
   Surface* surface = host_.OffscreenSurface();
   if (surface == nullptr) return;
   DrawAxes(*surface);

@@ -43,7 +43,10 @@ std::string OptimizerResultsLine(const ModelState& model, bool maximize) {
 
 bool SolveAndReport(CEquation& view, bool maximize) {
   ViewHost& host = view.Host();
+  // The previous optimum goes before anything is said about this model.
   view.optimalCount = 0;
+  view.optimumMark = OptimumMark();
+  host.SetStatusPane(2, std::string());
   const SolveResult result = SolveModel(view, maximize);
   switch (result.verdict) {
     case SolveVerdict::NoPayoff:

@@ -124,6 +124,30 @@ class UndoHistoryTest : public QObject {
     QCOMPARE(boxes.texts, QStringList());
   }
 
+  // The optimum on screen belongs to the model it was found for: a button,
+  // a drag or an Undo that changes the model clears it at once.
+  void aChangedModelClearsTheOptimumOnScreen() {
+    BoxScript boxes;
+    FormView* view = child_->View();
+    const auto solve = [&] {
+      window_->RunCommand(cmd::AUTO_MAX);
+      QVERIFY(view->PaneText(2).startsWith(QStringLiteral("Optimal Decisions")));
+    };
+    solve();
+    QTest::mouseClick(view->Button(ctl::LINE_PLUS[0]), Qt::LeftButton);
+    QCOMPARE(view->PaneText(2), QString());
+    solve();
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(view, 15.5, 10));
+    QTest::mouseMove(view, ViewPoint(view, 20, 10));
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, ViewPoint(view, 20, 10));
+    QCOMPARE(view->PaneText(2), QString());
+    solve();
+    view->Field(ctl::X_LABEL)->setFocus();
+    Keys(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(view->PaneText(2), QString());
+    QCOMPARE(boxes.texts, QStringList());
+  }
+
   void aLongRunOfChangesWalksBackToItsStart() {
     BoxScript boxes;
     FormView* view = child_->View();

@@ -41,9 +41,15 @@ TEST_P(StatusPane, WrittenByEveryRedraw) {
   f.eq.yLabel = "Y";
   f.eq.decimals = p.decimals;
   SetOptimum(f.eq, p.points);
+  f.eq.optimumMark = MarkOptimum(f.eq);
   f.eq.RedrawGraph();
   EXPECT_EQ(f.host.panes[2], p.expected);
   EXPECT_EQ(f.eq.StatusResultsText(), p.expected);
+  // A changed line makes the optimum stale: the next redraw clears it.
+  f.eq.lineC[0] += 1;
+  f.eq.RedrawGraph();
+  EXPECT_EQ(f.host.panes[2], "");
+  EXPECT_EQ(f.eq.optimalCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -83,9 +83,11 @@ TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
   v.view.OnUndo();
   EXPECT_EQ(v.view.payoffLevel, 0.0);
   EXPECT_EQ(v.doc.model().payoff.level, 0.0);
-  // Undo keeps the direction and the optimal list.
+  // Undo keeps the direction; the optimum goes with the model it was found
+  // for, and so does its text.
   EXPECT_EQ(v.view.solveDirection, 1);
-  EXPECT_EQ(v.view.optimalCount, 1);
+  EXPECT_EQ(v.view.optimalCount, 0);
+  EXPECT_EQ(v.host.panes[2], "");
 }
 
 TEST(UndoTest, BeforeFirstSnapshotDoesNothing) {
