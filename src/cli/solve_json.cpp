@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace tessaro {
 
@@ -97,6 +98,35 @@ void AppendKey(const char* key, std::string& out) {
   out += "\":";
 }
 
+// One field and its comma; Close turns the last comma into the bracket
+// that ends the object or array.
+template <class Number>
+void NumberField(const char* key, const Number& value, std::string& out) {
+  AppendKey(key, out);
+  AppendNumber(value, out);
+  out += ',';
+}
+
+void TextField(const char* key, const std::string& value, std::string& out) {
+  AppendKey(key, out);
+  AppendString(value, out);
+  out += ',';
+}
+
+void RawField(const char* key, std::string_view raw, std::string& out) {
+  AppendKey(key, out);
+  out += raw;
+  out += ',';
+}
+
+void Close(char bracket, std::string& out) {
+  if (!out.empty() && out.back() == ',') {
+    out.back() = bracket;
+  } else {
+    out += bracket;
+  }
+}
+
 const char* RelationText(Relation relation) {
   return relation == Relation::LessEqual ? "<=" : relation == Relation::Equal ? "=" : ">=";
 }
@@ -119,11 +149,7 @@ const char* ResultText(SolveResult result) {
 
 void AppendHead(const std::string* file, std::string& out) {
   out += '{';
-  if (file) {
-    AppendKey("file", out);
-    AppendString(*file, out);
-    out += ',';
-  }
+  if (file) TextField("file", *file, out);
 }
 
 void AppendVariable(const char* key, const std::string& name, const VariableSensitivity& v,
@@ -131,21 +157,12 @@ void AppendVariable(const char* key, const std::string& name, const VariableSens
   const ShownRange bound = ShowRange(v.bound, 0.0);
   AppendKey(key, out);
   out += '{';
-  AppendKey("name", out);
-  AppendString(name, out);
-  out += ',';
-  AppendKey("value", out);
-  AppendNumber(v.value, out);
-  out += ',';
-  AppendKey("reduced_cost", out);
-  AppendNumber(bound.rate, out);
-  out += ',';
-  AppendKey("cost_lower", out);
-  AppendNumber(v.costLower, out);
-  out += ',';
-  AppendKey("cost_upper", out);
-  AppendNumber(v.costUpper, out);
-  out += '}';
+  TextField("name", name, out);
+  NumberField("value", v.value, out);
+  NumberField("reduced_cost", bound.rate, out);
+  NumberField("cost_lower", v.costLower, out);
+  NumberField("cost_upper", v.costUpper, out);
+  Close('}', out);
 }
 
 std::string LimitText(double value) {
@@ -169,11 +186,10 @@ std::string ExactNumber(double value) {
 std::string SolveErrorJson(const std::string& message, const std::string* file) {
   std::string out;
   AppendHead(file, out);
-  AppendKey("result", out);
-  out += "\"error\",";
-  AppendKey("message", out);
-  AppendString(message, out);
-  out += "}\n";
+  RawField("result", "\"error\"", out);
+  TextField("message", message, out);
+  Close('}', out);
+  out += '\n';
   return out;
 }
 
@@ -182,23 +198,17 @@ std::string SolveJson(const SolveReport& report, const std::string* file) {
   std::string out;
   out.reserve(1024);
   AppendHead(file, out);
-  AppendKey("result", out);
-  out += '"';
-  out += ResultText(report.result);
-  out += "\",";
-  AppendKey("direction", out);
-  out += report.maximize ? "\"max\"," : "\"min\",";
+  TextField("result", ResultText(report.result), out);
+  TextField("direction", report.maximize ? "max" : "min", out);
   if (report.result != SolveResult::Optimal) {
-    AppendKey("message", out);
-    AppendString(report.message, out);
-    out += "}\n";
+    TextField("message", report.message, out);
+    Close('}', out);
+    out += '\n';
     return out;
   }
   const Sensitivity& s = report.sensitivity;
   const bool analysed = s.status == SensitivityStatus::Ok;
-  AppendKey("payoff", out);
-  AppendNumber(report.payoff, out);
-  out += ',';
+  NumberField("payoff", report.payoff, out);
   AppendKey("points", out);
   out += '[';
   for (std::size_t i = 0; i < report.points.size(); ++i) {
@@ -210,8 +220,7 @@ std::string SolveJson(const SolveReport& report, const std::string* file) {
     out += ']';
   }
   out += "],";
-  AppendKey("degenerate", out);
-  out += analysed && s.degenerate ? "true," : "false,";
+  RawField("degenerate", analysed && s.degenerate ? "true" : "false", out);
   AppendKey("constraints", out);
   out += '[';
   for (std::size_t i = 0; i < s.rows.size(); ++i) {
@@ -220,33 +229,16 @@ std::string SolveJson(const SolveReport& report, const std::string* file) {
     const ShownRange shown = ShowRange(r.rhs, line.c);
     if (i > 0) out += ',';
     out += '{';
-    AppendKey("row", out);
-    out += std::to_string(r.row + 1);
-    out += ',';
-    AppendKey("name", out);
-    AppendString(line.name, out);
-    out += ',';
-    AppendKey("relation", out);
-    out += '"';
-    out += RelationText(line.relation);
-    out += "\",";
-    AppendKey("rhs", out);
-    AppendNumber(line.c, out);
-    out += ',';
-    AppendKey("slack", out);
-    AppendNumber(r.slack, out);
-    out += ',';
-    AppendKey("binds", out);
-    out += r.binds ? "true," : "false,";
-    AppendKey("shadow_price", out);
-    AppendNumber(shown.rate, out);
-    out += ',';
-    AppendKey("rhs_lower", out);
-    AppendNumber(shown.lower, out);
-    out += ',';
-    AppendKey("rhs_upper", out);
-    AppendNumber(shown.upper, out);
-    out += '}';
+    RawField("row", std::to_string(r.row + 1), out);
+    TextField("name", line.name, out);
+    TextField("relation", RelationText(line.relation), out);
+    NumberField("rhs", line.c, out);
+    NumberField("slack", r.slack, out);
+    RawField("binds", r.binds ? "true" : "false", out);
+    NumberField("shadow_price", shown.rate, out);
+    NumberField("rhs_lower", shown.lower, out);
+    NumberField("rhs_upper", shown.upper, out);
+    Close('}', out);
   }
   out += "],";
   AppendKey("variables", out);
