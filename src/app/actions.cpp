@@ -31,21 +31,34 @@ ShellActions::ShellActions(QMainWindow* window) : QObject(window), window_(windo
   documentMenus_ = BuildMenuBar(true);
   BuildToolBar();
   BuildKeys();
+  UseCaptionsOf(false);
 }
 
 int ShellActions::CommandId(const QAction* action) {
   return action ? action->data().toInt() : 0;
 }
 
-QAction* ShellActions::MakeAction(const QString& text, int id, QObject* parent) {
-  auto* action = new QAction(text, parent);
+QAction* ShellActions::Action(int id) const {
+  const auto it = actions_.find(id);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* ShellActions::ActionFor(int id) {
+  if (QAction* existing = Action(id)) return existing;
+  auto* action = new QAction(window_);
   action->setData(id);
   if (const CommandSpec* spec = FindCommand(id)) {
+    action->setText(QString::fromUtf8(spec->toolTip));
+    action->setToolTip(QString::fromUtf8(spec->toolTip));
     action->setStatusTip(QString::fromUtf8(spec->prompt));
   }
   action->setCheckable(IsCheckable(id));
+  action->setShortcutContext(Qt::WindowShortcut);
+  // The window holds every action, so its keys work whichever menu bar is
+  // shown and whether or not the command has a menu item at all.
+  window_->addAction(action);
   connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandTriggered(id); });
-  actions_.append(action);
+  actions_[id] = action;
   return action;
 }
 
@@ -59,14 +72,20 @@ QList<QMenu*> ShellActions::BuildMenuBar(bool documentOpen) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = MakeAction(QString::fromUtf8(item.caption), item.id, menu);
-      menu->addAction(action);
+      const QString caption = QString::fromUtf8(item.caption);
       if (item.id == cmd::FILE_MRU_FIRST) {
-        // The place of the recent files: shown, disabled, while the list is empty.
-        actions_.removeLast();
-        action->setEnabled(false);
-        recentPlaceholders_.append(action);
+        // The place of the recent files: shown, disabled, while the list is
+        // empty. Each File menu has its own, since entries go before it.
+        auto* placeholder = new QAction(caption, menu);
+        placeholder->setData(item.id);
+        placeholder->setStatusTip(QString::fromUtf8(FindCommand(item.id)->prompt));
+        placeholder->setEnabled(false);
+        menu->addAction(placeholder);
+        recentPlaceholders_.append(placeholder);
+        continue;
       }
+      menu->addAction(ActionFor(item.id));
+      captions_[documentOpen ? 1 : 0][item.id] = caption;
     }
     if (documentOpen && QString::fromUtf8(spec.title) == QStringLiteral("&Window")) {
       windowMenu_ = menu;
@@ -85,44 +104,45 @@ void ShellActions::BuildToolBar() {
       toolBar_->addSeparator();
       continue;
     }
-    const CommandSpec* spec = FindCommand(id);
-    QAction* action = MakeAction(QString::fromUtf8(spec->toolTip), id, toolBar_);
+    QAction* action = ActionFor(id);
     action->setIcon(ToolbarIcon(id));
-    action->setToolTip(QString::fromUtf8(spec->toolTip));
     toolBar_->addAction(action);
   }
 }
 
 void ShellActions::BuildKeys() {
-  // One action per command with every key of its rows; a repeated row adds
-  // no second key, since two actions on one key would cancel each other.
+  // Every key of a command's rows on its one action; a repeated row adds
+  // no second key.
   std::vector<AcceleratorSpec> rows = AcceleratorTable();
   rows.insert(rows.end(), MenuKeys().begin(), MenuKeys().end());
-  QList<int> order;
   for (const AcceleratorSpec& row : rows) {
-    if (!order.contains(row.id)) order.append(row.id);
-  }
-  for (int id : order) {
-    QList<QKeySequence> keys;
-    for (const AcceleratorSpec& row : rows) {
-      const QKeySequence key(QString::fromLatin1(row.keys), QKeySequence::PortableText);
-      if (row.id == id && !keys.contains(key)) keys.append(key);
-    }
-    QAction* action = MakeAction(QString::fromUtf8(FindCommand(id)->toolTip), id, window_);
-    action->setCheckable(false);
+    QAction* action = ActionFor(row.id);
+    QList<QKeySequence> keys = action->shortcuts();
+    const QKeySequence key(QString::fromLatin1(row.keys), QKeySequence::PortableText);
+    if (!keys.contains(key)) keys.append(key);
     action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    window_->addAction(action);
-    keyActions_.append(action);
   }
-  QAction* help = MakeAction(QStringLiteral("Help"), cmd::HELP, window_);
-  help->setShortcut(QKeySequence(QString::fromLatin1(HELP_KEY)));
-  help->setShortcutContext(Qt::WindowShortcut);
-  window_->addAction(help);
+  ActionFor(cmd::HELP)->setShortcut(QKeySequence(QString::fromLatin1(HELP_KEY)));
+}
+
+void ShellActions::UseCaptionsOf(bool documentOpen) {
+  for (const auto& [id, caption] : captions_[documentOpen ? 1 : 0]) {
+    actions_[id]->setText(caption);
+  }
+}
+
+QList<QAction*> ShellActions::KeyActions() const {
+  QList<QAction*> withKeys;
+  for (const auto& [id, action] : actions_) {
+    if (!action->shortcuts().isEmpty()) withKeys.append(action);
+  }
+  return withKeys;
 }
 
 QList<QAction*> ShellActions::CommandActions() const {
-  return actions_ + recentEntries_;
+  QList<QAction*> all;
+  for (const auto& [id, action] : actions_) all.append(action);
+  return all + recentEntries_;
 }
 
 void ShellActions::SetRecentFiles(const QStringList& paths) {

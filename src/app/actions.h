@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <map>
 
 class QAction;
 class QMainWindow;
@@ -12,11 +13,11 @@ class QToolBar;
 
 namespace tessaro::app {
 
-// Every QAction of the main window, made in one place from the command
-// table: the menus of both menu bars, the toolbar buttons, the accelerator
-// keys and the help key. Each action carries its command id; all of them
-// report through commandTriggered, so one dispatcher and one enabling rule
-// serve the menus, the toolbar and the keys alike.
+// The QActions of the main window, made in one place from the command
+// table: one action per command, shared by its menu items in both menu
+// bars, its toolbar button and all its keys, so a key can never be claimed
+// twice. Each action carries its command id and reports through
+// commandTriggered, so one dispatcher and one enabling rule serve them all.
 class ShellActions : public QObject {
   Q_OBJECT
 
@@ -25,27 +26,33 @@ class ShellActions : public QObject {
 
   // The command id of an action made here; 0 for a separator or another action.
   static int CommandId(const QAction* action);
+  // The one action of a command; null for an id without one.
+  QAction* Action(int id) const;
 
   const QList<QMenu*>& NoDocumentMenus() const { return noDocumentMenus_; }
   const QList<QMenu*>& DocumentMenus() const { return documentMenus_; }
   QToolBar* ToolBar() const { return toolBar_; }
   // The "&Window" menu of the document menu bar.
   QMenu* WindowMenu() const { return windowMenu_; }
-  // The actions of the accelerator table, one per command with all its keys.
-  const QList<QAction*>& KeyActions() const { return keyActions_; }
+  // The actions that have keys, each with every key of its command.
+  QList<QAction*> KeyActions() const;
   // Every action that carries a command id, recent-file entries included.
   QList<QAction*> CommandActions() const;
 
   // Shows these paths as the numbered recent-file entries of both File
   // menus in place of "Recent File" (which stays, disabled, when empty).
   void SetRecentFiles(const QStringList& paths);
+  // Gives the shared actions the captions of the menu bar being shown (the
+  // two bars name a few commands differently: "E&xit" and "E&xit\tCtrl+Q").
+  void UseCaptionsOf(bool documentOpen);
 
  Q_SIGNALS:
   void commandTriggered(int commandId);
   void recentFileTriggered(const QString& path);
 
  private:
-  QAction* MakeAction(const QString& text, int id, QObject* parent);
+  // The action of a command, made on first use.
+  QAction* ActionFor(int id);
   QList<QMenu*> BuildMenuBar(bool documentOpen);
   void BuildToolBar();
   void BuildKeys();
@@ -55,8 +62,8 @@ class ShellActions : public QObject {
   QList<QMenu*> documentMenus_;
   QToolBar* toolBar_ = nullptr;
   QMenu* windowMenu_ = nullptr;
-  QList<QAction*> actions_;
-  QList<QAction*> keyActions_;
+  std::map<int, QAction*> actions_;
+  std::map<int, QString> captions_[2];  // [documentOpen][id]
   QList<QAction*> recentPlaceholders_;
   QList<QAction*> recentEntries_;
 };

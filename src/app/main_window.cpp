@@ -193,13 +193,15 @@ bool MainWindow::IsCommandChecked(int commandId) const {
 }
 
 void MainWindow::UpdateActions() {
+  // The menu bar first: switching it gives the actions its captions, which
+  // Undo and Redo then extend with the names of their steps.
+  ShowMenus(documents_->Active() != nullptr);
   for (QAction* action : actions_->CommandActions()) {
     const int id = ShellActions::CommandId(action);
     action->setEnabled(IsCommandEnabled(id));
     if (action->isCheckable()) action->setChecked(IsCommandChecked(id));
     if (id == cmd::EDIT_UNDO || id == cmd::EDIT_REDO) NameHistoryAction(action, id);
   }
-  ShowMenus(documents_->Active() != nullptr);
   UpdateTitle();
 }
 
@@ -209,7 +211,7 @@ void MainWindow::NameHistoryAction(QAction* action, int commandId) const {
   const QString text = action->text();
   const bool undo = commandId == cmd::EDIT_UNDO;
   const QString verb = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
-  if (!text.startsWith(verb)) return;  // the toolbar button keeps its name
+  if (!text.startsWith(verb)) return;
   const tessaro::Document* doc = ActiveView() ? ActiveView()->Document() : nullptr;
   QString name;
   if (doc != nullptr) name = QString::fromStdString(undo ? doc->undoName() : doc->redoName());
@@ -222,6 +224,7 @@ void MainWindow::ShowMenus(bool documentOpen) {
   if (documentOpen == documentMenus_ && !menuBar()->actions().isEmpty()) return;
   documentMenus_ = documentOpen;
   menuBar()->clear();
+  actions_->UseCaptionsOf(documentOpen);
   for (QMenu* menu : documentOpen ? actions_->DocumentMenus() : actions_->NoDocumentMenus()) {
     menuBar()->addMenu(menu);
     // A menu shows the state of the model as it is when it opens (the

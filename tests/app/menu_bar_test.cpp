@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -173,6 +174,25 @@ class MenuBarTest : public QObject {
       return;
     }
     QFAIL("no such item");
+  }
+
+  // A command has one action: its menu items, toolbar button and keys are
+  // the same object, so they can never disagree about enabling or keys.
+  void eachCommandHasOneAction() {
+    QMap<int, QAction*> seen;
+    for (QAction* action : Window().findChildren<QAction*>()) {
+      const int id = ShellActions::CommandId(action);
+      if (id == 0 || (id >= cmd::FILE_MRU_FIRST && id < cmd::FILE_MRU_FIRST + RECENT_FILE_COUNT)) {
+        continue;
+      }
+      QVERIFY2(!seen.contains(id) || seen[id] == action, qPrintable(action->text()));
+      seen[id] = action;
+    }
+    for (QAction* button : Window().Actions().ToolBar()->actions()) {
+      if (button->isSeparator()) continue;
+      QCOMPARE(button, Window().Actions().Action(ShellActions::CommandId(button)));
+    }
+    QCOMPARE(Window().Actions().Action(cmd::EDIT_REDO)->shortcuts().size(), 2);
   }
 
   void toolbarAndStatusBarItemsToggleAndCheck() {
