@@ -9,13 +9,12 @@
 #include "app/command_table.h"
 #include "app/file_names.h"
 #include "app/toolbar_icons.h"
-#include "model/constants.h"
 
 namespace tessaro::app {
 
 namespace {
 
-bool IsCheckable(int id) {
+bool IsCheckable(Command id) {
   return id == cmd::VIEW_TOOLBAR || id == cmd::VIEW_STATUS_BAR || id == cmd::PREVIEW_PAYOFF ||
          id == cmd::VIEW_SENSITIVITY || id == cmd::VIEW_SHOW_RANGES;
 }
@@ -34,19 +33,19 @@ ShellActions::ShellActions(QMainWindow* window) : QObject(window), window_(windo
   UseCaptionsOf(false);
 }
 
-int ShellActions::CommandId(const QAction* action) {
-  return action ? action->data().toInt() : 0;
+Command ShellActions::CommandId(const QAction* action) {
+  return action ? static_cast<Command>(action->data().toInt()) : Command::NONE;
 }
 
-QAction* ShellActions::Action(int id) const {
+QAction* ShellActions::Action(Command id) const {
   const auto it = actions_.find(id);
   return it == actions_.end() ? nullptr : it->second;
 }
 
-QAction* ShellActions::ActionFor(int id) {
+QAction* ShellActions::ActionFor(Command id) {
   if (QAction* existing = Action(id)) return existing;
   auto* action = new QAction(window_);
-  action->setData(id);
+  action->setData(static_cast<int>(id));
   if (const CommandSpec* spec = FindCommand(id)) {
     action->setText(QString::fromUtf8(spec->toolTip));
     action->setToolTip(QString::fromUtf8(spec->toolTip));
@@ -68,7 +67,7 @@ QList<QMenu*> ShellActions::BuildMenuBar(bool documentOpen) {
   for (const MenuSpec& spec : specs) {
     auto* menu = new QMenu(QString::fromUtf8(spec.title), window_);
     for (const MenuItemSpec& item : spec.items) {
-      if (item.id == 0) {
+      if (item.id == Command::NONE) {
         menu->addSeparator();
         continue;
       }
@@ -77,7 +76,7 @@ QList<QMenu*> ShellActions::BuildMenuBar(bool documentOpen) {
         // The place of the recent files: shown, disabled, while the list is
         // empty. Each File menu has its own, since entries go before it.
         auto* placeholder = new QAction(caption, menu);
-        placeholder->setData(item.id);
+        placeholder->setData(static_cast<int>(item.id));
         placeholder->setStatusTip(QString::fromUtf8(FindCommand(item.id)->prompt));
         placeholder->setEnabled(false);
         menu->addAction(placeholder);
@@ -99,8 +98,8 @@ void ShellActions::BuildToolBar() {
   toolBar_ = new QToolBar(QStringLiteral("Toolbar"), window_);
   toolBar_->setObjectName(QStringLiteral("toolbar"));
   toolBar_->setIconSize(QSize(20, 20));
-  for (int id : ToolbarLayout()) {
-    if (id == 0) {
+  for (Command id : ToolbarLayout()) {
+    if (id == Command::NONE) {
       toolBar_->addSeparator();
       continue;
     }
@@ -155,7 +154,7 @@ void ShellActions::SetRecentFiles(const QStringList& paths) {
       const QString text =
           QStringLiteral("&%1 %2").arg(i + 1).arg(EscapeAmpersands(DisplayFileName(paths[i])));
       auto* entry = new QAction(text, menu);
-      entry->setData(cmd::FILE_MRU_FIRST + i);
+      entry->setData(static_cast<int>(RecentFileCommand(i)));
       entry->setStatusTip(QString::fromUtf8(FindCommand(cmd::FILE_MRU_FIRST)->prompt));
       const QString path = paths[i];
       connect(entry, &QAction::triggered, this, [this, path] { Q_EMIT recentFileTriggered(path); });

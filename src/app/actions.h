@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <map>
 
+#include "app/command.h"
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -24,10 +26,11 @@ class ShellActions : public QObject {
  public:
   explicit ShellActions(QMainWindow* window);
 
-  // The command id of an action made here; 0 for a separator or another action.
-  static int CommandId(const QAction* action);
+  // The command of an action made here; Command::NONE for a separator or
+  // another action.
+  static Command CommandId(const QAction* action);
   // The one action of a command; null for an id without one.
-  QAction* Action(int id) const;
+  QAction* Action(Command id) const;
 
   const QList<QMenu*>& NoDocumentMenus() const { return noDocumentMenus_; }
   const QList<QMenu*>& DocumentMenus() const { return documentMenus_; }
@@ -47,12 +50,12 @@ class ShellActions : public QObject {
   void UseCaptionsOf(bool documentOpen);
 
  Q_SIGNALS:
-  void commandTriggered(int commandId);
+  void commandTriggered(tessaro::app::Command command);
   void recentFileTriggered(const QString& path);
 
  private:
   // The action of a command, made on first use.
-  QAction* ActionFor(int id);
+  QAction* ActionFor(Command id);
   QList<QMenu*> BuildMenuBar(bool documentOpen);
   void BuildToolBar();
   void BuildKeys();
@@ -62,8 +65,8 @@ class ShellActions : public QObject {
   QList<QMenu*> documentMenus_;
   QToolBar* toolBar_ = nullptr;
   QMenu* windowMenu_ = nullptr;
-  std::map<int, QAction*> actions_;
-  std::map<int, QString> captions_[2];  // [documentOpen][id]
+  std::map<Command, QAction*> actions_;
+  std::map<Command, QString> captions_[2];  // [documentOpen][id]
   QList<QAction*> recentPlaceholders_;
   QList<QAction*> recentEntries_;
 };

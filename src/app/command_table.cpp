@@ -1,7 +1,5 @@
 #include "app/command_table.h"
 
-#include "model/constants.h"
-
 namespace tessaro::app {
 
 namespace {
@@ -61,7 +59,7 @@ const std::vector<CommandSpec>& CommandTable() {
   return table;
 }
 
-const CommandSpec* FindCommand(int id) {
+const CommandSpec* FindCommand(Command id) {
   for (const CommandSpec& spec : CommandTable()) {
     if (spec.id == id) return &spec;
   }
@@ -73,11 +71,11 @@ const std::vector<MenuSpec>& NoDocumentMenus() {
       {"&File",
        {{cmd::FILE_NEW, "&New\tCtrl+N"},
         {cmd::FILE_OPEN, "&Open...\tCtrl+O"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::FILE_PRINT_SETUP, "P&rint Setup..."},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::FILE_MRU_FIRST, "Recent File"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::APP_EXIT, "E&xit"}}},
       {"&View", {{cmd::VIEW_TOOLBAR, "&Toolbar"}, {cmd::VIEW_STATUS_BAR, "&Status Bar"}}},
       {"&Help", {{cmd::APP_ABOUT, "&About"}}},
@@ -94,17 +92,17 @@ const std::vector<MenuSpec>& DocumentMenus() {
         {cmd::FILE_SAVE, "&Save\tCtrl+S"},
         {cmd::FILE_SAVE_AS, "Save &As..."},
         {cmd::FILE_EXPORT_MODEL, "&Export Model..."},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::FILE_PRINT, "&Print...\tCtrl+P"},
         {cmd::FILE_PRINT_SETUP, "P&rint Setup..."},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::FILE_MRU_FIRST, "Recent File"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::APP_EXIT, "E&xit\tCtrl+Q"}}},
       {"&Edit",
        {{cmd::EDIT_UNDO, "&Undo\tCtrl+Z"},
         {cmd::EDIT_REDO, "&Redo\tCtrl+Y"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::EDIT_CUT, "Cu&t\tCtrl+X"},
         {cmd::EDIT_COPY, "&Copy\tCtrl+C"},
         {cmd::COPY_PICTURE, "Copy Picture"},
@@ -113,20 +111,20 @@ const std::vector<MenuSpec>& DocumentMenus() {
        {{cmd::AUTO_MAX, "Auto &Max\tCtrl+M"},
         {cmd::AUTO_MIN, "Auto M&in\tCtrl+Shift+M"},
         {cmd::AUTO_ZOOM, "Auto &Zoom\tCtrl+0"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::HOLD, "&Hold\tCtrl+H"},
         {cmd::RESET_EQUATIONS, "&Reset Equations\tCtrl+R"}}},
       {"&View",
        {{cmd::VIEW_TOOLBAR, "&Toolbar"},
         {cmd::VIEW_STATUS_BAR, "&Status Bar"},
         {cmd::PREVIEW_PAYOFF, "Preview Payoff\tCtrl+6"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::TOGGLE_TRIM, "T&rim Lines\tCtrl+1"},
         {cmd::TOGGLE_LABEL, "&Labels\tCtrl+2"},
         {cmd::TOGGLE_COLOR, "&Colour Feasible Area\tCtrl+3"},
         {cmd::TOGGLE_GREY, "&Grey Feasible Area\tCtrl+4"},
         {cmd::TOGGLE_INTEGER_DOT, "&Integer Dots\tCtrl+5"},
-        {0, ""},
+        {Command::NONE, ""},
         {cmd::VIEW_SENSITIVITY, "Se&nsitivity"},
         {cmd::VIEW_SHOW_RANGES, "Show R&anges"}}},
       {"Option", {{cmd::CONFIG_COLOR, "Config Color"}}},
@@ -155,32 +153,14 @@ const std::vector<AcceleratorSpec>& MenuKeys() {
   return keys;
 }
 
-const std::vector<int>& ToolbarLayout() {
-  static const std::vector<int> layout = {
-      cmd::FILE_NEW,
-      cmd::FILE_OPEN,
-      cmd::FILE_SAVE,
-      cmd::FILE_PRINT,
-      0,
-      cmd::EDIT_COPY,
-      cmd::COPY_PICTURE,
-      cmd::EDIT_CUT,
-      cmd::EDIT_PASTE,
-      0,
-      cmd::AUTO_MAX,
-      cmd::AUTO_MIN,
-      cmd::AUTO_ZOOM,
-      0,
-      cmd::TOGGLE_TRIM,
-      cmd::TOGGLE_LABEL,
-      cmd::TOGGLE_COLOR,
-      cmd::TOGGLE_GREY,
-      cmd::TOGGLE_INTEGER_DOT,
-      0,
-      cmd::HOLD,
-      cmd::RESET_EQUATIONS,
-      cmd::EDIT_UNDO,
-      0,
+const std::vector<Command>& ToolbarLayout() {
+  static const std::vector<Command> layout = {
+      cmd::FILE_NEW,     cmd::FILE_OPEN,       cmd::FILE_SAVE,          cmd::FILE_PRINT,
+      Command::NONE,     cmd::EDIT_COPY,       cmd::COPY_PICTURE,       cmd::EDIT_CUT,
+      cmd::EDIT_PASTE,   Command::NONE,        cmd::AUTO_MAX,           cmd::AUTO_MIN,
+      cmd::AUTO_ZOOM,    Command::NONE,        cmd::TOGGLE_TRIM,        cmd::TOGGLE_LABEL,
+      cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY,     cmd::TOGGLE_INTEGER_DOT, Command::NONE,
+      cmd::HOLD,         cmd::RESET_EQUATIONS, cmd::EDIT_UNDO,          Command::NONE,
       cmd::APP_ABOUT,
   };
   return layout;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "app/child_window.h"
+#include "app/command.h"
 #include "app/file_names.h"
 #include "app/form_view.h"
 #include "app/message_seam.h"

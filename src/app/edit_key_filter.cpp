@@ -4,11 +4,9 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
-#include "model/constants.h"
-
 namespace tessaro::app {
 
-int EditKeyFilter::CommandOf(const QKeyEvent& event) {
+Command EditKeyFilter::CommandOf(const QKeyEvent& event) {
   if (event.matches(QKeySequence::Undo)) return cmd::EDIT_UNDO;
   if (event.matches(QKeySequence::Redo)) return cmd::EDIT_REDO;
   if (event.matches(QKeySequence::Cut)) return cmd::EDIT_CUT;
@@ -38,18 +36,18 @@ int EditKeyFilter::CommandOf(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Delete) return cmd::EDIT_CUT;
     if (event.key() == Qt::Key_Insert) return cmd::EDIT_PASTE;
   }
-  return 0;
+  return Command::NONE;
 }
 
 bool EditKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
-    if (CommandOf(*static_cast<QKeyEvent*>(event)) != 0) {
+    if (CommandOf(*static_cast<QKeyEvent*>(event)) != Command::NONE) {
       event->ignore();  // not wanted by the edit: the shortcut may fire
       return true;
     }
   } else if (event->type() == QEvent::KeyPress) {
-    int command = CommandOf(*static_cast<QKeyEvent*>(event));
-    if (command != 0) {
+    const Command command = CommandOf(*static_cast<QKeyEvent*>(event));
+    if (command != Command::NONE) {
       Q_EMIT commandRequested(command);
       return true;
     }

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "app/command.h"
+
 class QKeyEvent;
 
 namespace tessaro::app {
@@ -12,18 +14,18 @@ namespace tessaro::app {
 // filter, installed on the form's line edits, tells Qt that the edit does
 // not want these keys, so that the window's shortcuts fire; a key press of
 // them that no shortcut took is turned into commandRequested with the
-// command id, so the view's handler runs in either case.
+// command, so the view's handler runs in either case.
 class EditKeyFilter : public QObject {
   Q_OBJECT
 
  public:
   using QObject::QObject;
 
-  // The edit command id of a key event, or 0 when it is none of them.
-  static int CommandOf(const QKeyEvent& event);
+  // The edit command of a key event, or Command::NONE when it is none of them.
+  static Command CommandOf(const QKeyEvent& event);
 
  Q_SIGNALS:
-  void commandRequested(int commandId);
+  void commandRequested(tessaro::app::Command command);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

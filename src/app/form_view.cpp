@@ -84,7 +84,7 @@ FormView::~FormView() {
 void FormView::BuildControls() {
   auto* keyFilter = new EditKeyFilter(this);
   connect(keyFilter, &EditKeyFilter::commandRequested, this,
-          [this](int command) { RunCommand(command); });
+          [this](Command command) { RunCommand(command); });
   QFont smallFont = font();
   smallFont.setPointSize(6);
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/command.h"
 #include "app/painter_surface.h"
 #include "app/shown_sensitivity.h"
 #include "model/plot_view.h"
@@ -55,9 +56,9 @@ class FormView : public QWidget, public tessaro::ViewHost {
 
   // Runs a view command by its id (tessaro::cmd); false when the id is not
   // one of the view's commands.
-  bool RunCommand(int commandId);
+  bool RunCommand(Command command);
   // The check mark of a command (only Preview Payoff has one).
-  bool IsCommandChecked(int commandId) const;
+  bool IsCommandChecked(Command command) const;
 
   // The last text written into status pane 0, 1 or 2.
   QString PaneText(int pane) const;

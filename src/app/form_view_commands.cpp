@@ -1,7 +1,6 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/picture_output.h"
-#include "model/constants.h"
 #include "model/equation.h"
 
 // The commands of the menus and the toolbar that the view handles.
@@ -12,7 +11,7 @@ namespace {
 using Handler = void (tessaro::CEquation::*)();
 
 struct CommandHandler {
-  int id;
+  Command id;
   Handler handler;
 };
 
@@ -39,7 +38,7 @@ constexpr CommandHandler kCoreCommands[] = {
 
 }  // namespace
 
-bool FormView::RunCommand(int commandId) {
+bool FormView::RunCommand(Command commandId) {
   tessaro::CEquation& eq = *equation_;
   for (const CommandHandler& command : kCoreCommands) {
     if (command.id == commandId) {
@@ -68,7 +67,7 @@ bool FormView::RunCommand(int commandId) {
   }
 }
 
-bool FormView::IsCommandChecked(int commandId) const {
+bool FormView::IsCommandChecked(Command commandId) const {
   return commandId == cmd::PREVIEW_PAYOFF && equation_->previewPayoff == 1;
 }
 

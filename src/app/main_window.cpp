@@ -26,7 +26,6 @@
 #include "app/toolbar_icons.h"
 #include "app/view_status_strip.h"
 #include "doc/document.h"
-#include "model/constants.h"
 
 // Resources of a static library are registered by name, outside any namespace.
 static void RegisterShellResources() {
@@ -145,7 +144,7 @@ bool MainWindow::StartUp(const QString& file) {
   return documents_->OpenDocument(file) != nullptr;
 }
 
-void MainWindow::RunCommand(int commandId) {
+void MainWindow::RunCommand(Command commandId) {
   const CommandSpec* spec = FindCommand(commandId);
   if (!spec || !IsCommandEnabled(commandId)) return;
   if (spec->route == CommandRoute::View) {
@@ -157,9 +156,12 @@ void MainWindow::RunCommand(int commandId) {
   UpdateActions();
 }
 
-bool MainWindow::IsCommandEnabled(int commandId) const {
+bool MainWindow::IsCommandEnabled(Command commandId) const {
   const CommandSpec* spec = FindCommand(commandId);
-  if (!spec) return commandId > cmd::FILE_MRU_FIRST && commandId < cmd::FILE_MRU_FIRST + 16;
+  if (!spec) {
+    const int recent = static_cast<int>(commandId) - static_cast<int>(cmd::FILE_MRU_FIRST);
+    return recent > 0 && recent < 16;
+  }
   if (spec->route == CommandRoute::View) return ActiveView() != nullptr;
   switch (commandId) {
     case cmd::FILE_CLOSE:
@@ -175,7 +177,7 @@ bool MainWindow::IsCommandEnabled(int commandId) const {
   }
 }
 
-bool MainWindow::IsCommandChecked(int commandId) const {
+bool MainWindow::IsCommandChecked(Command commandId) const {
   switch (commandId) {
     case cmd::VIEW_TOOLBAR:
       return !actions_->ToolBar()->isHidden();
@@ -197,7 +199,7 @@ void MainWindow::UpdateActions() {
   // Undo and Redo then extend with the names of their steps.
   ShowMenus(documents_->Active() != nullptr);
   for (QAction* action : actions_->CommandActions()) {
-    const int id = ShellActions::CommandId(action);
+    const Command id = ShellActions::CommandId(action);
     action->setEnabled(IsCommandEnabled(id));
     if (action->isCheckable()) action->setChecked(IsCommandChecked(id));
     if (id == cmd::EDIT_UNDO || id == cmd::EDIT_REDO) NameHistoryAction(action, id);
@@ -207,7 +209,7 @@ void MainWindow::UpdateActions() {
 
 // The Undo and Redo menu items name the change they take back or do again:
 // "Undo Wood +1", "Redo Auto Max".
-void MainWindow::NameHistoryAction(QAction* action, int commandId) const {
+void MainWindow::NameHistoryAction(QAction* action, Command commandId) const {
   const QString text = action->text();
   const bool undo = commandId == cmd::EDIT_UNDO;
   const QString verb = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "app/command.h"
 #include "app/qt_settings_store.h"
 #include "app/recent_files.h"
 #include "app/sensitivity_panel.h"
@@ -41,9 +42,9 @@ class MainWindow : public QMainWindow {
   // is none. False when the file cannot be opened (after its message).
   bool StartUp(const QString& file);
 
-  void RunCommand(int commandId);
-  bool IsCommandEnabled(int commandId) const;
-  bool IsCommandChecked(int commandId) const;
+  void RunCommand(Command command);
+  bool IsCommandEnabled(Command command) const;
+  bool IsCommandChecked(Command command) const;
   // Whether the menu bar is the one with a document open.
   bool ShowsDocumentMenus() const { return documentMenus_; }
 
@@ -59,11 +60,11 @@ class MainWindow : public QMainWindow {
 
  public Q_SLOTS:
   void UpdateActions();
-  void NameHistoryAction(QAction* action, int commandId) const;
+  void NameHistoryAction(QAction* action, Command command) const;
 
  Q_SIGNALS:
   // A command was carried out (it was enabled when it came).
-  void commandRun(int commandId);
+  void commandRun(tessaro::app::Command command);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -93,7 +94,7 @@ class MainWindow : public QMainWindow {
   ShellActions* actions_ = nullptr;
   DocumentManager* documents_ = nullptr;
   QList<QLabel*> indicators_;
-  std::map<int, std::function<void()>> handlers_;
+  std::map<Command, std::function<void()>> handlers_;
   QPointer<FormView> connectedView_;
   QMetaObject::Connection paneConnection_;
   QPointer<HelpWindow> help_;

@@ -68,7 +68,7 @@ void Letters(QPainter& p, const QRectF& r, const QString& text, int pixelSize, b
   p.drawText(r, Qt::AlignCenter, text);
 }
 
-void Paint(QPainter& p, int id) {
+void Paint(QPainter& p, Command id) {
   switch (id) {
     case cmd::FILE_NEW:
       Page(p, QRectF(4, 1.5, 12, 17));
@@ -210,9 +210,10 @@ void Paint(QPainter& p, int id) {
 
 }  // namespace
 
-QIcon ToolbarIcon(int commandId) {
-  const std::vector<int>& layout = ToolbarLayout();
-  if (commandId == 0 || std::find(layout.begin(), layout.end(), commandId) == layout.end()) {
+QIcon ToolbarIcon(Command commandId) {
+  const std::vector<Command>& layout = ToolbarLayout();
+  if (commandId == Command::NONE ||
+      std::find(layout.begin(), layout.end(), commandId) == layout.end()) {
     return QIcon();
   }
   QPixmap pixmap(static_cast<int>(kSize * kScale), static_cast<int>(kSize * kScale));

@@ -1,7 +1,7 @@
 #pragma once
 
 // Fixed sizes, markers and identifiers of the working model. The numeric
-// identifiers are the ones model files, menus and the form refer to.
+// identifiers are the ones model files and the form refer to.
 
 namespace tessaro {
 
@@ -72,51 +72,5 @@ inline constexpr int Y_MIN_MINUS = 1066;
 inline constexpr int Y_MAX_PLUS = 1067;
 inline constexpr int Y_MAX_MINUS = 1068;
 }  // namespace ctl
-
-// Command ids of menus, toolbar and accelerators.
-namespace cmd {
-inline constexpr int FILE_NEW = 57600;
-inline constexpr int FILE_OPEN = 57601;
-inline constexpr int FILE_CLOSE = 57602;
-inline constexpr int FILE_SAVE = 57603;
-inline constexpr int FILE_SAVE_AS = 57604;
-inline constexpr int FILE_PRINT_SETUP = 57606;
-inline constexpr int FILE_PRINT = 57607;
-inline constexpr int FILE_PRINT_DIRECT = 57608;
-inline constexpr int FILE_MRU_FIRST = 57616;
-inline constexpr int APP_EXIT = 57665;
-inline constexpr int EDIT_UNDO = 57643;
-inline constexpr int EDIT_REDO = 57644;
-inline constexpr int EDIT_CUT = 57635;
-inline constexpr int EDIT_COPY = 57634;
-inline constexpr int EDIT_PASTE = 57637;
-inline constexpr int VIEW_TOOLBAR = 59392;
-inline constexpr int VIEW_STATUS_BAR = 59393;
-inline constexpr int WINDOW_CASCADE = 57650;
-inline constexpr int WINDOW_TILE = 57652;
-inline constexpr int WINDOW_ARRANGE = 57649;
-inline constexpr int HELP_TOPICS = 57667;
-inline constexpr int HELP = 57670;
-inline constexpr int APP_ABOUT = 57664;
-inline constexpr int NEXT_PANE = 57680;
-inline constexpr int PREV_PANE = 57681;
-
-inline constexpr int AUTO_MAX = 32772;
-inline constexpr int AUTO_ZOOM = 32773;
-inline constexpr int AUTO_MIN = 32774;
-inline constexpr int TOGGLE_TRIM = 32775;
-inline constexpr int TOGGLE_LABEL = 32776;
-inline constexpr int TOGGLE_COLOR = 32780;
-inline constexpr int TOGGLE_INTEGER_DOT = 32782;
-inline constexpr int RESET_EQUATIONS = 32783;
-inline constexpr int COPY_PICTURE = 32784;
-inline constexpr int PREVIEW_PAYOFF = 32789;
-inline constexpr int TOGGLE_GREY = 32792;
-inline constexpr int CONFIG_COLOR = 32793;
-inline constexpr int HOLD = 32796;
-inline constexpr int FILE_EXPORT_MODEL = 32800;  // the model as CPLEX LP or free MPS
-inline constexpr int VIEW_SENSITIVITY = 32801;   // the Sensitivity pane of the windows
-inline constexpr int VIEW_SHOW_RANGES = 32802;   // the payoff fan and range lines on the plot
-}  // namespace cmd
 
 }  // namespace tessaro

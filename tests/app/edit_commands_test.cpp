@@ -51,7 +51,7 @@ class EditCommandsTest : public QObject {
   // The X label field holds "chairs" with "cha" selected and "tables" on
   // the clipboard; the command comes from the Edit menu or from its key.
   void clipboardCommandsActOnTheFocusedField_data() {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<QKeySequence>("keys");  // empty: the menu item
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("clipboard");
@@ -87,7 +87,7 @@ class EditCommandsTest : public QObject {
         << "tablesirs";
   }
   void clipboardCommandsActOnTheFocusedField() {
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QFETCH(QKeySequence, keys);
     QFETCH(QString, field);
     QFETCH(QString, clipboard);
@@ -109,7 +109,7 @@ class EditCommandsTest : public QObject {
       QTest::keySequence(edit, keys);
     }
     QCOMPARE(run.count(), 1);
-    QCOMPARE(run.first().first().toInt(), command);
+    QCOMPARE(run.first().first().value<Command>(), command);
     QCOMPARE(edit->text(), field);
     QCOMPARE(QApplication::clipboard()->text(), clipboard);
     // The change handler took the text the edit left behind.
@@ -171,7 +171,7 @@ class EditCommandsTest : public QObject {
   // keeps the option in the document and changes the picture; pressed
   // again it gives the first picture back.
   void toolbarTogglesRedrawAndMarkTheDocument_data() {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<int>("option");  // 0 trim, 1 labels, 2 integer dots
     QTest::addColumn<int>("initial");
     QTest::newRow("Toggle Trim Line") << cmd::TOGGLE_TRIM << 0 << 0;
@@ -179,7 +179,7 @@ class EditCommandsTest : public QObject {
     QTest::newRow("Toggle Integer Dot") << cmd::TOGGLE_INTEGER_DOT << 2 << 0;
   }
   void toolbarTogglesRedrawAndMarkTheDocument() {
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QFETCH(int, option);
     QFETCH(int, initial);
     BoxScript boxes;

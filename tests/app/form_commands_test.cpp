@@ -47,21 +47,21 @@ class FormCommandsTest : public QObject {
 };
 
 void FormCommandsTest::fillToggles_data() {
-  QTest::addColumn<QList<int>>("commands");
+  QTest::addColumn<QList<Command>>("commands");
   QTest::addColumn<bool>("areaColour");
   QTest::addColumn<bool>("grey");
-  QTest::newRow("colour") << QList<int>{cmd::TOGGLE_COLOR} << true << false;
+  QTest::newRow("colour") << QList<Command>{cmd::TOGGLE_COLOR} << true << false;
   QTest::newRow("colour then grey")
-      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY} << false << true;
+      << QList<Command>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY} << false << true;
   QTest::newRow("colour, grey, grey")
-      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY} << false << false;
+      << QList<Command>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY} << false << false;
   QTest::newRow("colour, grey, grey, colour")
-      << QList<int>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY, cmd::TOGGLE_COLOR}
+      << QList<Command>{cmd::TOGGLE_COLOR, cmd::TOGGLE_GREY, cmd::TOGGLE_GREY, cmd::TOGGLE_COLOR}
       << true << false;
 }
 
 void FormCommandsTest::fillToggles() {
-  QFETCH(QList<int>, commands);
+  QFETCH(QList<Command>, commands);
   QFETCH(bool, areaColour);
   QFETCH(bool, grey);
   MessageRecorder messages;
@@ -70,7 +70,7 @@ void FormCommandsTest::fillToggles() {
   model.fill = static_cast<FillMode>(0);
   ShownView v(model);
   QVERIFY(v.Settle());
-  for (int command : commands) QVERIFY(v.view->RunCommand(command));
+  for (Command command : commands) QVERIFY(v.view->RunCommand(command));
   const QImage& image = v.view->OffscreenImage();
   QCOMPARE(CountColor(image, kAreaColor) > 1000, areaColour);
   QCOMPARE(CountColor(image, kGrey) > 1000, grey);
@@ -179,8 +179,9 @@ void FormCommandsTest::unknownCommandsAreNotTheViews() {
   MessageRecorder messages;
   ShownView v;
   QVERIFY(v.Settle());
-  for (int command : {cmd::FILE_OPEN, cmd::FILE_SAVE, cmd::APP_ABOUT, cmd::VIEW_TOOLBAR, 0}) {
-    QVERIFY2(!v.view->RunCommand(command), qPrintable(QString::number(command)));
+  for (Command command :
+       {cmd::FILE_OPEN, cmd::FILE_SAVE, cmd::APP_ABOUT, cmd::VIEW_TOOLBAR, cmd::NONE}) {
+    QVERIFY2(!v.view->RunCommand(command), qPrintable(QString::number(static_cast<int>(command))));
   }
   QVERIFY(!v.view->IsCommandChecked(cmd::TOGGLE_TRIM));
 }

@@ -24,8 +24,8 @@ namespace {
 const QString kProduction = QStringLiteral(TESSARO_SOURCE_DIR "/examples/production.kvr");
 
 // Every key a menu item shows after its tab, with the item's command.
-QList<QPair<QKeySequence, int>> MenuItemKeys() {
-  QList<QPair<QKeySequence, int>> keys;
+QList<QPair<QKeySequence, Command>> MenuItemKeys() {
+  QList<QPair<QKeySequence, Command>> keys;
   for (const auto* menus : {&NoDocumentMenus(), &DocumentMenus()}) {
     for (const MenuSpec& menu : *menus) {
       for (const MenuItemSpec& item : menu.items) {
@@ -102,7 +102,7 @@ class MainWindowTest : public QObject {
 
   void everyKeyRunsItsCommandFromAField_data() {
     QTest::addColumn<QKeySequence>("key");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<bool>("enabled");
     for (const auto* table : {&AcceleratorTable(), &MenuKeys()}) {
       for (const AcceleratorSpec& row : *table) {
@@ -110,12 +110,11 @@ class MainWindowTest : public QObject {
         QTest::newRow(row.keys) << QKeySequence(QString::fromLatin1(row.keys)) << row.id << enabled;
       }
     }
-    QTest::newRow(HELP_KEY) << QKeySequence(QString::fromLatin1(HELP_KEY)) << int{cmd::HELP}
-                            << true;
+    QTest::newRow(HELP_KEY) << QKeySequence(QString::fromLatin1(HELP_KEY)) << cmd::HELP << true;
   }
   void everyKeyRunsItsCommandFromAField() {
     QFETCH(QKeySequence, key);
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QFETCH(bool, enabled);
     QLineEdit* line = Window().ActiveView()->Field(ctl::LINE0 + 1);
     line->setFocus();
@@ -128,7 +127,7 @@ class MainWindowTest : public QObject {
       return;
     }
     QTRY_COMPARE(run.count(), 1);
-    QCOMPARE(run.first().first().toInt(), command);
+    QCOMPARE(run.first().first().value<Command>(), command);
     // A key that is a command does not also edit the field.
     if (command != cmd::EDIT_CUT && command != cmd::EDIT_PASTE && command != cmd::EDIT_UNDO &&
         command != cmd::FILE_CLOSE && command != cmd::APP_EXIT && command != cmd::RESET_EQUATIONS) {

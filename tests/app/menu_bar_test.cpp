@@ -181,10 +181,9 @@ class MenuBarTest : public QObject {
   void eachCommandHasOneAction() {
     QMap<int, QAction*> seen;
     for (QAction* action : Window().findChildren<QAction*>()) {
-      const int id = ShellActions::CommandId(action);
-      if (id == 0 || (id >= cmd::FILE_MRU_FIRST && id < cmd::FILE_MRU_FIRST + RECENT_FILE_COUNT)) {
-        continue;
-      }
+      const int id = static_cast<int>(ShellActions::CommandId(action));
+      const int recent = static_cast<int>(cmd::FILE_MRU_FIRST);
+      if (id == 0 || (id >= recent && id < recent + RECENT_FILE_COUNT)) continue;
       QVERIFY2(!seen.contains(id) || seen[id] == action, qPrintable(action->text()));
       seen[id] = action;
     }
@@ -212,10 +211,10 @@ class MenuBarTest : public QObject {
   void acceleratorTableIsAsListed_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     const struct {
       const char* keys;
-      int command;
+      Command command;
     } rows[] = {
         {"Ctrl+C", cmd::EDIT_COPY},   {"Ctrl+N", cmd::FILE_NEW},    {"Ctrl+O", cmd::FILE_OPEN},
         {"Ctrl+P", cmd::FILE_PRINT},  {"Ctrl+Q", cmd::APP_EXIT},    {"Ctrl+S", cmd::FILE_SAVE},
@@ -234,7 +233,7 @@ class MenuBarTest : public QObject {
   void acceleratorTableIsAsListed() {
     QFETCH(int, row);
     QFETCH(QString, keys);
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QCOMPARE(AcceleratorTable().size(), size_t{16});
     const AcceleratorSpec& spec = AcceleratorTable()[static_cast<size_t>(row)];
     QCOMPARE(QKeySequence(QString::fromLatin1(spec.keys)), QKeySequence(keys));
@@ -253,7 +252,7 @@ class MenuBarTest : public QObject {
   void keysReachCommandsFromAnyField_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     const int line = ctl::LINE0 + 2;
     QTest::newRow("Ctrl+Z in a line") << line << QKeySequence("Ctrl+Z") << cmd::EDIT_UNDO;
     QTest::newRow("Ctrl+X in a line") << line << QKeySequence("Ctrl+X") << cmd::EDIT_CUT;
@@ -267,7 +266,7 @@ class MenuBarTest : public QObject {
   void keysReachCommandsFromAnyField() {
     QFETCH(int, field);
     QFETCH(QKeySequence, keys);
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QLineEdit* edit = Window().ActiveView()->Field(field);
     QVERIFY(edit);
     edit->setFocus();
@@ -275,7 +274,7 @@ class MenuBarTest : public QObject {
     QSignalSpy run(&Window(), &MainWindow::commandRun);
     QTest::keySequence(edit, keys);
     QCOMPARE(run.count(), 1);
-    QCOMPARE(run.first().first().toInt(), command);
+    QCOMPARE(run.first().first().value<Command>(), command);
   }
 
   void undoKeyUndoesTheModelStepNotTheKeystroke() {

@@ -112,9 +112,10 @@ class SensitivityPanelTest : public QObject {
     QTest::addColumn<bool>("emptied");
     QTest::newRow("a + button") << 0 << ctl::LINE_PLUS[0] << true;
     QTest::newRow("X Max + button") << 0 << ctl::X_MAX_PLUS << true;
-    QTest::newRow("Trim toggle") << int{cmd::TOGGLE_TRIM} << 0 << true;
-    QTest::newRow("Undo") << int{cmd::EDIT_UNDO} << 0 << true;
-    QTest::newRow("Copy Picture keeps the model") << int{cmd::COPY_PICTURE} << 0 << false;
+    QTest::newRow("Trim toggle") << static_cast<int>(cmd::TOGGLE_TRIM) << 0 << true;
+    QTest::newRow("Undo") << static_cast<int>(cmd::EDIT_UNDO) << 0 << true;
+    QTest::newRow("Copy Picture keeps the model")
+        << static_cast<int>(cmd::COPY_PICTURE) << 0 << false;
     QTest::newRow("typing in a line") << 0 << 0 << true;
     QTest::newRow("a drag of Wood") << -1 << 0 << true;
   }
@@ -128,7 +129,7 @@ class SensitivityPanelTest : public QObject {
     window_->RunCommand(cmd::AUTO_MAX);
     QCOMPARE(Constraints()->rowCount(), 3);
     if (command > 0) {
-      window_->RunCommand(command);
+      window_->RunCommand(static_cast<Command>(command));
     } else if (button != 0) {
       View()->Button(button)->click();
     } else if (command == 0) {

@@ -55,7 +55,7 @@ class ShellCommandsTest : public QObject {
 
   // Every action of the command: menu items of both menu bars, toolbar
   // button and key action.
-  QList<QAction*> ActionsOf(int command) {
+  QList<QAction*> ActionsOf(Command command) {
     QList<QAction*> found;
     for (QAction* action : Window().Actions().CommandActions()) {
       if (ShellActions::CommandId(action) == command) found.append(action);
@@ -80,12 +80,12 @@ class ShellCommandsTest : public QObject {
   }
 
   void everyCommandIsEnabledWhereItBelongs_data() {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<bool>("withDocument");
     QTest::addColumn<bool>("withoutDocument");
     const struct {
       const char* name;
-      int command;
+      Command command;
       bool with;
       bool without;
     } rows[] = {
@@ -130,7 +130,7 @@ class ShellCommandsTest : public QObject {
     }
   }
   void everyCommandIsEnabledWhereItBelongs() {
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QFETCH(bool, withDocument);
     QFETCH(bool, withoutDocument);
     const QList<QAction*> actions = ActionsOf(command);

@@ -28,7 +28,7 @@ struct Example {
   std::vector<const char*> lines;
   bool integerDots;
   bool colourFill;
-  int solve;  // cmd::AUTO_MAX or cmd::AUTO_MIN
+  Command solve;  // cmd::AUTO_MAX or cmd::AUTO_MIN
   double optimum;
 };
 

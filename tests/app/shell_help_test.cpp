@@ -43,7 +43,7 @@ class ShellHelpTest : public QObject {
     QTest::addColumn<QString>("command");
     for (const MenuSpec& menu : DocumentMenus()) {
       for (const MenuItemSpec& item : menu.items) {
-        if (item.id == 0 || item.id == tessaro::cmd::FILE_MRU_FIRST) continue;
+        if (item.id == cmd::NONE || item.id == cmd::FILE_MRU_FIRST) continue;
         const QString name = Plain(item.caption);
         QTest::newRow(qPrintable(name)) << name;
       }
@@ -56,8 +56,8 @@ class ShellHelpTest : public QObject {
 
   void helpNamesEveryToolbarButton_data() {
     QTest::addColumn<QString>("button");
-    for (int id : ToolbarLayout()) {
-      if (id == 0) continue;
+    for (Command id : ToolbarLayout()) {
+      if (id == cmd::NONE) continue;
       const QString tip = QString::fromUtf8(FindCommand(id)->toolTip);
       QTest::newRow(qPrintable(tip)) << tip;
     }

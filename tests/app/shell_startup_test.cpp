@@ -149,7 +149,7 @@ class ShellStartupTest : public QObject {
   }
 
   void modelCommandsNeedADocument_data() {
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     QTest::addColumn<bool>("withoutDocument");
     QTest::newRow("New") << cmd::FILE_NEW << true;
     QTest::newRow("Open") << cmd::FILE_OPEN << true;
@@ -163,7 +163,7 @@ class ShellStartupTest : public QObject {
     QTest::newRow("Undo") << cmd::EDIT_UNDO << false;
   }
   void modelCommandsNeedADocument() {
-    QFETCH(int, command);
+    QFETCH(Command, command);
     QFETCH(bool, withoutDocument);
     auto buttonEnabled = [this, command] {
       for (QAction* entry : Window().Actions().ToolBar()->actions()) {

@@ -141,7 +141,7 @@ inline QMenu* MenuNamed(const QMainWindow& window, const QString& title) {
 }
 
 // The toolbar button of a command; null when the toolbar has none.
-inline QAction* ToolbarAction(const MainWindow& window, int command) {
+inline QAction* ToolbarAction(const MainWindow& window, Command command) {
   for (QAction* action : window.Actions().ToolBar()->actions()) {
     if (ShellActions::CommandId(action) == command) return action;
   }
@@ -149,7 +149,7 @@ inline QAction* ToolbarAction(const MainWindow& window, int command) {
 }
 
 // The menu item of a command in the menu bar shown now; null when absent.
-inline QAction* MenuAction(const QMainWindow& window, int command) {
+inline QAction* MenuAction(const QMainWindow& window, Command command) {
   for (const QAction* title : window.menuBar()->actions()) {
     if (!title->menu()) continue;
     for (QAction* action : title->menu()->actions()) {

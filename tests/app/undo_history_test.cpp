@@ -49,7 +49,7 @@ class UndoHistoryTest : public QObject {
     QWidget* focus = QApplication::focusWidget();
     QTest::keySequence(focus ? focus : child_->View(), keys);
   }
-  QString MenuText(int command) const {
+  QString MenuText(Command command) const {
     for (QAction* action : window_->findChildren<QAction*>()) {
       if (ShellActions::CommandId(action) == command && action->text().contains(u'\t')) {
         return action->text().section(u'\t', 0, 0);
