@@ -19,6 +19,8 @@ void CEquation::RefreshEquationTexts() {
                    rowRelation[i], lineC[i]);
   }
   UpdateData(false);
+  // The fields show the model's lines now: none holds a refused text.
+  ClearFieldNotices();
 }
 
 }  // namespace tessaro
