@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <QStatusTipEvent>
 #include <QLineEdit>
+#include <QStatusTipEvent>
 #include <cmath>
 
 #include "app/dialog_seam.h"

@@ -128,7 +128,6 @@ void ReadYTerm(std::string_view text, ParsedLine& out) {
   out.yCoef = Coefficient(text);
 }
 
-
 // --- The checks that refuse a text instead of dropping part of it --------
 
 bool IsWordCharacter(char c) {

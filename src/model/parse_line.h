@@ -6,11 +6,11 @@
 namespace tessaro {
 
 enum class ParseOutcome {
-  Read,       // the text was read; every value below is set
-  NoXLabel,   // the X label is empty; nothing is set
-  NoYLabel,   // the Y label is empty; nothing is set
-  TwoColons,  // more than one ":"; only the name is set
-  Unreadable, // part of the text is not a line; `problem` says which part
+  Read,        // the text was read; every value below is set
+  NoXLabel,    // the X label is empty; nothing is set
+  NoYLabel,    // the Y label is empty; nothing is set
+  TwoColons,   // more than one ":"; only the name is set
+  Unreadable,  // part of the text is not a line; `problem` says which part
 };
 
 // What a line stands for. A constraint needs a right-hand side once it has

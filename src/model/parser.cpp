@@ -1,9 +1,9 @@
-#include "model/equation.h"
-#include "model/parse_line.h"
-
 #include <map>
 #include <utility>
 #include <vector>
+
+#include "model/equation.h"
+#include "model/parse_line.h"
 
 namespace tessaro {
 
@@ -31,8 +31,8 @@ int CEquation::ParseEquation(std::string text, std::string* name, double& xCoef,
 void CEquation::NoteField(int fieldId, const std::string& reason) {
   if (notices_.Set(fieldId, reason)) host_.SetFieldNotice(fieldId, reason);
   // A line that waits for a label marks that label's field too.
-  for (const auto& [labelId, message] : {std::pair{ctl::X_LABEL, MSG_NO_X_LABEL},
-                                         std::pair{ctl::Y_LABEL, MSG_NO_Y_LABEL}}) {
+  for (const auto& [labelId, message] :
+       {std::pair{ctl::X_LABEL, MSG_NO_X_LABEL}, std::pair{ctl::Y_LABEL, MSG_NO_Y_LABEL}}) {
     const std::string mark = notices_.Has(message) ? message : "";
     if (notices_.Set(labelId, mark)) host_.SetFieldNotice(labelId, mark);
   }

@@ -161,8 +161,8 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
     v.Type(row.field, "x <= 6");
     EXPECT_TRUE(v.host.notices.empty());
     EXPECT_TRUE(v.doc.isModified());
-    const double rhs = row.field == ctl::PAYOFF ? v.doc.model().payoff.level
-                                                : v.doc.model().lines[0].c;
+    const double rhs =
+        row.field == ctl::PAYOFF ? v.doc.model().payoff.level : v.doc.model().lines[0].c;
     EXPECT_EQ(rhs, 6.0);
   }
 }
