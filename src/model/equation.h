@@ -169,11 +169,15 @@ class CEquation : public ModelState {
   // Shows or (with an empty reason) clears the notice of a line field, and
   // marks the X or Y label field while a line waits for that label.
   void NoteField(int fieldId, const std::string& reason);
-  void ClearFieldNotices();
-  // Writes every line text from the model, then reads again the fields
-  // whose text was not read, with their texts as typed: a label change may
-  // make them read.
-  void RefreshTextsKeepingRefused();
+  // The text of a line or PAYOFF field in the working model.
+  std::string TypedText(int fieldId) const;
+  static bool IsLineField(int id) { return id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT; }
+  // A field written with another text than the one refused (a button, a
+  // drag, the optimizer) shows the model's line again: its notice goes.
+  void DropStaleNotices();
+  // Writes the line texts from the model, then reads the refused texts
+  // again as typed: a label change may make them read.
+  void RefreshTextsRereadingRefused();
 
   ViewHost& host_;
   SettingsStore* settings_;

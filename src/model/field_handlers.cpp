@@ -34,14 +34,14 @@ void CEquation::OnChangeXLabel() {
   ContinueModelChange("Edit X Label");
   UpdateData(true);
   StoreInDoc([&](Model& m) { m.xLabel = xLabel; });
-  RefreshTextsKeepingRefused();
+  RefreshTextsRereadingRefused();
 }
 
 void CEquation::OnChangeYLabel() {
   ContinueModelChange("Edit Y Label");
   UpdateData(true);
   StoreInDoc([&](Model& m) { m.yLabel = yLabel; });
-  RefreshTextsKeepingRefused();
+  RefreshTextsRereadingRefused();
 }
 
 void CEquation::OnChangePayoff() {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace tessaro {
 
@@ -9,18 +10,24 @@ namespace tessaro {
 // with a notice keeps its text; the model keeps the last line that was read.
 class FieldNotices {
  public:
-  // Sets the notice of a field, or clears it with an empty reason; true
-  // when the notice changed.
-  bool Set(int fieldId, const std::string& reason);
+  // Sets the notice of a field, with the text it refuses, or clears it
+  // with an empty reason; true when the reason changed.
+  bool Set(int fieldId, const std::string& reason, const std::string& text = {});
   // The notice of a field; empty when it has none.
   std::string Reason(int fieldId) const;
-  // Whether any field's notice is this reason.
-  bool Has(const std::string& reason) const;
+  // The text a field's notice is about.
+  std::string Text(int fieldId) const;
+  // Whether any field but `except` has this reason as its notice.
+  bool Has(const std::string& reason, int except) const;
   // The fields with a notice, in id order.
-  const std::map<int, std::string>& All() const { return reasons_; }
+  std::vector<int> Fields() const;
 
  private:
-  std::map<int, std::string> reasons_;
+  struct Notice {
+    std::string reason;
+    std::string text;
+  };
+  std::map<int, Notice> notices_;
 };
 
 }  // namespace tessaro

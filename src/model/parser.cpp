@@ -1,6 +1,4 @@
-#include <map>
 #include <utility>
-#include <vector>
 
 #include "model/equation.h"
 #include "model/parse_line.h"
@@ -29,42 +27,35 @@ int CEquation::ParseEquation(std::string text, std::string* name, double& xCoef,
 // keystrokes that follow, and a box that moved the focus would send them
 // into another field. The field says instead that its text is not read.
 void CEquation::NoteField(int fieldId, const std::string& reason) {
-  if (notices_.Set(fieldId, reason)) host_.SetFieldNotice(fieldId, reason);
+  if (notices_.Set(fieldId, reason, TypedText(fieldId))) host_.SetFieldNotice(fieldId, reason);
   // A line that waits for a label marks that label's field too.
   for (const auto& [labelId, message] :
        {std::pair{ctl::X_LABEL, MSG_NO_X_LABEL}, std::pair{ctl::Y_LABEL, MSG_NO_Y_LABEL}}) {
-    const std::string mark = notices_.Has(message) ? message : "";
+    const std::string mark = notices_.Has(message, labelId) ? message : "";
     if (notices_.Set(labelId, mark)) host_.SetFieldNotice(labelId, mark);
   }
 }
 
-void CEquation::ClearFieldNotices() {
-  const std::map<int, std::string> shown = notices_.All();
-  for (const auto& [id, reason] : shown) {
-    notices_.Set(id, "");
-    host_.SetFieldNotice(id, "");
+std::string CEquation::TypedText(int fieldId) const {
+  if (fieldId == ctl::PAYOFF) return payoffText;
+  if (IsLineField(fieldId)) return lineText[static_cast<std::size_t>(fieldId - ctl::LINE0)];
+  return {};
+}
+
+void CEquation::DropStaleNotices() {
+  for (int id : notices_.Fields()) {
+    if ((id == ctl::PAYOFF || IsLineField(id)) && TypedText(id) != notices_.Text(id)) {
+      NoteField(id, "");
+    }
   }
 }
 
-void CEquation::RefreshTextsKeepingRefused() {
-  // The typed texts are still in the working model: the form was pulled
-  // before the texts are written from the model.
-  std::vector<std::pair<int, std::string>> typed;
-  for (const auto& [id, reason] : notices_.All()) {
-    if (id == ctl::PAYOFF) typed.emplace_back(id, payoffText);
-    if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
-      typed.emplace_back(id, lineText[static_cast<std::size_t>(id - ctl::LINE0)]);
-    }
-  }
+void CEquation::RefreshTextsRereadingRefused() {
   RefreshEquationTexts();
   RedrawGraph();
-  for (const auto& [id, text] : typed) host_.SetFieldText(id, text);
-  for (const auto& [id, text] : typed) {
-    if (id == ctl::PAYOFF) {
-      OnChangePayoff();
-    } else {
-      OnChangeLine(id - ctl::LINE0);
-    }
+  for (int id : notices_.Fields()) {
+    if (id == ctl::PAYOFF) OnChangePayoff();
+    if (IsLineField(id)) OnChangeLine(id - ctl::LINE0);
   }
 }
 

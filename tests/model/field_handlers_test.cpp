@@ -157,6 +157,11 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
     EXPECT_FALSE(v.doc.isModified());
     EXPECT_EQ(v.doc.model(), before);
     EXPECT_EQ(v.host.presents, presents);  // the picture is not redrawn
+    // The deferred refresh that follows a repaint rewrites the other lines
+    // but leaves the text being typed, and its notice.
+    v.eq.OnTimer(TIMER_REFRESH);
+    EXPECT_EQ(v.host.fields[row.field], row.text);
+    EXPECT_EQ(v.host.notices.count(row.field), 1u);
 
     v.Type(row.field, "x <= 6");
     EXPECT_TRUE(v.host.notices.empty());
@@ -165,6 +170,22 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
         row.field == ctl::PAYOFF ? v.doc.model().payoff.level : v.doc.model().lines[0].c;
     EXPECT_EQ(rhs, 6.0);
   }
+}
+
+// A button that changes a refused line writes the model's line into the
+// field: the field no longer holds the refused text, so its notice goes.
+TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
+  OpenView v;
+  v.Open();
+  v.Type(ctl::X_LABEL, "x");
+  v.Type(ctl::Y_LABEL, "y");
+  v.Type(ctl::LINE0, "x <= 4");
+  v.Type(ctl::LINE0, "x <= 4 apples");
+  ASSERT_EQ(v.host.notices.count(ctl::LINE0), 1u);
+  v.eq.OnLinePlus(0);
+  EXPECT_TRUE(v.host.notices.empty());
+  EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  5.0 ");
+  EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
 }
 
 TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {
