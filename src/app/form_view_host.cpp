@@ -50,6 +50,7 @@ void FormView::SetFieldNotice(int id, const std::string& reason) {
   edit->setProperty(kNoticeProperty, text);
   edit->setStyleSheet(text.isEmpty() ? QString() : QString::fromLatin1(kNoticeStyle));
   edit->setToolTip(text);
+  edit->setStatusTip(text);  // shown again whenever the pointer is over the field
   // The window's status line says it too, through the same event a status
   // tip sends; an empty text puts back the idle prompt.
   QStatusTipEvent tip(text);
