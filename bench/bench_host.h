@@ -29,6 +29,7 @@ class BenchHost : public ViewHost {
   void SetFieldText(int id, const std::string& text) override { fields[id] = text; }
   bool FormReady() const override { return true; }
   void FocusField(int, bool) override {}
+  void SetFieldNotice(int, const std::string&) override {}
   MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon) override {
     lastMessage = text;
     ++messageCount;

@@ -98,6 +98,9 @@ class FormView : public QWidget, public tessaro::ViewHost {
   void SetFieldText(int id, const std::string& text) override;
   bool FormReady() const override { return formReady_; }
   void FocusField(int id, bool selectAll) override;
+  void SetFieldNotice(int id, const std::string& reason) override;
+  // The notice a field shows; empty when its text is read.
+  QString FieldNotice(int id) const;
   MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   void SetStatusPane(int pane, const std::string& text) override;
   void StartRefreshTimer() override;

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLineEdit>
+#include <QStatusTipEvent>
 #include <cmath>
 
 #include "app/dialog_seam.h"
@@ -33,6 +34,32 @@ void FormView::FocusField(int id, bool selectAll) {
   if (edit == nullptr) return;
   edit->setFocus(Qt::OtherFocusReason);
   if (selectAll) edit->selectAll();
+}
+
+namespace {
+// The look of a field whose text is not read: a red frame on a pale red ground.
+constexpr const char* kNoticeStyle =
+    "QLineEdit { border: 2px solid #c00000; background: #ffe8e8; color: black; }";
+constexpr const char* kNoticeProperty = "tessaroNotice";
+}  // namespace
+
+void FormView::SetFieldNotice(int id, const std::string& reason) {
+  QLineEdit* edit = Field(id);
+  if (edit == nullptr) return;
+  const QString text = QString::fromStdString(reason);
+  edit->setProperty(kNoticeProperty, text);
+  edit->setStyleSheet(text.isEmpty() ? QString() : QString::fromLatin1(kNoticeStyle));
+  edit->setToolTip(text);
+  edit->setStatusTip(text);  // shown again whenever the pointer is over the field
+  // The window's status line says it too, through the same event a status
+  // tip sends; an empty text puts back the idle prompt.
+  QStatusTipEvent tip(text);
+  QCoreApplication::sendEvent(this, &tip);
+}
+
+QString FormView::FieldNotice(int id) const {
+  QLineEdit* edit = Field(id);
+  return edit == nullptr ? QString() : edit->property(kNoticeProperty).toString();
 }
 
 MsgResult FormView::ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) {

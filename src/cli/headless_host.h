@@ -28,6 +28,7 @@ class HeadlessHost : public ViewHost {
   void SetFieldText(int id, const std::string& text) override;
   bool FormReady() const override { return true; }
   void FocusField(int, bool) override {}
+  void SetFieldNotice(int, const std::string&) override {}
   MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
   void SetStatusPane(int pane, const std::string& text) override;
   void StartRefreshTimer() override { timerRunning_ = true; }

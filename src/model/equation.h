@@ -3,6 +3,7 @@
 #include <string>
 
 #include "doc/document.h"
+#include "model/field_notices.h"
 #include "model/model_state.h"
 #include "model/optimum_mark.h"
 #include "model/plot_view.h"
@@ -35,10 +36,11 @@ class CEquation : public ModelState {
   OptimumMark optimumMark;
 
   // --- model/: parser, formatter, form exchange, field handlers ---------
-  // Cuts a line text into its parts; 1 when read, 0 when refused (the
-  // message is shown). name may be null (the PAYOFF line has none).
+  // Cuts a line text into its parts; 1 when read, 0 when refused, with
+  // the reason in *refusal when given (nothing is shown). name is null for
+  // the PAYOFF line, which has no name and needs no right-hand side.
   int ParseEquation(std::string text, std::string* name, double& xCoef, int& sign, double& yCoef,
-                    double& relation, double& rhs);
+                    double& relation, double& rhs, std::string* refusal = nullptr);
   void FormatEquation(std::string& dest, std::string name, double xCoef, std::string xLabelText,
                       double sign, double yCoef, std::string yLabelText, double relation,
                       double rhs) const;
@@ -54,6 +56,8 @@ class CEquation : public ModelState {
   void OnChangePayoff();
   void OnChangeLine(int i);
   void OnChangeRangeField();
+  // The notices of the fields whose text is not read.
+  const FieldNotices& Notices() const { return notices_; }
 
   // The one sequence of a model change from a button, a command or the
   // pointer. BeginModelChange clears editUndoFlag and starts a new history
@@ -162,10 +166,24 @@ class CEquation : public ModelState {
   void OnEditPaste();
 
  private:
+  // Shows or (with an empty reason) clears the notice of a line field, and
+  // marks the X or Y label field while a line waits for that label.
+  void NoteField(int fieldId, const std::string& reason);
+  // The text of a line or PAYOFF field in the working model.
+  std::string TypedText(int fieldId) const;
+  static bool IsLineField(int id) { return id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT; }
+  // A field written with another text than the one refused (a button, a
+  // drag, the optimizer) shows the model's line again: its notice goes.
+  void DropStaleNotices();
+  // Writes the line texts from the model, then reads the refused texts
+  // again as typed: a label change may make them read.
+  void RefreshTextsRereadingRefused();
+
   ViewHost& host_;
   SettingsStore* settings_;
   std::string changeName_;
   std::string changeRun_;
+  FieldNotices notices_;
 };
 
 }  // namespace tessaro

@@ -34,35 +34,37 @@ void CEquation::OnChangeXLabel() {
   ContinueModelChange("Edit X Label");
   UpdateData(true);
   StoreInDoc([&](Model& m) { m.xLabel = xLabel; });
-  RefreshEquationTexts();
-  RedrawGraph();
+  RefreshTextsRereadingRefused();
 }
 
 void CEquation::OnChangeYLabel() {
   ContinueModelChange("Edit Y Label");
   UpdateData(true);
   StoreInDoc([&](Model& m) { m.yLabel = yLabel; });
-  RefreshEquationTexts();
-  RedrawGraph();
+  RefreshTextsRereadingRefused();
 }
 
 void CEquation::OnChangePayoff() {
   ContinueModelChange("Edit Payoff");
   UpdateData(true);
   double relation = REL_EQ;  // the PAYOFF line always reads "="; what was typed is dropped
-  if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel) ==
-      1) {
+  std::string refusal;
+  if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel,
+                    &refusal) == 1) {
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
     StorePayoffInDoc();
   }
+  NoteField(ctl::PAYOFF, refusal);
 }
 
 void CEquation::OnChangeLine(int i) {
   if (i < 0 || i >= LINE_COUNT) return;
   UpdateData(true);
+  std::string refusal;
   const bool read = ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i],
-                                  rowRelation[i], lineC[i]) == 1;
+                                  rowRelation[i], lineC[i], &refusal) == 1;
+  NoteField(ctl::LINE0 + i, refusal);
   if (read) {
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();

@@ -133,6 +133,7 @@ int CEquation::UpdateData(bool fieldsToModel) {
   if (!host_.FormReady()) return fieldsToModel ? 0 : 1;
   if (fieldsToModel) return Pull(*this, host_);
   Push(*this, host_);
+  DropStaleNotices();
   return 1;
 }
 

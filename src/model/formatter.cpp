@@ -11,10 +11,14 @@ void CEquation::FormatEquation(std::string& dest, std::string name, double xCoef
   dest = FormatLine(name, xCoef, xLabelText, sign, yCoef, yLabelText, relation, rhs, decimals);
 }
 
+// A field whose text is not read keeps it: the user is still typing there.
 void CEquation::RefreshEquationTexts() {
-  FormatEquation(payoffText, std::string(), payoffA, xLabel, payoffSign, payoffB, yLabel, REL_EQ,
-                 payoffLevel);
+  if (notices_.Reason(ctl::PAYOFF).empty()) {
+    FormatEquation(payoffText, std::string(), payoffA, xLabel, payoffSign, payoffB, yLabel, REL_EQ,
+                   payoffLevel);
+  }
   for (int i = 0; i < LINE_COUNT; ++i) {
+    if (!notices_.Reason(ctl::LINE0 + i).empty()) continue;
     FormatEquation(lineText[i], lineName[i], lineA[i], xLabel, rowSign[i], lineB[i], yLabel,
                    rowRelation[i], lineC[i]);
   }

@@ -29,6 +29,11 @@ class ViewHost {
   // Moves the keyboard focus to a field; selectAll selects its whole text.
   virtual void FocusField(int id, bool selectAll) = 0;
 
+  // Marks a field whose text is not read and says why (a tooltip, the
+  // window's status text); an empty reason takes the mark away. The field
+  // keeps its text and the keyboard focus stays where it is.
+  virtual void SetFieldNotice(int id, const std::string& reason) = 0;
+
   // Modal message box with the application title as caption.
   virtual MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) = 0;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "support/open_view.h"
@@ -39,16 +40,40 @@ TEST(InitialUpdate, NewDocumentShowsItsDefaults) {
   EXPECT_FALSE(v.doc.isModified());
 }
 
-TEST(FieldHandlers, FirstKeystrokeWithoutLabelsAsksForTheXLabel) {
+// Labels first: the line waits, marked, with the label it needs marked too;
+// no box takes the keystrokes and the focus stays in the line. Once both
+// labels are there the typed text reads at once.
+TEST(FieldHandlers, ALineTypedBeforeTheLabelsWaitsForThem) {
   OpenView v;
   v.Open();
+  const int focused = v.host.focusedField;
   v.Type(ctl::LINE0, "c1: 2x + 3y <= 12");
-  ASSERT_EQ(v.host.MessageTexts(),
-            std::vector<std::string>{"Please specify label of X axis first!"});
-  EXPECT_EQ(v.host.focusedField, ctl::X_LABEL);
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.host.focusedField, focused);
+  const std::map<int, std::string> waitsForX = {
+      {ctl::X_LABEL, "Please specify label of X axis first!"},
+      {ctl::LINE0, "Please specify label of X axis first!"}};
+  EXPECT_EQ(v.host.notices, waitsForX);
   EXPECT_EQ(v.eq.lineA[0], 0.0);
-  EXPECT_EQ(v.eq.lineName[0], "");
   EXPECT_FALSE(v.doc.isModified());
+
+  v.Type(ctl::X_LABEL, "x");
+  const std::map<int, std::string> waitsForY = {
+      {ctl::Y_LABEL, "Please specify label of Y axis first!"},
+      {ctl::LINE0, "Please specify label of Y axis first!"}};
+  EXPECT_EQ(v.host.notices, waitsForY);
+  EXPECT_EQ(v.host.fields[ctl::LINE0], "c1: 2x + 3y <= 12");
+  EXPECT_FALSE(v.doc.model().lines[0].isPresent());
+
+  v.Type(ctl::Y_LABEL, "y");
+  EXPECT_TRUE(v.host.notices.empty());
+  EXPECT_TRUE(v.host.messages.empty());
+  EXPECT_EQ(v.host.fields[ctl::LINE0], "c1: 2x + 3y <= 12");
+  const Line& line = v.doc.model().lines[0];
+  EXPECT_EQ(line.name, "c1");
+  EXPECT_EQ(line.a, 2.0);
+  EXPECT_EQ(line.b, 3.0);
+  EXPECT_EQ(line.c, 12.0);
 }
 
 TEST(FieldHandlers, LabelsRelabelEveryLineAtOnce) {
@@ -101,19 +126,66 @@ TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   EXPECT_EQ(v.doc.model().payoff.level, 7.0);
 }
 
-TEST(FieldHandlers, RefusedParseLeavesTheStoredLineAsItWas) {
+// A refused text shows no box: the field says why, the document and the
+// picture keep the line last read, and the notice goes once the text reads.
+TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
+  const struct {
+    int field;
+    const char* text;
+    const char* reason;
+  } rows[] = {
+      {ctl::LINE0, "a:b: x <= 9", "You typed two \":\",please correct it!"},
+      {ctl::LINE0, "C: 3x + 2y <= ", "right-hand side missing"},
+      {ctl::LINE0, "x + y >= 4 apples", "unexpected text 'apples'"},
+      {ctl::LINE0, "D: 2x + 3z <= 5", "unknown variable z"},
+      {ctl::PAYOFF, "3x + 2y + 4", "unexpected text '+ 4'"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    OpenView v;
+    v.Open();
+    v.Type(ctl::X_LABEL, "x");
+    v.Type(ctl::Y_LABEL, "y");
+    v.Type(row.field, "x <= 4");
+    v.doc.markSaved();
+    const Model before = v.doc.model();
+    const int presents = v.host.presents;
+    v.Type(row.field, row.text);
+    EXPECT_TRUE(v.host.messages.empty());
+    EXPECT_EQ(v.host.notices, (std::map<int, std::string>{{row.field, row.reason}}));
+    EXPECT_EQ(v.host.fields[row.field], row.text);
+    EXPECT_FALSE(v.doc.isModified());
+    EXPECT_EQ(v.doc.model(), before);
+    EXPECT_EQ(v.host.presents, presents);  // the picture is not redrawn
+    // The deferred refresh that follows a repaint rewrites the other lines
+    // but leaves the text being typed, and its notice.
+    v.eq.OnTimer(TIMER_REFRESH);
+    EXPECT_EQ(v.host.fields[row.field], row.text);
+    EXPECT_EQ(v.host.notices.count(row.field), 1u);
+
+    v.Type(row.field, "x <= 6");
+    EXPECT_TRUE(v.host.notices.empty());
+    EXPECT_TRUE(v.doc.isModified());
+    const double rhs =
+        row.field == ctl::PAYOFF ? v.doc.model().payoff.level : v.doc.model().lines[0].c;
+    EXPECT_EQ(rhs, 6.0);
+  }
+}
+
+// A button that changes a refused line writes the model's line into the
+// field: the field no longer holds the refused text, so its notice goes.
+TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
   OpenView v;
   v.Open();
   v.Type(ctl::X_LABEL, "x");
   v.Type(ctl::Y_LABEL, "y");
   v.Type(ctl::LINE0, "x <= 4");
-  v.doc.markSaved();
-  v.Type(ctl::LINE0, "a:b: x <= 9");
-  EXPECT_EQ(v.host.MessageTexts(),
-            std::vector<std::string>{"You typed two \":\",please correct it!"});
-  EXPECT_FALSE(v.doc.isModified());
-  EXPECT_EQ(v.doc.model().lines[0].name, "");
-  EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
+  v.Type(ctl::LINE0, "x <= 4 apples");
+  ASSERT_EQ(v.host.notices.count(ctl::LINE0), 1u);
+  v.eq.OnLinePlus(0);
+  EXPECT_TRUE(v.host.notices.empty());
+  EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  5.0 ");
+  EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
 }
 
 TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {

@@ -59,12 +59,80 @@ INSTANTIATE_TEST_SUITE_P(
         // The relation tokens and their reversed and single forms.
         ParseRow{"x + y => 5", "", 1, 1, 1, 2, 5}, ParseRow{"x + y > 5", "", 1, 1, 1, 2, 5},
         ParseRow{"x + y =< 5", "", 1, 1, 1, 0, 5}, ParseRow{"x + y < 5", "", 1, 1, 1, 0, 5},
-        ParseRow{"x + y 10", "", 1, 1, 1, kUnset, 10},
-        ParseRow{"x + y <= 10 hours", "", 1, 1, 1, 0, 10},
-        // Labels after the relation belong to the right-hand side's text.
-        ParseRow{"2y <= 5 boxes", "", 0, 1, 2, 0, 5}, ParseRow{"3*x + 2 y", "", 3, 1, 2, kUnset, 0},
-        ParseRow{"3x + 2y = 12", "", 3, 1, 2, 1, 12},
-        ParseRow{"  : x + -2y", "  ", 1, 1, -2, kUnset, 0}, ParseRow{"5", "", 0, 1, 0, kUnset, 5}));
+        ParseRow{"x + y 10", "", 1, 1, 1, kUnset, 10}, ParseRow{"3x + 2y = 12", "", 3, 1, 2, 1, 12},
+        ParseRow{"5", "", 0, 1, 0, kUnset, 5},
+        // Numbers in every written form, blanks anywhere between the parts.
+        ParseRow{"2.5x + .5y <= 1e-3", "", 2.5, 1, 0.5, 0, 1e-3},
+        ParseRow{"  c 2 :   3 * x   -   4*y   >=   -1.5E+2   ", "  c 2 ", 3, -1, 4, 2, -150},
+        ParseRow{"\t3x+2y<=5\t", "", 3, 1, 2, 0, 5}, ParseRow{"x <= 7", "", 1, 1, 0, 0, 7},
+        ParseRow{"C: 2y >= 1", "C", 0, 1, 2, 2, 1},
+        // Texts without a term are empty lines, a name alone included.
+        ParseRow{"C: ", "C", 0, 1, 0, kUnset, 0}, ParseRow{"<= 4", "", 0, 1, 0, 0, 4}));
+
+// The PAYOFF line has no right-hand side of its own: without one its level is 0.
+TEST(ParseLine, APayoffReadsWithoutARightHandSide) {
+  const struct {
+    const char* text;
+    double xCoef;
+    double yCoef;
+    double level;
+  } rows[] = {
+      {"3*x + 2 y", 3, 2, 0},
+      {"  : x + -2y", 1, -2, 0},
+      {"30 x + 50 y = 1120", 30, 50, 1120},
+  };
+  for (const auto& row : rows) {
+    const ParsedLine line = ParseLineText(row.text, "x", "y", LineKind::Payoff);
+    ASSERT_EQ(line.outcome, ParseOutcome::Read) << row.text;
+    EXPECT_DOUBLE_EQ(line.xCoef, row.xCoef) << row.text;
+    EXPECT_DOUBLE_EQ(line.yCoef, row.yCoef) << row.text;
+    EXPECT_DOUBLE_EQ(line.rhs, row.level) << row.text;
+  }
+}
+
+struct RefusalRow {
+  const char* text;
+  LineKind kind;
+  const char* problem;
+};
+
+void PrintTo(const RefusalRow& row, std::ostream* os) {
+  *os << "\"" << row.text << "\"";
+}
+
+class ParseLineRefusals : public testing::TestWithParam<RefusalRow> {};
+
+// Texts that used to lose a part silently are refused, saying which part.
+TEST_P(ParseLineRefusals, RefusesWithItsReason) {
+  const RefusalRow& row = GetParam();
+  const ParsedLine line = ParseLineText(row.text, "x", "y", row.kind);
+  EXPECT_EQ(line.outcome, ParseOutcome::Unreadable);
+  EXPECT_EQ(RefusalText(line), row.problem);
+}
+
+constexpr LineKind kRow = LineKind::Constraint;
+constexpr LineKind kPay = LineKind::Payoff;
+
+INSTANTIATE_TEST_SUITE_P(
+    Misreadings, ParseLineRefusals,
+    testing::Values(RefusalRow{"C: 3x + 2y <= ", kRow, "right-hand side missing"},
+                    RefusalRow{"C: 3x + 2y", kRow, "right-hand side missing"},
+                    RefusalRow{"x + y >= -", kRow, "right-hand side missing"},
+                    RefusalRow{"3x + 2y =", kPay, "right-hand side missing"},
+                    RefusalRow{"x + y >= 4 apples", kRow, "unexpected text 'apples'"},
+                    RefusalRow{"x + y <= 10 hours", kRow, "unexpected text 'hours'"},
+                    RefusalRow{"2y <= 5 boxes", kRow, "unexpected text 'boxes'"},
+                    RefusalRow{"x + y <= 5 <= 6", kRow, "unexpected text '<= 6'"},
+                    RefusalRow{"x + y 10 hours", kRow, "unexpected text 'hours'"},
+                    RefusalRow{"D: 2x + 3z <= 5", kRow, "unknown variable z"},
+                    RefusalRow{"2x + 3y + zeta2 >= 1", kRow, "unknown variable zeta2"},
+                    RefusalRow{"3z <= 5", kRow, "unknown variable z"},
+                    RefusalRow{"2 apples x + y <= 1", kRow, "unknown variable apples"},
+                    RefusalRow{"3x + 2y + 4", kPay, "unexpected text '+ 4'"},
+                    RefusalRow{"3x + 2y + 4 <= 9", kRow, "unexpected text '+ 4'"},
+                    RefusalRow{"x 3 + y <= 1", kRow, "unexpected text '3 +'"},
+                    RefusalRow{"x + y + x <= 1", kRow, "x written twice"},
+                    RefusalRow{"2y + 3x - y <= 1", kRow, "y written twice"}));
 
 TEST(ParseLine, LabelsAreMatchedWholeLongerFirst) {
   const struct {

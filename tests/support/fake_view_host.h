@@ -27,6 +27,8 @@ class FakeViewHost : public ViewHost {
   int focusedField = 0;
   bool focusSelectedAll = false;
   std::vector<Message> messages;
+  // The notice each marked field shows; a cleared notice is removed.
+  std::map<int, std::string> notices;
   // Answers given to message boxes in order; when empty, Ok/Yes is answered.
   std::deque<MsgResult> answers;
   std::map<int, std::string> panes;
@@ -59,6 +61,13 @@ class FakeViewHost : public ViewHost {
   void FocusField(int id, bool selectAll) override {
     focusedField = id;
     focusSelectedAll = selectAll;
+  }
+  void SetFieldNotice(int id, const std::string& reason) override {
+    if (reason.empty()) {
+      notices.erase(id);
+    } else {
+      notices[id] = reason;
+    }
   }
   MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override {
     messages.push_back({text, buttons, icon});
