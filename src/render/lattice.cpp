@@ -1,13 +1,32 @@
 #include "model/equation.h"
 #include "model/saturate.h"
-#include "render/feasible_polygon.h"
-#include "render/lattice_cache.h"
+#include "solver/optimizer.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 
 namespace {
 
-constexpr const char* MSG_TOO_MANY_DOTS = "Too many integer dots(>=1000) to draw";
+// The lattice follows the form as it is: while a line is being typed the
+// form's values lead the document's, which takes the line afterwards.
+Model FormLatticeModel(const CEquation& eq) {
+  Model model = eq.doc != nullptr ? eq.doc->model() : Model();
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    Line& line = model.lines[i];
+    line.a = eq.lineA[i];
+    line.b = eq.lineB[i];
+    line.c = eq.lineC[i];
+    line.sign = eq.rowSign[i];
+    line.relation = RelationOfCode(eq.rowRelation[i]);
+  }
+  model.xMin = eq.xMin;
+  model.xMax = eq.xMax;
+  model.yMin = eq.yMin;
+  model.yMax = eq.yMax;
+  model.xZoom = eq.xZoom;
+  model.yZoom = eq.yZoom;
+  return model;
+}
 
 }  // namespace
 
@@ -18,13 +37,7 @@ void CEquation::ComputeIntegerDots() {
     rowC[i] = lineC[i];
   }
   dotCount = 0;
-  LatticeRows rows;
-  for (int k = 0; k < LATTICE_ROW_COUNT; ++k) {
-    rows[k] =
-        LatticeRow{rowA[k], rowSign[k] * rowB[k], rowC[k], rowRelation[k], RowIsPresent(*this, k)};
-  }
-  const PlotFrame frame{xMin, xMax, yMin, yMax, xZoom, yZoom};
-  const LatticeResult& found = CachedLatticePoints(rows, frame, DOT_LIMIT);
+  const LatticeDots found = LatticeDotsOf(FormLatticeModel(*this), FormFarBounds(*this));
   for (const IntPoint& p : found.points) {
     dotX[dotCount] = p.x;
     dotY[dotCount] = p.y;
@@ -32,7 +45,6 @@ void CEquation::ComputeIntegerDots() {
   }
   if (found.limitReached) {
     host_.ShowMessage(MSG_TOO_MANY_DOTS, MsgButtons::Ok, MsgIcon::None);
-    --dotCount;
     integerDotsOn = 0;
     StoreInDoc([](Model& m) { m.integerDots = false; });
   }

@@ -104,8 +104,8 @@ TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
   v.view.LoadModelFromDoc();
   v.view.solveDirection = 1;
   const std::string textBefore = v.view.lineText[1];
-  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 1, 1);
-  EXPECT_FALSE(outcome.reported);
+  EXPECT_FALSE(ProbeRightHandSide(v.doc.model(), v.Far(), 1, 1, Goal::Maximize).reported);
+  v.view.ProbeRightHandSide(1, 1);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.view.lineC[1], 5.0);
@@ -120,9 +120,11 @@ TEST(ProbeTest, FailedSteppedSolveReportsZero) {
   v.SetLines({Le(1, 1, 4), Ge(1, 1, 4)});
   v.SetPayoff(1, 1, 2);
   v.view.solveDirection = 1;
-  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 0, -1);
-  EXPECT_TRUE(outcome.reported);
-  EXPECT_FALSE(outcome.steppedSolved);
+  const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), 0, -1, Goal::Maximize);
+  EXPECT_TRUE(probe.reported);
+  EXPECT_EQ(probe.stepped.status, SolveStatus::Infeasible);
+  EXPECT_EQ(probe.change, 0.0);
+  v.view.ProbeRightHandSide(0, -1);
   ASSERT_EQ(v.host.messages.size(), 2u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  0.00 per decreased RHS unit.");
@@ -141,6 +143,23 @@ TEST(ProbeTest, RestoresRightHandSideExactly) {
   EXPECT_EQ(v.doc.model().lines[0].c, 0.1);
   EXPECT_NE(v.view.lineText[0].find("0.10"), std::string::npos) << v.view.lineText[0];
   EXPECT_EQ(v.host.FieldText(ctl::LINE0), v.view.lineText[0]);
+}
+
+TEST(ProbeTest, ProbeOfModelLeavesDocumentAlone) {
+  test::SolverView v;
+  ExampleModel(v);
+  const Model before = v.doc.model();
+  const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), 0, 1, Goal::Maximize);
+  EXPECT_EQ(probe.change, 2.0);
+  EXPECT_EQ(v.doc.model(), before);
+  EXPECT_FALSE(v.doc.isModified());
+  EXPECT_TRUE(v.host.messages.empty());
+  // The right-hand side is put back; the level is the stepped optimum's
+  // (13 at (3, 2)) until the restored model is solved again.
+  Model expected = before;
+  expected.payoff.level = 13.0;
+  EXPECT_EQ(probe.restored, expected);
+  EXPECT_EQ(probe.restoredSolution.payoffLevel, 11.0);
 }
 
 }  // namespace

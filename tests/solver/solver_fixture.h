@@ -5,6 +5,7 @@
 #include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
+#include "solver/rows.h"
 #include "support/fake_view_host.h"
 #include "support/model_edit.h"
 
@@ -78,6 +79,9 @@ struct SolverView {
     view.rowC[ROW_FAR_X] = xMax + FAR_BOUND_PIXELS / xZoom;
     view.rowC[ROW_FAR_Y] = yMax + FAR_BOUND_PIXELS / yZoom;
   }
+
+  // The far bounds the form's rows hold, as the solver is given them.
+  FarBounds Far() const { return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]}; }
 
   void SetDecimals(int decimals) {
     EditModel(doc)->decimals = decimals;
