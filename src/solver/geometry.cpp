@@ -7,6 +7,7 @@
 
 #include "model/equation.h"
 #include "model/saturate.h"
+#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
 
 namespace tessaro {
@@ -87,14 +88,7 @@ void TruncateDecimals(double& value, int digits) {
 
 void CEquation::FeasibleIntersection(double a1, double b1, double c1, double a2, double b2,
                                      double c2, double& x, double& y) const {
-  // The form's own copy of the rows, as the vertex list is built from it.
-  Rows rows;
-  rows.rowA = rowA;
-  rows.rowB = rowB;
-  rows.rowC = rowC;
-  rows.rowRelation = rowRelation;
-  rows.rowSign = rowSign;
-  tessaro::FeasibleIntersection(rows, a1, b1, c1, a2, b2, c2, x, y);
+  tessaro::FeasibleIntersection(FormRows(*this), a1, b1, c1, a2, b2, c2, x, y);
 }
 
 void CEquation::TruncateDecimals(double& value, int digits) {

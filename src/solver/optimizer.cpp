@@ -8,6 +8,16 @@ FarBounds FormFarBounds(const CEquation& view) {
   return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]};
 }
 
+Rows FormRows(const CEquation& view) {
+  Rows rows;
+  rows.rowA = view.rowA;
+  rows.rowB = view.rowB;
+  rows.rowC = view.rowC;
+  rows.rowRelation = view.rowRelation;
+  rows.rowSign = view.rowSign;
+  return rows;
+}
+
 void ShowSolution(CEquation& view, const Solution& solution) {
   ViewHost& host = view.Host();
   // The previous optimum goes before anything is said about this model.

@@ -10,6 +10,9 @@ class CEquation;
 // as they are, as they may lag behind a range being typed.
 FarBounds FormFarBounds(const CEquation& view);
 
+// The form's own copy of the geometry rows, as the picture is drawn from it.
+Rows FormRows(const CEquation& view);
+
 // Puts a solution on the form: the previous optimum goes, a failure shows
 // its message; an optimum stores the payoff level, marks the optimum and
 // writes the results pane, the PAYOFF text, the form, the spin position and

@@ -78,7 +78,7 @@ LatticeRows LatticeRowsOf(const Rows& rows) {
 
 // Selection over the lattice points: they are distinct, so only the
 // minimum marks duplicates.
-OptimalSet SelectOverDots(const Model& model, const std::vector<IntPoint>& dots, bool maximize) {
+OptimalSet SelectOverDots(const Model& model, std::span<const IntPoint> dots, bool maximize) {
   std::array<PlanePoint, DOT_CAPACITY> points{};
   const int n = std::min(static_cast<int>(dots.size()), DOT_CAPACITY);
   for (int k = 0; k < n; ++k) {
@@ -91,16 +91,20 @@ OptimalSet SelectOverDots(const Model& model, const std::vector<IntPoint>& dots,
 
 }  // namespace
 
-LatticeDots LatticeDotsOf(const Model& model, FarBounds far) {
-  const PlotFrame frame{model.xMin, model.xMax, model.yMin, model.yMax, model.xZoom, model.yZoom};
-  const LatticeResult& found =
-      CachedLatticePoints(LatticeRowsOf(RowsOf(model, far)), frame, DOT_LIMIT);
+LatticeDots LatticeDotsOf(const Rows& rows, const PlotFrame& frame) {
+  const LatticeResult& found = CachedLatticePoints(LatticeRowsOf(rows), frame, DOT_LIMIT);
   LatticeDots dots;
   dots.points = found.points;
   dots.limitReached = found.limitReached;
   // The point that reached the limit is not shown.
-  if (dots.limitReached && !dots.points.empty()) dots.points.pop_back();
+  if (dots.limitReached && !dots.points.empty())
+    dots.points = dots.points.first(dots.points.size() - 1);
   return dots;
+}
+
+LatticeDots LatticeDotsOf(const Model& model, FarBounds far) {
+  const PlotFrame frame{model.xMin, model.xMax, model.yMin, model.yMax, model.xZoom, model.yZoom};
+  return LatticeDotsOf(RowsOf(model, far), frame);
 }
 
 namespace {
@@ -137,7 +141,7 @@ Solution Finish(const Model& model, const OptimalSet& set, bool unbounded, Goal 
 
 }  // namespace
 
-Solution SolveOverLattice(const Model& model, const std::vector<IntPoint>& dots, Goal goal) {
+Solution SolveOverLattice(const Model& model, std::span<const IntPoint> dots, Goal goal) {
   if (model.payoff.a == 0.0 && model.payoff.b == 0.0) return NoPayoff();
   // The points are finite in number: the optimum over them is never
   // unbounded.

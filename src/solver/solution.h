@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,15 +47,18 @@ struct Solution {
 // The lattice points of the model's plot, as the integer dots show them:
 // those of the first DOT_LIMIT - 1 when the enumeration reached DOT_LIMIT
 // (limitReached tells the caller to switch the dots off).
+// The points are those of the lattice memory (solver/lattice_cache.h):
+// read them before the next lattice computation on this thread.
 struct LatticeDots {
-  std::vector<IntPoint> points;
+  std::span<const IntPoint> points;
   bool limitReached = false;
 };
+[[nodiscard]] LatticeDots LatticeDotsOf(const Rows& rows, const PlotFrame& frame);
 [[nodiscard]] LatticeDots LatticeDotsOf(const Model& model, FarBounds far);
 
 // The optimum over the given lattice points, as Solve finds it when the
 // model shows integer dots.
-[[nodiscard]] Solution SolveOverLattice(const Model& model, const std::vector<IntPoint>& dots,
+[[nodiscard]] Solution SolveOverLattice(const Model& model, std::span<const IntPoint> dots,
                                         Goal goal);
 
 // Auto Max or Auto Min: over the corners of the rows, or over the lattice
