@@ -14,6 +14,7 @@ namespace {
 
 using test::Ge;
 using test::Le;
+using test::Line;
 
 // Maximize 3X + 2Y with X + Y <= 4 and X <= 3: optimum 11 at (3, 1).
 void ExampleModel(test::SolverView& v) {
@@ -161,6 +162,61 @@ TEST(ProbeTest, ProbeOfModelLeavesDocumentAlone) {
   EXPECT_EQ(probe.restored, expected);
   EXPECT_EQ(probe.restoredSolution.payoffLevel, 11.0);
 }
+
+// The boxes a reported probe shows after its first solve; --solve reads
+// its note from the one before the last.
+struct NoticeCase {
+  std::string name;
+  friend void PrintTo(const NoticeCase& c, std::ostream* os) { *os << c.name; }
+  std::vector<test::Line> lines;
+  bool dots;
+  int row;
+  int step;
+  std::vector<std::string> boxes;
+};
+
+class ProbeNoticesTest : public ::testing::TestWithParam<NoticeCase> {};
+
+TEST_P(ProbeNoticesTest, InTheOrderShown) {
+  const NoticeCase& c = GetParam();
+  test::SolverView v;
+  v.SetRanges(100, 6, 100, 6);
+  v.SetLines(c.lines);
+  v.SetPayoff(1, 1, 1);
+  EditModel(v.doc)->integerDots = c.dots;
+  const ProbeResult probe =
+      ProbeRightHandSide(v.doc.model(), v.Far(), c.row, c.step, Goal::Maximize);
+  ASSERT_TRUE(probe.reported);
+  EXPECT_EQ(probe.notices(), c.boxes);
+  EXPECT_EQ(probe.dotsSwitchedOff, c.dots && !probe.restored.integerDots);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, ProbeNoticesTest,
+    ::testing::Values(NoticeCase{"Optimal",
+                                 {Le(1, 1, 4)},
+                                 false,
+                                 0,
+                                 1,
+                                 {"Optimal Payoff will change by  1.00 per increased RHS unit."}},
+                      NoticeCase{"SteppedInfeasible",
+                                 {Le(1, 1, 4), Ge(1, 1, 4)},
+                                 false,
+                                 0,
+                                 -1,
+                                 {MSG_INFEASIBLE,
+                                  "Optimal Payoff will change by  0.00 per decreased RHS unit."}},
+                      // 31 x 32 lattice points under x <= 30 and y <= 31; x <= 31 makes
+                      // 1024, which switches the dots off for the stepped and the
+                      // restored model: both are then solved over their corners.
+                      NoticeCase{"SteppedDotsTooMany",
+                                 {Le(1, 0, 30), Le(0, 1, 31)},
+                                 true,
+                                 0,
+                                 1,
+                                 {MSG_TOO_MANY_DOTS,
+                                  "Optimal Payoff will change by  1.00 per increased RHS unit."}}),
+    [](const ::testing::TestParamInfo<NoticeCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tessaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "doc/document.h"
 #include "model/constants.h"
@@ -45,7 +46,8 @@ struct SolverView {
     SetRanges(20.0, 6.0, 20.0, 6.0);
   }
 
-  void SetLines(std::initializer_list<Line> lines) {
+  void SetLines(std::initializer_list<Line> lines) { SetLines(std::vector<Line>(lines)); }
+  void SetLines(const std::vector<Line>& lines) {
     int i = 0;
     for (const Line& l : lines) {
       EditModel(doc)->lines[i].a = l.a;
