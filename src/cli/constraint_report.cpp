@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cli/headless_host.h"
 #include "doc/document.h"
 #include "model/equation.h"
 #include "model/saturate.h"
 #include "solver/geometry.h"
+#include "solver/optimizer.h"
 #include "solver/probe.h"
 #include "solver/row_tolerance.h"
 
@@ -15,27 +15,23 @@ namespace tessaro {
 
 namespace {
 
-// Runs one probe and restores the view, its document and its modified flag.
-ProbeLine ProbeOnCopy(CEquation& view, HeadlessHost& host, int row, int step) {
-  const ModelState savedModel = view;
-  const Document savedDoc = *view.doc;
-  host.ClearMessages();
-  const ProbeOutcome outcome = RunRightHandSideProbe(view, row, step);
+ProbeLine ProbeLineOf(const Model& model, FarBounds far, int row, int step, Goal goal) {
+  const ProbeResult probe = ProbeRightHandSide(model, far, row, step, goal);
   ProbeLine line;
-  line.change = outcome.change;
-  if (!outcome.steppedSolved) {
-    // The stepped solve's own message comes just before the report.
-    const auto& messages = host.Messages();
-    if (messages.size() >= 2) line.note = messages[messages.size() - 2].text;
+  line.change = probe.change;
+  // When the stepped model has no optimum, the note is the box shown just
+  // before the last one: the stepped solve's own message, or the report
+  // when the restored model then fails too (its dots switched off).
+  if (probe.reported && !probe.stepped.isOptimal()) {
+    const std::vector<std::string> boxes = probe.notices();
+    line.note = boxes[boxes.size() - 2];
   }
-  static_cast<ModelState&>(view) = savedModel;
-  *view.doc = savedDoc;
   return line;
 }
 
 }  // namespace
 
-double Slack(const GeometryRows& rows, int row, double x, double y) {
+double Slack(const Rows& rows, int row, double x, double y) {
   const double lhs = RowLeftSide(rows, row, x, y);
   const double c = rows.rowC[row];
   switch (SaturateToInt(rows.rowRelation[row])) {
@@ -48,26 +44,29 @@ double Slack(const GeometryRows& rows, int row, double x, double y) {
   }
 }
 
-bool Binds(const GeometryRows& rows, int row, double x, double y) {
+bool Binds(const Rows& rows, int row, double x, double y) {
   return SideOfRow(rows.rowA[row], rows.rowSign[row] * rows.rowB[row], rows.rowC[row], x, y) ==
          RowSide::On;
 }
 
-std::vector<ConstraintReport> ReportConstraints(CEquation& view, HeadlessHost& host) {
+std::vector<ConstraintReport> ReportConstraints(const CEquation& view, Goal goal) {
   std::vector<ConstraintReport> reports;
   if (view.optimalCount <= 0 || view.doc == nullptr) return reports;
+  const Model& model = view.doc->model();
+  const FarBounds far = FormFarBounds(view);
+  const Rows rows = RowsOf(model, far);
   const double x = view.optimalX[0];
   const double y = view.optimalY[0];
   for (int row = 0; row < LINE_COUNT; ++row) {
-    if (IsRowEmpty(view, row)) continue;
+    if (IsRowEmpty(rows, row)) continue;
     ConstraintReport report;
     report.row = row;
     report.name = view.lineName[row];
     report.text = view.lineText[row];
-    report.slack = Slack(view, row, x, y);
-    report.binds = Binds(view, row, x, y);
-    report.plus = ProbeOnCopy(view, host, row, 1);
-    report.minus = ProbeOnCopy(view, host, row, -1);
+    report.slack = Slack(rows, row, x, y);
+    report.binds = Binds(rows, row, x, y);
+    report.plus = ProbeLineOf(model, far, row, 1, goal);
+    report.minus = ProbeLineOf(model, far, row, -1, goal);
     reports.push_back(report);
   }
   return reports;

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "model/model_state.h"
+#include "solver/rows.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 
 class CEquation;
-class HeadlessHost;
 
 // One probe of a right-hand side, as the command line reports it.
 struct ProbeLine {
@@ -29,15 +29,14 @@ struct ConstraintReport {
 
 // Room left by constraint `row` at (x, y): c - lhs for "<=", lhs - c for
 // ">=", |lhs - c| for "=". Negative when the point breaks the row.
-double Slack(const GeometryRows& rows, int row, double x, double y);
+double Slack(const Rows& rows, int row, double x, double y);
 // Whether the point lies on the constraint's line, within the tolerance
 // that every feasibility test uses (solver/row_tolerance.h).
-bool Binds(const GeometryRows& rows, int row, double x, double y);
+bool Binds(const Rows& rows, int row, double x, double y);
 
 // For every present constraint of a solved view: its slack at the first
-// optimal point and the two probes of its right-hand side. Each probe runs
-// on the view and the model is put back exactly afterwards, so the reports
-// do not disturb one another.
-std::vector<ConstraintReport> ReportConstraints(CEquation& view, HeadlessHost& host);
+// optimal point and the two probes of its right-hand side. The probes run
+// on copies of the document's model.
+std::vector<ConstraintReport> ReportConstraints(const CEquation& view, Goal goal);
 
 }  // namespace tessaro

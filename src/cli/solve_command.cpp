@@ -77,20 +77,19 @@ SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
   SolveReport report;
   report.maximize = maximize;
   report.model = loaded.model;
-  CEquation& view = loaded.view;
-  if (!AutoSolve(view, maximize)) {
-    const auto& messages = loaded.host.Messages();
-    report.message = messages.empty() ? std::string() : messages.back().text;
-    report.result = report.message == MSG_INFEASIBLE  ? SolveResult::Infeasible
-                    : report.message == MSG_UNBOUNDED ? SolveResult::Unbounded
-                                                      : SolveResult::NoOptimum;
+  const Solution solution = AutoSolve(loaded.view, maximize);
+  if (!solution.isOptimal()) {
+    report.message = solution.message;
+    report.result = solution.status == SolveStatus::Infeasible  ? SolveResult::Infeasible
+                    : solution.status == SolveStatus::Unbounded ? SolveResult::Unbounded
+                                                                : SolveResult::NoOptimum;
     return report;
   }
   report.result = SolveResult::Optimal;
-  report.payoff = view.payoffLevel;
-  for (int k = 0; k < view.optimalCount; ++k) {
-    if (view.optimalX[k] == NO_POINT) continue;
-    report.points.push_back({view.optimalX[k], view.optimalY[k]});
+  report.payoff = solution.payoffLevel;
+  for (const PlanePoint& p : solution.points) {
+    if (p.x == NO_POINT) continue;
+    report.points.push_back({p.x, p.y});
   }
   const Direction direction = maximize ? Direction::Maximize : Direction::Minimize;
   report.relaxation = report.model.integerDots;
@@ -140,9 +139,8 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
   for (const auto& p : report.points) {
     out << "point: " << Number(p[0], decimals) << ' ' << Number(p[1], decimals) << '\n';
   }
-  // The probes read no picture and no results pane.
-  loaded.host.SkipDrawing();
-  for (const ConstraintReport& r : ReportConstraints(loaded.view, loaded.host)) {
+  for (const ConstraintReport& r :
+       ReportConstraints(loaded.view, maximize ? Goal::Maximize : Goal::Minimize)) {
     PrintConstraint(r, decimals, out);
   }
   out << SensitivityText(report);

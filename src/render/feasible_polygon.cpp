@@ -2,6 +2,8 @@
 
 #include "model/equation.h"
 #include "model/saturate.h"
+#include "solver/geometry.h"
+#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
 
 namespace tessaro {
@@ -21,13 +23,14 @@ bool OnRow(const GeometryRows& rows, int k, double x, double y) {
 
 void CEquation::BuildVertexList() {
   vertexCount = 0;
+  const Rows rows = FormRows(*this);
   for (int i = 0; i < ROW_COUNT; ++i) {
     if (!RowIsPresent(*this, i)) continue;
     for (int j = i + 1; j < ROW_COUNT; ++j) {
       if (!RowIsPresent(*this, j)) continue;
       const int k = vertexCount;
-      FeasibleIntersection(rowA[i], rowSign[i] * rowB[i], rowC[i], rowA[j], rowSign[j] * rowB[j],
-                           rowC[j], vertexX[k], vertexY[k]);
+      tessaro::FeasibleIntersection(rows, rowA[i], rowSign[i] * rowB[i], rowC[i], rowA[j],
+                                    rowSign[j] * rowB[j], rowC[j], vertexX[k], vertexY[k]);
       // Exact duplicates of an earlier corner are dropped; corners that
       // differ in the last bits stay and are joined by the walk.
       for (int e = 0; e < k; ++e) {

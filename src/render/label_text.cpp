@@ -10,16 +10,10 @@ int LabelDecimals(int decimals) {
   return std::clamp(decimals, 0, LABEL_DECIMALS_MAX);
 }
 
-int TextDecimals(int decimals) {
-  return std::clamp(decimals, 0, TEXT_DECIMALS_MAX);
-}
-
 namespace {
 
 // Width of the number fields of labels and printed constraints.
 constexpr int LINE_NUMBER_WIDTH = 5;
-// Width of the coordinates of an optimal point.
-constexpr int POINT_NUMBER_WIDTH = 4;
 
 std::string Operator(bool plus) {
   return plus ? " + " : " - ";
@@ -46,12 +40,6 @@ std::string StatusHead(const std::string& xLabel, const std::string& yLabel) {
 
 std::string PrintedHead(const std::string& xLabel, const std::string& yLabel) {
   return "Optimal Decisions(" + xLabel + "," + yLabel + "):";
-}
-
-std::string OptimalPointPiece(double x, double y, int decimals) {
-  int n = TextDecimals(decimals);
-  return " (" + FormatFixed(x, n, POINT_NUMBER_WIDTH) + ", " +
-         FormatFixed(y, n, POINT_NUMBER_WIDTH) + ")";
 }
 
 std::string PrintedConstraintText(const std::string& name, double a, const std::string& xLabel,

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "solver/point_text.h"
+
 namespace tessaro {
 
 // Text builders for the labels on the graph, the status pane and the
@@ -13,11 +15,8 @@ namespace tessaro {
 inline constexpr int LABEL_DECIMALS_MAX = 7;
 int LabelDecimals(int decimals);
 
-// The status and printed texts take any number of decimals. The exact
-// decimal expansion of every double ends within 1074 decimals, so more
-// would only append zeros; the count is limited there, and below at 0.
-inline constexpr int TEXT_DECIMALS_MAX = 1074;
-int TextDecimals(int decimals);
+// The status and printed texts take any number of decimals
+// (TextDecimals, solver/point_text.h).
 
 // "<name>: <a> <xLabel> + <b> <yLabel> = <c>", numbers "%5.Nf"; minus family
 // when plus is false. All labels show "=" whatever the relation.
@@ -31,8 +30,6 @@ std::string PayoffLabelText(double a, const std::string& xLabel, bool plus, doub
 std::string StatusHead(const std::string& xLabel, const std::string& yLabel);
 // "Optimal Decisions(<x>,<y>):" of the printed page and the picture.
 std::string PrintedHead(const std::string& xLabel, const std::string& yLabel);
-// " (<x>, <y>)", numbers "%4.Nf".
-std::string OptimalPointPiece(double x, double y, int decimals);
 
 // "<name>: <a><xLabel> + <b><yLabel> <= <c>", numbers "%5.Nf"; the relation
 // code 0 prints "<=", 1 prints "=", any other ">=".

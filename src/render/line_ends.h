@@ -1,16 +1,8 @@
 #pragma once
 
-namespace tessaro {
+#include "solver/plane.h"
 
-// The visible range and scale of the plot.
-struct PlotFrame {
-  double xMin = 0.0;
-  double xMax = 0.0;
-  double yMin = 0.0;
-  double yMax = 0.0;
-  double xZoom = 1.0;
-  double yZoom = 1.0;
-};
+namespace tessaro {
 
 // End points of a drawn line, in model units measured from (xMin, yMin).
 struct LineEnds {

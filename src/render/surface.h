@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/rgb.h"
+#include "solver/plane.h"
 
 namespace tessaro {
 
@@ -23,12 +24,6 @@ struct Font {
   int weight = 400;
   bool italic = false;
   friend bool operator==(const Font&, const Font&) = default;
-};
-
-struct IntPoint {
-  int x = 0;
-  int y = 0;
-  friend bool operator==(const IntPoint&, const IntPoint&) = default;
 };
 
 // Drawing in integer logical units, Y growing downwards, in the manner of a

@@ -5,6 +5,7 @@
 
 #include "model/equation.h"
 #include "solver/corner_solver.h"
+#include "solver/optimizer.h"
 
 namespace tessaro {
 
@@ -37,9 +38,9 @@ AxisFit FitAxis(double largest, double low, double current, double currentZoom, 
 
 }  // namespace
 
-AutoZoomResult ComputeAutoZoom(const ModelState& model, const ZoomBox& box) {
+AutoZoomResult ComputeAutoZoom(const Model& model, FarBounds far, const ZoomBox& box) {
   AutoZoomResult result;
-  const CornerList corners = EnumerateCorners(model, ROW_Y_AXIS);
+  const CornerList corners = EnumerateCorners(RowsOf(model, far), ROW_Y_AXIS);
   if (corners.count == 0) return result;
   double maxX = corners.points[0].x;
   double maxY = corners.points[0].y;
@@ -64,9 +65,11 @@ AutoZoomResult ComputeAutoZoom(const ModelState& model, const ZoomBox& box) {
 
 void CEquation::OnAutoZoom() {
   BeginModelChange("Auto Zoom");
+  if (doc == nullptr) return;
   // The plot as it is on screen now: a larger window gives a larger picture.
   const AutoZoomResult fit = ComputeAutoZoom(
-      *this, ZoomBox{static_cast<double>(view.FitWidth()), static_cast<double>(view.FitHeight())});
+      doc->model(), FormFarBounds(*this),
+      ZoomBox{static_cast<double>(view.FitWidth()), static_cast<double>(view.FitHeight())});
   if (!fit.found) {
     Host().ShowMessage(MSG_NO_ZOOM_AREA, MsgButtons::Ok, MsgIcon::None);
     return;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/model_state.h"
+#include "model/model.h"
+#include "solver/rows.h"
 
 namespace tessaro {
 
@@ -30,6 +31,6 @@ struct ZoomBox {
 // Fits the X range to the box's width and the Y range to its height around
 // the largest X and the largest Y of the feasible corners (the optimum, when
 // there is one, is among them); the lower ends stay.
-AutoZoomResult ComputeAutoZoom(const ModelState& model, const ZoomBox& box);
+[[nodiscard]] AutoZoomResult ComputeAutoZoom(const Model& model, FarBounds far, const ZoomBox& box);
 
 }  // namespace tessaro

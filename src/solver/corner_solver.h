@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/model_state.h"
+#include "model/model.h"
 #include "solver/geometry.h"
 
 namespace tessaro {
@@ -19,13 +19,6 @@ inline constexpr double FAR_BOUND_TOLERANCE = 0.001;
 // Pairs of ten rows: the most corners one enumeration can produce.
 inline constexpr int MAX_CORNERS = 45;
 
-enum class SolveVerdict {
-  Optimal,
-  NoPayoff,    // both payoff coefficients are zero
-  Infeasible,  // no candidate was accepted
-  Unbounded,   // the optimum runs to a far bound
-};
-
 // Candidate points in enumeration order; NO_POINT entries keep the places of
 // parallel or infeasible pairs.
 struct CornerList {
@@ -41,31 +34,18 @@ struct OptimalSet {
   double best = 0.0;
 };
 
-struct SolveResult {
-  SolveVerdict verdict = SolveVerdict::NoPayoff;
-  double best = 0.0;
-  // The optimal point list as the model keeps it (at most MAX_OPTIMAL).
-  int count = 0;
-  std::array<double, MAX_OPTIMAL> x{};
-  std::array<double, MAX_OPTIMAL> y{};
-};
-
 // px·X + ps·py·Y.
-double PayoffAt(const ModelState& model, double x, double y);
+[[nodiscard]] double PayoffAt(const Payoff& payoff, double x, double y);
 
 // Feasible crossings of every pair of non-empty rows i < j <= lastRow.
-CornerList EnumerateCorners(const GeometryRows& rows, int lastRow);
+[[nodiscard]] CornerList EnumerateCorners(const Rows& rows, int lastRow);
 
 // Scores the points in order and keeps the best and the ties, as Auto Max
 // (maximize) or Auto Min does. Points holding NO_POINT are skipped.
-OptimalSet SelectOptimal(const ModelState& model, const PlanePoint* points, int count,
-                         bool maximize);
+[[nodiscard]] OptimalSet SelectOptimal(const Payoff& payoff, const PlanePoint* points, int count,
+                                       bool maximize);
 
 // Marks every entry equal to an earlier one by setting it to NO_POINT.
 void MarkDuplicates(OptimalSet& set);
-
-// The whole decision of Auto Max or Auto Min over the corners, or over the
-// lattice points when they are shown.
-SolveResult SolveModel(const ModelState& model, bool maximize);
 
 }  // namespace tessaro

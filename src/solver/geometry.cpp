@@ -7,19 +7,20 @@
 
 #include "model/equation.h"
 #include "model/saturate.h"
+#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
 
 namespace tessaro {
 
-bool IsRowEmpty(const GeometryRows& rows, int row) {
+bool IsRowEmpty(const Rows& rows, int row) {
   return rows.rowA[row] == 0.0 && rows.rowB[row] == 0.0;
 }
 
-double RowLeftSide(const GeometryRows& rows, int row, double x, double y) {
+double RowLeftSide(const Rows& rows, int row, double x, double y) {
   return rows.rowA[row] * x + rows.rowSign[row] * rows.rowB[row] * y;
 }
 
-bool ViolatesRow(const GeometryRows& rows, int row, double x, double y) {
+bool ViolatesRow(const Rows& rows, int row, double x, double y) {
   // The relation is held as a double; a stored value that is not 0, 1 or 2
   // is read by its integer part like every other reader of the code, and
   // its factor r - 1 is negative for "<=", zero for "=", positive for ">=".
@@ -28,8 +29,8 @@ bool ViolatesRow(const GeometryRows& rows, int row, double x, double y) {
                    y);
 }
 
-void FeasibleIntersection(const GeometryRows& rows, double a1, double b1, double c1, double a2,
-                          double b2, double c2, double& x, double& y) {
+void FeasibleIntersection(const Rows& rows, double a1, double b1, double c1, double a2, double b2,
+                          double c2, double& x, double& y) {
   x = NO_POINT;
   y = NO_POINT;
   // Parallel or degenerate pairs are caught by an exact comparison; nearly
@@ -57,7 +58,7 @@ void FeasibleIntersection(const GeometryRows& rows, double a1, double b1, double
   y = cy;
 }
 
-PlanePoint RowCrossing(const GeometryRows& rows, int row1, int row2) {
+PlanePoint RowCrossing(const Rows& rows, int row1, int row2) {
   PlanePoint p;
   FeasibleIntersection(rows, rows.rowA[row1], rows.rowSign[row1] * rows.rowB[row1], rows.rowC[row1],
                        rows.rowA[row2], rows.rowSign[row2] * rows.rowB[row2], rows.rowC[row2], p.x,
@@ -87,7 +88,7 @@ void TruncateDecimals(double& value, int digits) {
 
 void CEquation::FeasibleIntersection(double a1, double b1, double c1, double a2, double b2,
                                      double c2, double& x, double& y) const {
-  tessaro::FeasibleIntersection(*this, a1, b1, c1, a2, b2, c2, x, y);
+  tessaro::FeasibleIntersection(FormRows(*this), a1, b1, c1, a2, b2, c2, x, y);
 }
 
 void CEquation::TruncateDecimals(double& value, int digits) {

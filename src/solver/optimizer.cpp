@@ -1,83 +1,69 @@
 #include "solver/optimizer.h"
 
-#include <cmath>
-
 #include "model/equation.h"
-#include "render/label_text.h"
-#include "solver/corner_solver.h"
 
 namespace tessaro {
 
-namespace {
-
-// Pixels beyond the range where the report's outer mark lies.
-constexpr double MARK_PIXELS_X = 250.0;
-constexpr double MARK_PIXELS_Y = 200.0;
-
-void CopyList(const SolveResult& result, ModelState& model) {
-  model.optimalCount = result.count;
-  for (int k = 0; k < result.count; ++k) {
-    model.optimalX[k] = result.x[k];
-    model.optimalY[k] = result.y[k];
-  }
+FarBounds FormFarBounds(const CEquation& view) {
+  return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]};
 }
 
-}  // namespace
-
-std::string OptimizerResultsLine(const ModelState& model, bool maximize) {
-  std::string line = "Optimal Decisions(" + model.xLabel + "," + model.yLabel + "):";
-  const double markX = std::trunc(model.xMax + MARK_PIXELS_X / model.xZoom);
-  const double markY = std::trunc(model.yMax + MARK_PIXELS_Y / model.yZoom);
-  const int count = model.optimalCount < MAX_OPTIMAL ? model.optimalCount : MAX_OPTIMAL;
-  for (int k = 0; k < count; ++k) {
-    const double x = model.optimalX[k];
-    const double y = model.optimalY[k];
-    if (maximize && (x == markX || y == markY)) {
-      line += " (##,##)";
-    } else if (x != NO_POINT) {
-      line += OptimalPointPiece(x, y, model.decimals);
-    }
-  }
-  return line;
+Rows FormRows(const CEquation& view) {
+  Rows rows;
+  rows.rowA = view.rowA;
+  rows.rowB = view.rowB;
+  rows.rowC = view.rowC;
+  rows.rowRelation = view.rowRelation;
+  rows.rowSign = view.rowSign;
+  return rows;
 }
 
-bool SolveAndReport(CEquation& view, bool maximize) {
+void ShowSolution(CEquation& view, const Solution& solution) {
   ViewHost& host = view.Host();
   // The previous optimum goes before anything is said about this model.
   view.optimalCount = 0;
   view.optimumMark = OptimumMark();
   host.SetStatusPane(2, std::string());
-  const SolveResult result = SolveModel(view, maximize);
-  switch (result.verdict) {
-    case SolveVerdict::NoPayoff:
-      host.ShowMessage(MSG_NO_PAYOFF, MsgButtons::Ok, MsgIcon::None);
-      return false;
-    case SolveVerdict::Infeasible:
-      host.ShowMessage(MSG_INFEASIBLE, MsgButtons::Ok, MsgIcon::Exclamation);
-      return false;
-    case SolveVerdict::Unbounded:
-      // The gathered points stay listed; the payoff level is not touched.
-      CopyList(result, view);
-      host.ShowMessage(MSG_UNBOUNDED, MsgButtons::Ok, MsgIcon::Exclamation);
-      return false;
-    case SolveVerdict::Optimal:
-      break;
+  if (solution.status == SolveStatus::NoPayoff || solution.status == SolveStatus::Infeasible) {
+    host.ShowMessage(
+        solution.message, MsgButtons::Ok,
+        solution.status == SolveStatus::NoPayoff ? MsgIcon::None : MsgIcon::Exclamation);
+    return;
   }
-  CopyList(result, view);
-  view.payoffLevel = result.best;
-  TruncateDecimals(view.payoffLevel, view.decimals);
+  view.optimalCount = static_cast<int>(solution.points.size());
+  for (int k = 0; k < view.optimalCount; ++k) {
+    view.optimalX[k] = solution.points[k].x;
+    view.optimalY[k] = solution.points[k].y;
+  }
+  if (solution.status == SolveStatus::Unbounded) {
+    // The payoff level is not touched.
+    host.ShowMessage(solution.message, MsgButtons::Ok, MsgIcon::Exclamation);
+    return;
+  }
+  view.payoffLevel = solution.payoffLevel;
   view.StoreInDoc([&](Model& m) { m.payoff.level = view.payoffLevel; });
   view.optimumMark = MarkOptimum(view);
-  host.SetStatusPane(2, OptimizerResultsLine(view, maximize));
+  host.SetStatusPane(2, solution.resultsLine);
   view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
                       view.yLabel, REL_EQ, view.payoffLevel);
   view.UpdateData(false);
   view.SyncDecimalsSpin();
   view.RedrawGraph();
-  return true;
 }
 
-bool AutoSolve(CEquation& view, bool maximize) {
+Solution SolveAndReport(CEquation& view, bool maximize) {
+  Solution solution;
+  if (view.doc != nullptr) {
+    solution =
+        Solve(view.doc->model(), FormFarBounds(view), maximize ? Goal::Maximize : Goal::Minimize);
+  } else {
+    solution.message = MSG_NO_PAYOFF;  // a form without a document holds no payoff
+  }
+  ShowSolution(view, solution);
+  return solution;
+}
+
+Solution AutoSolve(CEquation& view, bool maximize) {
   view.BeginModelChange(maximize ? "Auto Max" : "Auto Min");
   view.solveDirection = maximize ? 1 : -1;
   return SolveAndReport(view, maximize);

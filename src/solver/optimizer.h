@@ -1,31 +1,30 @@
 #pragma once
 
-#include <string>
-
-#include "model/model_state.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 
 class CEquation;
 
-inline constexpr const char* MSG_NO_PAYOFF = "Please specify the payoff coefficents!";
-inline constexpr const char* MSG_INFEASIBLE = "Infeasible Solution!";
-inline constexpr const char* MSG_UNBOUNDED = "Unbounded Constraints!";
+// The far bounds the form's rows were last cut with; the solver takes them
+// as they are, as they may lag behind a range being typed.
+FarBounds FormFarBounds(const CEquation& view);
 
-// SolveMax (maximize) or SolveMin: marks the document modified, solves,
-// shows the failure messages, fills the optimal point list and, on
-// success, writes the report (payoff level, document copy, results pane,
-// PAYOFF text, form push, spin position, redraw). True when an optimum was
-// reported.
-bool SolveAndReport(CEquation& view, bool maximize);
+// The form's own copy of the geometry rows, as the picture is drawn from it.
+Rows FormRows(const CEquation& view);
 
-// Auto Max or Auto Min: clears the edit-undo flag, takes the undo snapshot,
-// sets the solving direction and solves.
-bool AutoSolve(CEquation& view, bool maximize);
+// Puts a solution on the form: the previous optimum goes, a failure shows
+// its message; an optimum stores the payoff level, marks the optimum and
+// writes the results pane, the PAYOFF text, the form, the spin position and
+// the picture. An unbounded model keeps the gathered points listed.
+void ShowSolution(CEquation& view, const Solution& solution);
 
-// The results line of the report: the head "Optimal Decisions(X,Y):" and one
-// piece per listed point. Maximizing, a point on the plot's outer mark is
-// written " (##,##)".
-std::string OptimizerResultsLine(const ModelState& model, bool maximize);
+// SolveMax (maximize) or SolveMin: solves the document's model and shows
+// the solution.
+Solution SolveAndReport(CEquation& view, bool maximize);
+
+// Auto Max or Auto Min: starts the history entry, sets the solving
+// direction and solves.
+Solution AutoSolve(CEquation& view, bool maximize);
 
 }  // namespace tessaro

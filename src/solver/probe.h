@@ -1,6 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 
@@ -8,22 +12,45 @@ class CEquation;
 
 inline constexpr const char* MSG_ASK_MAXIMIZATION = "Is this a Maximization Model?";
 
-// What one shadow-price probe found.
-struct ProbeOutcome {
-  // False when the question was cancelled or the first solve failed; the
-  // model is then as it was and no change was reported.
+// What one shadow-price probe of a right-hand side finds, computed on
+// copies of the model: solve the model as it is, step the right-hand side
+// and solve again, then put the right-hand side back and solve once more.
+struct ProbeResult {
+  // The solve of the model as it is. Without an optimum there is nothing
+  // to measure the change from: the probe stops there (reported false).
+  Solution first;
   bool reported = false;
-  // New optimal payoff minus the old one, as the report shows it.
+  // The stepped model had too many lattice points: its dots go off (and
+  // stay off), and it is solved over its corners.
+  bool dotsSwitchedOff = false;
+  Solution stepped;
+  // New optimal payoff level minus the old one; 0 when the stepped model
+  // has no optimum.
   double change = 0.0;
-  // Whether the solve of the stepped model found an optimum.
-  bool steppedSolved = false;
+  std::string reportText;
+  // The model with the right-hand side put back, before its solve, and
+  // that solve.
+  Model restored;
+  Solution restoredSolution;
+
+  // The boxes a reported probe shows after its first solve, in order: the
+  // dots switched off, the stepped solve's failure, the report, the
+  // restored solve's failure.
+  [[nodiscard]] std::vector<std::string> notices() const;
 };
 
 // The report text for a change of the payoff per stepped unit.
-std::string ProbeReportText(double change, int step);
+[[nodiscard]] std::string ProbeReportText(double change, int step);
 
-// Steps the right-hand side of constraint `row` by `step`, solves, reports
-// the change of the optimal payoff and puts the right-hand side back.
-ProbeOutcome RunRightHandSideProbe(CEquation& view, int row, int step);
+// Steps the right-hand side of constraint `row` by `step` on a copy of the
+// model and measures the change of the optimal payoff. The model itself is
+// left as it is.
+[[nodiscard]] ProbeResult ProbeRightHandSide(const Model& model, FarBounds far, int row, int step,
+                                             Goal goal);
+
+// The probe on the form: asks for the direction when none was solved for,
+// then shows the solutions and the report in the order of the steps and
+// leaves the form on the restored model.
+void RunRightHandSideProbe(CEquation& view, int row, int step);
 
 }  // namespace tessaro

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "render/lattice_points.h"
 #include "render_fixture.h"
+#include "solver/lattice_points.h"
 
 namespace tessaro {
 namespace {

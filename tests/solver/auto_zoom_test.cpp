@@ -127,14 +127,16 @@ TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {
 
 TEST(AutoZoomTest, HugeLowerEndLeavesAxisAlone) {
   // 1e20 + 1200 rounds back to 1e20: no positive range can be made.
-  ModelState m;
+  Model m;
   m.xMin = 1e20;
   m.xMax = 5;
   m.xZoom = 3;
-  m.rowA[0] = 1;
-  m.rowB[0] = 1;
-  m.rowC[0] = 10;
-  const AutoZoomResult r = ComputeAutoZoom(m, ZoomBox{600, 250});
+  m.yMax = 0;
+  m.yZoom = 2;
+  m.lines[0].a = 1;
+  m.lines[0].b = 1;
+  m.lines[0].c = 10;
+  const AutoZoomResult r = ComputeAutoZoom(m, FarBounds{}, ZoomBox{600, 250});
   ASSERT_TRUE(r.found);
   EXPECT_EQ(r.xMax, 5.0);
   EXPECT_EQ(r.xZoom, 3.0);

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "solver/rows.h"
 #include "solver_fixture.h"
 
 namespace tessaro {
 namespace {
 
-using test::Eq;
-using test::Ge;
 using test::Le;
 using test::Line;
 
@@ -32,12 +31,12 @@ class SelectOptimalTest : public ::testing::TestWithParam<SelectCase> {};
 
 TEST_P(SelectOptimalTest, KeepsBestAndTies) {
   const SelectCase& c = GetParam();
-  ModelState m;
-  m.payoffA = 1.0;
-  m.payoffB = c.payoffB;
-  m.payoffSign = c.payoffSign;
+  Payoff payoff;
+  payoff.a = 1.0;
+  payoff.b = c.payoffB;
+  payoff.sign = c.payoffSign;
   const OptimalSet set =
-      SelectOptimal(m, c.candidates.data(), static_cast<int>(c.candidates.size()), c.maximize);
+      SelectOptimal(payoff, c.candidates.data(), static_cast<int>(c.candidates.size()), c.maximize);
   ASSERT_EQ(set.count, static_cast<int>(c.listed.size()));
   for (int k = 0; k < set.count; ++k) {
     EXPECT_EQ(set.points[k].x, c.listed[k].x) << "entry " << k;
@@ -90,204 +89,11 @@ TEST(MarkDuplicatesTest, LaterCopiesBecomeNoPoint) {
   EXPECT_EQ(set.points[4].y, 4.0000001);  // exact comparison only
 }
 
-// Whole models through SolveModel.
-struct ModelCase {
-  std::string name;
-  friend void PrintTo(const ModelCase& c, std::ostream* os) { *os << c.name; }
-  std::vector<Line> lines;
-  double px;
-  int ps;
-  double py;
-  bool maximize;
-  SolveVerdict verdict;
-  double best;
-  std::vector<PlanePoint> listed;  // checked when not empty
-};
-
-class SolveModelTest : public ::testing::TestWithParam<ModelCase> {};
-
-TEST_P(SolveModelTest, Verdict) {
-  const ModelCase& c = GetParam();
-  test::SolverView v;
-  for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    EditModel(v.doc)->lines[i].a = c.lines[i].a;
-    EditModel(v.doc)->lines[i].sign = c.lines[i].sign;
-    EditModel(v.doc)->lines[i].b = c.lines[i].b;
-    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
-    EditModel(v.doc)->lines[i].c = c.lines[i].c;
-  }
-  v.SetPayoff(c.px, c.ps, c.py);
-  const SolveResult r = SolveModel(v.view, c.maximize);
-  ASSERT_EQ(r.verdict, c.verdict);
-  if (c.verdict != SolveVerdict::Optimal) return;
-  EXPECT_NEAR(r.best, c.best, 1e-9);
-  if (c.listed.empty()) return;
-  ASSERT_EQ(r.count, static_cast<int>(c.listed.size()));
-  for (int k = 0; k < r.count; ++k) {
-    EXPECT_NEAR(r.x[k], c.listed[k].x, 1e-9) << "entry " << k;
-    EXPECT_NEAR(r.y[k], c.listed[k].y, 1e-9) << "entry " << k;
-  }
-}
-
-const double N = NO_POINT;
-
-// Ranges 0..20 at 6 pixels per unit: far bounds at 103.33.
-INSTANTIATE_TEST_SUITE_P(
-    Models, SolveModelTest,
-    ::testing::Values(
-        ModelCase{"ParallelPayoffListsBothEnds",
-                  {Le(1, 1, 4), Le(1, 0, 3)},
-                  1,
-                  1,
-                  1,
-                  true,
-                  SolveVerdict::Optimal,
-                  4,
-                  {{3, 1}, {0, 4}}},
-        ModelCase{"ThreeLinesThroughCorner",
-                  {Le(1, 1, 4), Le(1, 0, 2), Le(0, 1, 2)},
-                  1,
-                  1,
-                  1,
-                  true,
-                  SolveVerdict::Optimal,
-                  4,
-                  {{2, 2}, {N, N}, {N, N}}},
-        ModelCase{"NoPayoff", {Le(1, 1, 4)}, 0, 1, 0, true, SolveVerdict::NoPayoff, 0, {}},
-        ModelCase{"Infeasible",
-                  {Ge(1, 1, 10), Le(1, 1, 5)},
-                  1,
-                  1,
-                  1,
-                  true,
-                  SolveVerdict::Infeasible,
-                  0,
-                  {}},
-        ModelCase{"AllCornersBeyondFarBounds",
-                  {Ge(1, 0, 1000)},
-                  1,
-                  1,
-                  1,
-                  false,
-                  SolveVerdict::Infeasible,
-                  0,
-                  {}},
-        ModelCase{
-            "OnlyGeRowsUnbounded", {Ge(1, 1, 2)}, 1, 1, 1, true, SolveVerdict::Unbounded, 0, {}},
-        ModelCase{
-            "EdgeRunsToFarBound", {Le(1, 0, 5)}, 1, 1, 0, true, SolveVerdict::Unbounded, 0, {}},
-        // A finite maximum whose last tie has no "<=" row through it.
-        ModelCase{"EqualityRowMaximum",
-                  {Eq(0, 1, 3), Le(1, 0, 5)},
-                  0,
-                  1,
-                  1,
-                  true,
-                  SolveVerdict::Optimal,
-                  3,
-                  {{5, 3}, {0, 3}}},
-        ModelCase{"MaximumOnGeRow",
-                  {Le(1, 1, 10), Ge(1, 0, 2)},
-                  -1,
-                  1,
-                  0,
-                  true,
-                  SolveVerdict::Optimal,
-                  -2,
-                  {{2, 8}, {2, 0}}},
-        ModelCase{"MinimumFallingWithoutEnd", {}, 1, -1, 1, false, SolveVerdict::Unbounded, 0, {}},
-        ModelCase{"MinimumAlongWholeLine",
-                  {Ge(0, 1, 2)},
-                  0,
-                  1,
-                  1,
-                  false,
-                  SolveVerdict::Optimal,
-                  2,
-                  {{0, 2}}},
-        ModelCase{"EqualityEnforcedForMinimum",
-                  {Le(1, 1, 10), Eq(1, 0, 3)},
-                  1,
-                  1,
-                  1,
-                  false,
-                  SolveVerdict::Optimal,
-                  3,
-                  {{3, 0}}},
-        ModelCase{"EqualityEnforcedForMaximum",
-                  {Le(1, 1, 10), Eq(1, 0, 3)},
-                  1,
-                  1,
-                  2,
-                  true,
-                  SolveVerdict::Optimal,
-                  17,
-                  {{3, 7}}},
-        ModelCase{"NegativeYTermOfPayoff",
-                  {Le(1, 1, 4), Le(1, 0, 3)},
-                  3,
-                  -1,
-                  2,
-                  true,
-                  SolveVerdict::Optimal,
-                  9,
-                  {{3, 0}}},
-        ModelCase{"MinimumOfMaxStyleModel",
-                  {Ge(1, 1, 4), Le(1, 0, 3)},
-                  3,
-                  1,
-                  2,
-                  false,
-                  SolveVerdict::Optimal,
-                  8,
-                  {{0, 4}}}),
-    [](const ::testing::TestParamInfo<ModelCase>& info) { return info.param.name; });
-
-TEST(SolveModelTest, OverflowingTiesKeepEveryDistinctPoint) {
-  // Five lines and both axes meet at the origin: 21 pairs give (0, 0);
-  // x <= 5 as the last line adds (5, 0) after twenty copies of the origin.
-  test::SolverView v;
-  v.SetLines(
-      {Ge(1, 1, 0), Ge(2, 1, 0), Ge(1, 2, 0), Line{1, -1, 1, REL_GE, 0}, Ge(3, 1, 0), Le(1, 0, 5)});
-  v.SetPayoff(0, 1, 1);
-  const SolveResult r = SolveModel(v.view, false);
-  ASSERT_EQ(r.verdict, SolveVerdict::Optimal);
-  ASSERT_EQ(r.count, 2);
-  EXPECT_EQ(r.x[0], 0.0);
-  EXPECT_EQ(r.x[1], 5.0);
-  EXPECT_EQ(r.y[1], 0.0);
-}
-
-TEST(SolveModelTest, LatticeModeUsesDotsAndKeepsFirstTwenty) {
-  test::SolverView v;
-  v.SetLines({Le(0, 1, 3)});
-  v.SetPayoff(0, 1, 1);
-  ModelState& m = v.view;
-  m.integerDotsOn = 1;
-  // Thirty points on y = 3 tie for the maximum; one lower point first.
-  m.dotX[0] = 0;
-  m.dotY[0] = 1;
-  for (int k = 1; k <= 30; ++k) {
-    m.dotX[k] = k;
-    m.dotY[k] = 3;
-  }
-  m.dotCount = 31;
-  const SolveResult r = SolveModel(m, true);
-  ASSERT_EQ(r.verdict, SolveVerdict::Optimal);
-  EXPECT_EQ(r.best, 3.0);
-  ASSERT_EQ(r.count, MAX_OPTIMAL);
-  for (int k = 0; k < MAX_OPTIMAL; ++k) EXPECT_EQ(r.x[k], k + 1.0) << "entry " << k;
-
-  m.dotCount = 0;
-  EXPECT_EQ(SolveModel(m, true).verdict, SolveVerdict::Infeasible);
-  EXPECT_EQ(SolveModel(m, false).verdict, SolveVerdict::Infeasible);
-}
-
 TEST(EnumerateCornersTest, KeepsPlacesOfMissingPairs) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4), Line{}, Le(1, 1, 6)});
   // Rows 0, 2, 6, 7 are present: six pairs up to the axes.
-  const CornerList corners = EnumerateCorners(v.view, ROW_Y_AXIS);
+  const CornerList corners = EnumerateCorners(RowsOf(v.doc.model(), v.Far()), ROW_Y_AXIS);
   ASSERT_EQ(corners.count, 6);
   EXPECT_TRUE(corners.points[0].IsNone());  // 0-2 parallel
   EXPECT_EQ(corners.points[1].y, 4.0);      // 0-6: (0, 4)
@@ -296,7 +102,7 @@ TEST(EnumerateCornersTest, KeepsPlacesOfMissingPairs) {
   EXPECT_TRUE(corners.points[4].IsNone());  // 2-7: (6, 0) breaks row 0
   EXPECT_EQ(corners.points[5].x, 0.0);      // 6-7: the origin
   // With the far bounds six rows are present: fifteen pairs.
-  EXPECT_EQ(EnumerateCorners(v.view, ROW_FAR_Y).count, 15);
+  EXPECT_EQ(EnumerateCorners(RowsOf(v.doc.model(), v.Far()), ROW_FAR_Y).count, 15);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 
 // Rows 0 to 5 from a short list; the axes and far bounds keep their values,
 // with the far bounds at x <= 100 and y <= 80.
-GeometryRows Rows(const std::vector<std::vector<double>>& lines) {
-  GeometryRows rows;
+Rows MakeRows(const std::vector<std::vector<double>>& lines) {
+  Rows rows;
   rows.rowC[ROW_FAR_X] = 100.0;
   rows.rowC[ROW_FAR_Y] = 80.0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -41,7 +41,7 @@ class FeasibleIntersectionTest : public ::testing::TestWithParam<CrossingCase> {
 
 TEST_P(FeasibleIntersectionTest, CrossingOrNoPoint) {
   const CrossingCase& c = GetParam();
-  const GeometryRows rows = Rows(c.lines);
+  const Rows rows = MakeRows(c.lines);
   double x = 0.0;
   double y = 0.0;
   FeasibleIntersection(rows, c.a1, c.b1, c.c1, c.a2, c.b2, c.c2, x, y);
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RowCrossingTest, UsesEffectiveYCoefficient) {
   // x + y <= 4 against x - y >= 2 as a row with sign -1: crossing (3, 1).
-  GeometryRows rows = Rows({{1, 1, 1, REL_LE, 4}, {1, -1, 1, REL_GE, 2}});
+  Rows rows = MakeRows({{1, 1, 1, REL_LE, 4}, {1, -1, 1, REL_GE, 2}});
   const PlanePoint p = RowCrossing(rows, 0, 1);
   EXPECT_NEAR(p.x, 3.0, 1e-12);
   EXPECT_NEAR(p.y, 1.0, 1e-12);

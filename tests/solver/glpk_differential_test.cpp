@@ -8,7 +8,7 @@
 
 #include "glpk_reference.h"
 #include "random_model.h"
-#include "render/lattice_points.h"
+#include "solver/lattice_points.h"
 #include "solver/optimizer.h"
 #include "solver/probe.h"
 
@@ -46,10 +46,6 @@ struct Tally {
   int probesSkipped = 0;
 };
 
-std::string LastMessage(const test::SolverView& v) {
-  return v.host.messages.empty() ? std::string() : v.host.messages.back().text;
-}
-
 // One probe of a random constraint against the difference of two GLPK
 // optima, where the stepped model is still one the comparison can judge.
 void CheckProbe(const RandomModel& m, bool maximize, double before, std::mt19937& rng,
@@ -69,21 +65,21 @@ void CheckProbe(const RandomModel& m, bool maximize, double before, std::mt19937
     return;
   }
   SCOPED_TRACE("probe of row " + std::to_string(row) + " by " + std::to_string(step));
-  v.view.solveDirection = maximize ? 1 : -1;
-  v.host.messages.clear();
-  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, row, step);
-  ASSERT_TRUE(outcome.reported);
+  const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), row, step,
+                                               maximize ? Goal::Maximize : Goal::Minimize);
+  ASSERT_TRUE(probe.reported);
   if (after.status == Reference::Optimal) {
-    EXPECT_TRUE(outcome.steppedSolved);
-    EXPECT_NEAR(outcome.change, after.value - before, 2 * Tolerance(after.value));
+    EXPECT_TRUE(probe.stepped.isOptimal());
+    EXPECT_NEAR(probe.change, after.value - before, 2 * Tolerance(after.value));
     ++tally.probes;
   } else {
-    EXPECT_FALSE(outcome.steppedSolved);
-    EXPECT_EQ(outcome.change, 0.0);
+    EXPECT_FALSE(probe.stepped.isOptimal());
+    EXPECT_EQ(probe.change, 0.0);
     ++tally.probesWithoutOptimum;
   }
   // The model is restored: the level is the first optimum again.
-  EXPECT_NEAR(v.view.payoffLevel, before, Tolerance(before));
+  ASSERT_TRUE(probe.restoredSolution.isOptimal());
+  EXPECT_NEAR(probe.restoredSolution.payoffLevel, before, Tolerance(before));
 }
 
 // Solves m and compares with GLPK's answer for `reference`, the same
@@ -93,17 +89,19 @@ void CheckCorners(const RandomModel& m, const RandomModel& reference, bool maxim
                   std::mt19937* rng, Tally& tally) {
   test::SolverView v;
   test::LoadInto(m, v);
-  const bool solved = SolveAndReport(v.view, maximize);
+  const Solution solution =
+      Solve(v.doc.model(), v.Far(), maximize ? Goal::Maximize : Goal::Minimize);
+  const bool solved = solution.isOptimal();
   const ReferenceResult ref = test::SolveWithGlpk(reference, maximize);
   switch (ref.status) {
     case Reference::Infeasible:
       EXPECT_FALSE(solved);
-      EXPECT_EQ(LastMessage(v), MSG_INFEASIBLE);
+      EXPECT_EQ(solution.message, MSG_INFEASIBLE);
       ++tally.infeasible;
       return;
     case Reference::Unbounded:
       EXPECT_FALSE(solved);
-      EXPECT_EQ(LastMessage(v), MSG_UNBOUNDED);
+      EXPECT_EQ(solution.message, MSG_UNBOUNDED);
       ++tally.unbounded;
       return;
     case Reference::Optimal:
@@ -114,22 +112,27 @@ void CheckCorners(const RandomModel& m, const RandomModel& reference, bool maxim
   const bool farEdge = maximize && test::OptimalFaceUnbounded(reference, ref.value);
   if (farEdge) {
     EXPECT_FALSE(solved) << "GLPK " << ref.value;
-    EXPECT_EQ(LastMessage(v), MSG_UNBOUNDED);
+    EXPECT_EQ(solution.message, MSG_UNBOUNDED);
     ++tally.farEdge;
     return;
   }
-  ASSERT_TRUE(solved) << LastMessage(v) << "; GLPK " << ref.value;
-  EXPECT_NEAR(v.view.payoffLevel, ref.value, Tolerance(ref.value));
-  ASSERT_GE(v.view.optimalCount, 1);
-  for (int k = 0; k < v.view.optimalCount; ++k) {
-    const double x = v.view.optimalX[k];
-    const double y = v.view.optimalY[k];
+  ASSERT_TRUE(solved) << solution.message << "; GLPK " << ref.value;
+  EXPECT_NEAR(solution.payoffLevel, ref.value, Tolerance(ref.value));
+  ASSERT_GE(solution.points.size(), 1u);
+  for (const PlanePoint& p : solution.points) {
+    const double x = p.x;
+    const double y = p.y;
     if (x == NO_POINT) continue;
     EXPECT_TRUE(test::StrictlyFeasible(reference, x, y)) << "point " << x << ", " << y;
     EXPECT_NEAR(m.Payoff(x, y), ref.value, Tolerance(ref.value)) << "point " << x << ", " << y;
   }
   ++tally.optimal;
-  if (rng != nullptr) CheckProbe(m, maximize, v.view.payoffLevel, *rng, v, tally);
+  if (rng != nullptr) {
+    // The probe starts from the model with its optimum's level, as the form
+    // leaves it after a solve.
+    EditModel(v.doc)->payoff.level = solution.payoffLevel;
+    CheckProbe(m, maximize, solution.payoffLevel, *rng, v, tally);
+  }
 }
 
 // The program's own lattice enumeration of the scaled model finds exactly
@@ -175,25 +178,25 @@ void CheckLattice(const RandomModel& m, bool maximize, Tally& tally) {
   }
   test::SolverView v;
   test::LoadInto(m, v);
-  v.view.integerDotsOn = 1;
-  v.view.dotCount = static_cast<int>(points.size());
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    v.view.dotX[k] = points[k].first;
-    v.view.dotY[k] = points[k].second;
-  }
+  EditModel(v.doc)->integerDots = true;
   SCOPED_TRACE("integer mode");
-  const bool solved = SolveAndReport(v.view, maximize);
+  // The points of the plotted range, which GLPK is given as bounds too.
+  std::vector<IntPoint> dots;
+  for (const auto& p : points) dots.push_back({p.first, p.second});
+  const Solution solution =
+      SolveOverLattice(v.doc.model(), dots, maximize ? Goal::Maximize : Goal::Minimize);
+  const bool solved = solution.isOptimal();
   const ReferenceResult ref = test::SolveIntegerWithGlpk(m, maximize);
   if (points.empty()) {
     EXPECT_FALSE(solved);
-    EXPECT_EQ(LastMessage(v), MSG_INFEASIBLE);
+    EXPECT_EQ(solution.message, MSG_INFEASIBLE);
     EXPECT_EQ(ref.status, Reference::Infeasible);
     ++tally.integerEmpty;
     return;
   }
   ASSERT_EQ(ref.status, Reference::Optimal);
-  ASSERT_TRUE(solved) << LastMessage(v);
-  EXPECT_NEAR(v.view.payoffLevel, ref.value, Tolerance(ref.value));
+  ASSERT_TRUE(solved) << solution.message;
+  EXPECT_NEAR(solution.payoffLevel, ref.value, Tolerance(ref.value));
   ++tally.integerRuns;
 }
 

@@ -44,7 +44,7 @@ TEST_P(SolveFailureTest, ShowsMessageAndKeepsPayoffLevel) {
   v.view.LoadModelFromDoc();
   v.view.optimalCount = 3;  // left over from an earlier run
 
-  EXPECT_FALSE(SolveAndReport(v.view, c.maximize));
+  EXPECT_FALSE(SolveAndReport(v.view, c.maximize).isOptimal());
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, c.message);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
@@ -93,7 +93,7 @@ TEST(SolveReportTest, WritesTruncatedLevelEverywhere) {
   test::SolverView v;
   v.SetLines({Le(3, 3, 10)});
   v.SetPayoff(1, 1, 1);
-  ASSERT_TRUE(SolveAndReport(v.view, true));
+  ASSERT_TRUE(SolveAndReport(v.view, true).isOptimal());
   EXPECT_TRUE(v.host.messages.empty());
   EXPECT_EQ(v.view.payoffLevel, 3.33);
   EXPECT_EQ(v.doc.model().payoff.level, 3.33);
@@ -104,7 +104,7 @@ TEST(SolveReportTest, WritesTruncatedLevelEverywhere) {
 
   // The minimum of -x - y is cut toward zero as well.
   v.SetPayoff(-1, 1, 1);
-  ASSERT_TRUE(SolveAndReport(v.view, false));
+  ASSERT_TRUE(SolveAndReport(v.view, false).isOptimal());
   EXPECT_EQ(v.view.payoffLevel, -3.33);
 }
 
@@ -142,7 +142,7 @@ class ResultsLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(ResultsLineTest, Text) {
   const LineCase& c = GetParam();
-  ModelState m;
+  Model m;
   m.xLabel = "X";
   m.yLabel = "Y";
   m.xMax = 20;
@@ -150,12 +150,10 @@ TEST_P(ResultsLineTest, Text) {
   m.yMax = 20;
   m.yZoom = 10;  // outer mark at y = 40
   m.decimals = c.decimals;
-  m.optimalCount = static_cast<int>(c.xs.size());
-  for (std::size_t k = 0; k < c.xs.size(); ++k) {
-    m.optimalX[k] = c.xs[k];
-    m.optimalY[k] = c.ys[k];
-  }
-  EXPECT_EQ(OptimizerResultsLine(m, c.maximize), c.expected);
+  std::vector<PlanePoint> points;
+  for (std::size_t k = 0; k < c.xs.size(); ++k) points.push_back({c.xs[k], c.ys[k]});
+  EXPECT_EQ(OptimizerResultsLine(m, points, c.maximize ? Goal::Maximize : Goal::Minimize),
+            c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -190,16 +188,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LineCase>& info) { return info.param.name; });
 
 TEST(ResultsLineTest, LongListIsWrittenInFull) {
-  ModelState m;
+  Model m;
   m.xLabel = std::string(150, 'x');
   m.yLabel = "Y";
   m.decimals = 30;
-  m.optimalCount = MAX_OPTIMAL;
-  for (int k = 0; k < MAX_OPTIMAL; ++k) {
-    m.optimalX[k] = k;
-    m.optimalY[k] = 1.0 / 3.0;
-  }
-  const std::string line = OptimizerResultsLine(m, false);
+  std::vector<PlanePoint> points;
+  for (int k = 0; k < MAX_OPTIMAL; ++k) points.push_back({static_cast<double>(k), 1.0 / 3.0});
+  const std::string line = OptimizerResultsLine(m, points, Goal::Minimize);
   // Head 172 characters; pieces " (" x ", " y ")" with 32-character numbers,
   // 33 for x from 10 on: 10 * 69 + 10 * 70.
   EXPECT_EQ(line.size(), 172u + 690u + 700u);

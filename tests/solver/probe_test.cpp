@@ -14,6 +14,7 @@ namespace {
 
 using test::Ge;
 using test::Le;
+using test::Line;
 
 // Maximize 3X + 2Y with X + Y <= 4 and X <= 3: optimum 11 at (3, 1).
 void ExampleModel(test::SolverView& v) {
@@ -104,8 +105,8 @@ TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
   v.view.LoadModelFromDoc();
   v.view.solveDirection = 1;
   const std::string textBefore = v.view.lineText[1];
-  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 1, 1);
-  EXPECT_FALSE(outcome.reported);
+  EXPECT_FALSE(ProbeRightHandSide(v.doc.model(), v.Far(), 1, 1, Goal::Maximize).reported);
+  v.view.ProbeRightHandSide(1, 1);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.view.lineC[1], 5.0);
@@ -120,9 +121,11 @@ TEST(ProbeTest, FailedSteppedSolveReportsZero) {
   v.SetLines({Le(1, 1, 4), Ge(1, 1, 4)});
   v.SetPayoff(1, 1, 2);
   v.view.solveDirection = 1;
-  const ProbeOutcome outcome = RunRightHandSideProbe(v.view, 0, -1);
-  EXPECT_TRUE(outcome.reported);
-  EXPECT_FALSE(outcome.steppedSolved);
+  const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), 0, -1, Goal::Maximize);
+  EXPECT_TRUE(probe.reported);
+  EXPECT_EQ(probe.stepped.status, SolveStatus::Infeasible);
+  EXPECT_EQ(probe.change, 0.0);
+  v.view.ProbeRightHandSide(0, -1);
   ASSERT_EQ(v.host.messages.size(), 2u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  0.00 per decreased RHS unit.");
@@ -142,6 +145,78 @@ TEST(ProbeTest, RestoresRightHandSideExactly) {
   EXPECT_NE(v.view.lineText[0].find("0.10"), std::string::npos) << v.view.lineText[0];
   EXPECT_EQ(v.host.FieldText(ctl::LINE0), v.view.lineText[0]);
 }
+
+TEST(ProbeTest, ProbeOfModelLeavesDocumentAlone) {
+  test::SolverView v;
+  ExampleModel(v);
+  const Model before = v.doc.model();
+  const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), 0, 1, Goal::Maximize);
+  EXPECT_EQ(probe.change, 2.0);
+  EXPECT_EQ(v.doc.model(), before);
+  EXPECT_FALSE(v.doc.isModified());
+  EXPECT_TRUE(v.host.messages.empty());
+  // The right-hand side is put back; the level is the stepped optimum's
+  // (13 at (3, 2)) until the restored model is solved again.
+  Model expected = before;
+  expected.payoff.level = 13.0;
+  EXPECT_EQ(probe.restored, expected);
+  EXPECT_EQ(probe.restoredSolution.payoffLevel, 11.0);
+}
+
+// The boxes a reported probe shows after its first solve; --solve reads
+// its note from the one before the last.
+struct NoticeCase {
+  std::string name;
+  friend void PrintTo(const NoticeCase& c, std::ostream* os) { *os << c.name; }
+  std::vector<test::Line> lines;
+  bool dots;
+  int row;
+  int step;
+  std::vector<std::string> boxes;
+};
+
+class ProbeNoticesTest : public ::testing::TestWithParam<NoticeCase> {};
+
+TEST_P(ProbeNoticesTest, InTheOrderShown) {
+  const NoticeCase& c = GetParam();
+  test::SolverView v;
+  v.SetRanges(100, 6, 100, 6);
+  v.SetLines(c.lines);
+  v.SetPayoff(1, 1, 1);
+  EditModel(v.doc)->integerDots = c.dots;
+  const ProbeResult probe =
+      ProbeRightHandSide(v.doc.model(), v.Far(), c.row, c.step, Goal::Maximize);
+  ASSERT_TRUE(probe.reported);
+  EXPECT_EQ(probe.notices(), c.boxes);
+  EXPECT_EQ(probe.dotsSwitchedOff, c.dots && !probe.restored.integerDots);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, ProbeNoticesTest,
+    ::testing::Values(NoticeCase{"Optimal",
+                                 {Le(1, 1, 4)},
+                                 false,
+                                 0,
+                                 1,
+                                 {"Optimal Payoff will change by  1.00 per increased RHS unit."}},
+                      NoticeCase{"SteppedInfeasible",
+                                 {Le(1, 1, 4), Ge(1, 1, 4)},
+                                 false,
+                                 0,
+                                 -1,
+                                 {MSG_INFEASIBLE,
+                                  "Optimal Payoff will change by  0.00 per decreased RHS unit."}},
+                      // 31 x 32 lattice points under x <= 30 and y <= 31; x <= 31 makes
+                      // 1024, which switches the dots off for the stepped and the
+                      // restored model: both are then solved over their corners.
+                      NoticeCase{"SteppedDotsTooMany",
+                                 {Le(1, 0, 30), Le(0, 1, 31)},
+                                 true,
+                                 0,
+                                 1,
+                                 {MSG_TOO_MANY_DOTS,
+                                  "Optimal Payoff will change by  1.00 per increased RHS unit."}}),
+    [](const ::testing::TestParamInfo<NoticeCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace tessaro

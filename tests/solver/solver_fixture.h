@@ -1,10 +1,12 @@
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "doc/document.h"
 #include "model/constants.h"
 #include "model/equation.h"
+#include "solver/rows.h"
 #include "support/fake_view_host.h"
 #include "support/model_edit.h"
 
@@ -44,7 +46,8 @@ struct SolverView {
     SetRanges(20.0, 6.0, 20.0, 6.0);
   }
 
-  void SetLines(std::initializer_list<Line> lines) {
+  void SetLines(std::initializer_list<Line> lines) { SetLines(std::vector<Line>(lines)); }
+  void SetLines(const std::vector<Line>& lines) {
     int i = 0;
     for (const Line& l : lines) {
       EditModel(doc)->lines[i].a = l.a;
@@ -78,6 +81,9 @@ struct SolverView {
     view.rowC[ROW_FAR_X] = xMax + FAR_BOUND_PIXELS / xZoom;
     view.rowC[ROW_FAR_Y] = yMax + FAR_BOUND_PIXELS / yZoom;
   }
+
+  // The far bounds the form's rows hold, as the solver is given them.
+  FarBounds Far() const { return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]}; }
 
   void SetDecimals(int decimals) {
     EditModel(doc)->decimals = decimals;

@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/line_ends.h"
-#include "render/surface.h"
+#include "solver/plane.h"
 
 namespace tessaro {
 

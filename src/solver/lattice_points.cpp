@@ -1,11 +1,11 @@
-#include "render/lattice_points.h"
+#include "solver/lattice_points.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "model/saturate.h"
-#include "render/lattice_extent.h"
+#include "solver/lattice_extent.h"
 #include "solver/row_tolerance.h"
 
 namespace tessaro {

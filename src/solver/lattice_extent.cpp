@@ -1,4 +1,4 @@
-#include "render/lattice_extent.h"
+#include "solver/lattice_extent.h"
 
 #include <algorithm>
 #include <cmath>

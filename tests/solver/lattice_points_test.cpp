@@ -1,4 +1,4 @@
-#include "render/lattice_points.h"
+#include "solver/lattice_points.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "render/lattice_cache.h"
-#include "render/lattice_points.h"
+#include "solver/lattice_cache.h"
+#include "solver/lattice_points.h"
 
 namespace tessaro {
 namespace {

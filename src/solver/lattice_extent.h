@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/lattice_points.h"
+#include "solver/lattice_points.h"
 
 namespace tessaro {
 

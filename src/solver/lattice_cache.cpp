@@ -1,4 +1,4 @@
-#include "render/lattice_cache.h"
+#include "solver/lattice_cache.h"
 
 #include <array>
 #include <bit>
