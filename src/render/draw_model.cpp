@@ -203,10 +203,12 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
     requests.push_back(r);
     rows.push_back(i);
   }
-  std::vector<TextBox> fixed = AxisTextBoxes(eq);
-  if (payoffBox) fixed.push_back(*payoffBox);
   const PlotView& v = eq.view;
   const TextBox plot{-v.OriginX(), -v.OriginY(), v.width - v.OriginX(), v.height - v.OriginY()};
+  std::vector<TextBox> fixed = AxisTextBoxes(eq);
+  if (payoffBox) fixed.push_back(*payoffBox);
+  // The X axis itself (drawn 2 pixels wide), so that no label stands on it.
+  fixed.push_back({0, -1, plot.right, 1});
   const std::vector<IntPoint> places = LayOutLabels(requests, fixed, plot);
 
   std::array<IntPoint, LINE_COUNT> at{};
