@@ -40,13 +40,18 @@ int MulDivRound(int a, int b, int c) {
 // The window's drawing, with a plot of width units whose origin lies
 // originY units below its top: the axes end at the frame's edges. The
 // labels the drawing keeps inside the plot keep the places they have in
-// the window.
+// the window, and the pointer goes on finding them where the window shows
+// them.
 void DrawFramed(tessaro::CEquation& equation, Surface& surface, int width, int originY) {
   const PlotView shown = equation.view;
   const auto labelX = equation.labelX;
   const auto labelY = equation.labelY;
   const double payoffLabelX = equation.payoffLabelX;
   const double payoffLabelY = equation.payoffLabelY;
+  const auto shownLabelX = equation.shownLabelX;
+  const auto shownLabelY = equation.shownLabelY;
+  const double shownPayoffLabelX = equation.shownPayoffLabelX;
+  const double shownPayoffLabelY = equation.shownPayoffLabelY;
   equation.view = PlotViewOfSize(width, originY + PLOT_MARGIN_BOTTOM);
   equation.DrawPicture(surface);
   equation.view = shown;
@@ -54,6 +59,10 @@ void DrawFramed(tessaro::CEquation& equation, Surface& surface, int width, int o
   equation.labelY = labelY;
   equation.payoffLabelX = payoffLabelX;
   equation.payoffLabelY = payoffLabelY;
+  equation.shownLabelX = shownLabelX;
+  equation.shownLabelY = shownLabelY;
+  equation.shownPayoffLabelX = shownPayoffLabelX;
+  equation.shownPayoffLabelY = shownPayoffLabelY;
 }
 
 void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite,

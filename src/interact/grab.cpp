@@ -1,5 +1,7 @@
 #include "interact/grab.h"
 
+#include <cmath>
+
 namespace tessaro {
 
 namespace {
@@ -11,6 +13,26 @@ bool EmptyRow(const ModelState& model, int i) {
 LineEquation RowLine(const ModelState& model, int i) {
   return LineEquation{model.rowA[i], static_cast<double>(model.rowSign[i]), model.rowB[i],
                       model.rowC[i]};
+}
+
+// A label the user placed is where its offsets say (the drawing keeps them
+// within the plot); one placed by default is where the last drawing put it.
+bool IsPlaced(double lx, double ly) {
+  return lx != NO_POINT && ly != NO_POINT && !std::isnan(lx) && !std::isnan(ly);
+}
+
+bool InsideLineLabel(const ModelState& model, int j, const ModelPoint& p, const PlotScale& scale) {
+  if (IsPlaced(model.labelX[j], model.labelY[j])) {
+    return InsideLabel(model.labelX[j], model.labelY[j], p, scale);
+  }
+  return InsideLabel(model.shownLabelX[j], model.shownLabelY[j], p, scale);
+}
+
+bool InsidePayoffLabel(const ModelState& model, const ModelPoint& p, const PlotScale& scale) {
+  if (IsPlaced(model.payoffLabelX, model.payoffLabelY)) {
+    return InsideLabel(model.payoffLabelX, model.payoffLabelY, p, scale);
+  }
+  return InsideLabel(model.shownPayoffLabelX, model.shownPayoffLabelY, p, scale);
 }
 
 }  // namespace
@@ -41,7 +63,7 @@ GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
   if (grab.line < 0) {
     for (int j = 0; j < LINE_COUNT; ++j) {
       if (EmptyRow(model, j)) continue;
-      if (InsideLabel(model.labelX[j], model.labelY[j], p, scale)) {
+      if (InsideLineLabel(model, j, p, scale)) {
         grab.label = j;
         break;
       }
@@ -51,8 +73,7 @@ GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
   if (grab.line < 0 && NearLine(PayoffLine(model), p, model.xZoom, model.yZoom)) {
     grab.payoff = true;
   }
-  if (!grab.payoff && grab.line < 0 && grab.label < 0 &&
-      InsideLabel(model.payoffLabelX, model.payoffLabelY, p, scale)) {
+  if (!grab.payoff && grab.line < 0 && grab.label < 0 && InsidePayoffLabel(model, p, scale)) {
     grab.payoffLabel = true;
   }
   return grab;

@@ -39,6 +39,15 @@ struct ModelState : GeometryRows {
   std::array<double, LINE_COUNT> labelY{NO_POINT, NO_POINT, NO_POINT, NO_POINT, NO_POINT, NO_POINT};
   double payoffLabelX = NO_POINT;
   double payoffLabelY = NO_POINT;
+  // Where the last drawing wrote each label, in the same offsets. A label
+  // the user never placed is laid out afresh by every drawing: its place is
+  // kept here, for the pointer to find it, and never in the values above.
+  std::array<double, LINE_COUNT> shownLabelX{NO_POINT, NO_POINT, NO_POINT,
+                                             NO_POINT, NO_POINT, NO_POINT};
+  std::array<double, LINE_COUNT> shownLabelY{NO_POINT, NO_POINT, NO_POINT,
+                                             NO_POINT, NO_POINT, NO_POINT};
+  double shownPayoffLabelX = NO_POINT;
+  double shownPayoffLabelY = NO_POINT;
   int payoffSign = 1;
   double savedPayoffLevel = NO_POINT;
 

@@ -1,12 +1,17 @@
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/equation.h"
 #include "model/saturate.h"
 #include "render/area_color.h"
+#include "render/axis_texts.h"
 #include "render/drawing_style.h"
 #include "render/feasible_polygon.h"
+#include "render/label_layout.h"
 #include "render/label_text.h"
 #include "render/line_ends.h"
 
@@ -14,7 +19,8 @@ namespace tessaro {
 
 namespace {
 
-// Unplaced constraint labels step this many pixels right and up per line.
+// A default label whose line shows nowhere on the plot steps this many
+// pixels right and up per line.
 constexpr double LABEL_STEP_PIXELS = 26.0;
 // A label stays between these pixel offsets from the origin; a larger plot
 // lets it go further right and up, as far as the plot shows.
@@ -45,18 +51,36 @@ PlotFrame FrameOf(const CEquation& eq) {
   return PlotFrame{eq.xMin, eq.xMax, eq.yMin, eq.yMax, eq.xZoom, eq.yZoom};
 }
 
-// Gives an unplaced label (or one that is not a number) its default offset
-// and keeps it within the allowed box; returns where it is drawn. A default
-// that is not a finite number (a zero zoom) is not stored.
-IntPoint PlaceLabel(double& lx, double& ly, double defaultX, double defaultY, double xZoom,
-                    double yZoom, const LabelBox& box) {
-  if ((lx == NO_POINT || std::isnan(lx)) && std::isfinite(defaultX)) lx = defaultX;
-  if ((ly == NO_POINT || std::isnan(ly)) && std::isfinite(defaultY)) ly = defaultY;
+// Whether a label's stored offsets are a place the user gave it; anything
+// else (unplaced, or not a number) is laid out by the drawing.
+bool IsPlaced(double lx, double ly) {
+  return lx != NO_POINT && ly != NO_POINT && !std::isnan(lx) && !std::isnan(ly);
+}
+
+// Keeps a label's offsets within the allowed box; returns where it is drawn.
+IntPoint KeepInBox(double& lx, double& ly, double xZoom, double yZoom, const LabelBox& box) {
   if (lx > box.right / xZoom) lx = box.right / xZoom;
   if (lx < -LABEL_MAX_LEFT / xZoom) lx = -LABEL_MAX_LEFT / xZoom;
   if (ly > box.up / yZoom) ly = box.up / yZoom;
   if (ly < -LABEL_MAX_DOWN / yZoom) ly = -LABEL_MAX_DOWN / yZoom;
   return {SaturateToInt(lx * xZoom), SaturateToInt(-ly * yZoom)};
+}
+
+// Where a label is drawn when its stored offsets are not a place: the
+// default offsets, kept within the box, which lx and ly are set to. A
+// default that is not a finite number (a zero zoom) leaves the offset as
+// it was.
+IntPoint DefaultPlace(double& lx, double& ly, double defaultX, double defaultY, double xZoom,
+                      double yZoom, const LabelBox& box) {
+  if (std::isfinite(defaultX)) lx = defaultX;
+  if (std::isfinite(defaultY)) ly = defaultY;
+  return KeepInBox(lx, ly, xZoom, yZoom, box);
+}
+
+// The offsets of a pixel place, as the pointer's hit test reads them.
+void ShowAt(IntPoint at, double xZoom, double yZoom, double& shownX, double& shownY) {
+  shownX = at.x / xZoom;
+  shownY = -at.y / yZoom;
 }
 
 // Red italic text; the normal black upright text is restored afterwards.
@@ -132,11 +156,76 @@ std::string PayoffText(const CEquation& eq) {
                          eq.payoffLevel, eq.decimals);
 }
 
-void DrawConstraintLabel(CEquation& eq, Surface& s, int i) {
-  const std::string text = ConstraintLabelText(eq, i);
-  const IntPoint at =
-      PlaceLabel(eq.labelX[i], eq.labelY[i], LABEL_STEP_PIXELS * i / eq.xZoom,
-                 LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom, LabelBoxOf(eq.view));
+// The plot's texts that line labels keep off: the tick numbers and the
+// axes' names.
+std::vector<TextBox> AxisTextBoxes(const CEquation& eq) {
+  std::vector<TextBox> boxes;
+  for (const PlacedText& t : AxisTexts(FrameOf(eq), eq.xLabel, eq.yLabel)) {
+    boxes.push_back(TextBoxAt(t.at, EstimatedTextSize(t.text)));
+  }
+  return boxes;
+}
+
+// Where each present line's label is drawn. A label the user placed stays
+// there (kept within the box); the others are laid out along their lines
+// clear of each other, of the axes' texts and of the payoff label. Records
+// every place for the pointer; the stored offsets of a default label are
+// left as they are.
+std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
+    CEquation& eq, const std::array<std::string, LINE_COUNT>& texts,
+    const std::optional<TextBox>& payoffBox) {
+  const LabelBox box = LabelBoxOf(eq.view);
+  std::vector<LabelRequest> requests;
+  std::vector<int> rows;
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    eq.shownLabelX[i] = NO_POINT;
+    eq.shownLabelY[i] = NO_POINT;
+    if (!RowIsPresent(eq, i)) continue;
+    LabelRequest r;
+    r.size = EstimatedTextSize(texts[i]);
+    if (IsPlaced(eq.labelX[i], eq.labelY[i])) {
+      r.userPlaced = true;
+      r.at = KeepInBox(eq.labelX[i], eq.labelY[i], eq.xZoom, eq.yZoom, box);
+    } else {
+      // Where the label goes when its line shows nowhere: a step right and
+      // up from the previous line's.
+      double lx = eq.labelX[i];
+      double ly = eq.labelY[i];
+      r.at = DefaultPlace(lx, ly, LABEL_STEP_PIXELS * i / eq.xZoom,
+                          LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom, box);
+      LineEnds ends;
+      if (ComputeLineEnds(eq.rowA[i], eq.rowSign[i] * eq.rowB[i], eq.rowB[i], eq.rowC[i],
+                          FrameOf(eq), ends)) {
+        r.line = PixelSegment{eq.xZoom * ends.dx1, -eq.yZoom * ends.dy1, eq.xZoom * ends.dx2,
+                              -eq.yZoom * ends.dy2};
+      }
+    }
+    requests.push_back(r);
+    rows.push_back(i);
+  }
+  const PlotView& v = eq.view;
+  const TextBox plot{-v.OriginX(), -v.OriginY(), v.width - v.OriginX(), v.height - v.OriginY()};
+  std::vector<TextBox> fixed = AxisTextBoxes(eq);
+  if (payoffBox) fixed.push_back(*payoffBox);
+  // The X axis itself (drawn 2 pixels wide), so that no label stands on it.
+  fixed.push_back({0, -1, plot.right, 1});
+  const std::vector<IntPoint> places = LayOutLabels(requests, fixed, plot);
+
+  std::array<IntPoint, LINE_COUNT> at{};
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    const int i = rows[k];
+    at[i] = places[k];
+    if (requests[k].userPlaced) {
+      eq.shownLabelX[i] = eq.labelX[i];
+      eq.shownLabelY[i] = eq.labelY[i];
+    } else {
+      ShowAt(places[k], eq.xZoom, eq.yZoom, eq.shownLabelX[i], eq.shownLabelY[i]);
+    }
+  }
+  return at;
+}
+
+void DrawConstraintLabel(CEquation& eq, Surface& s, int i, IntPoint at, const std::string& text) {
   if (eq.dragLine == i || eq.dragLabel == i) {
     DrawHighlightedText(s, at, text);
   } else if (eq.labelsOn == 1) {
@@ -157,15 +246,38 @@ void DrawLatticeDots(const CEquation& eq, Surface& s) {
   s.SelectPen(BlackPen());
 }
 
-// The payoff line, dashed, and its label, which shows whatever labelsOn says.
-void DrawPayoff(CEquation& eq, Surface& s) {
+bool PayoffLineEnds(const CEquation& eq, LineEnds& ends) {
+  return ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB, eq.payoffLevel,
+                         FrameOf(eq), ends);
+}
+
+// Where the payoff label is drawn: where the user put it (kept within the
+// box), or else at the first end point of the line, the origin when there
+// is no line. Records the place for the pointer.
+IntPoint PlacePayoffLabel(CEquation& eq) {
+  const LabelBox box = LabelBoxOf(eq.view);
+  if (IsPlaced(eq.payoffLabelX, eq.payoffLabelY)) {
+    const IntPoint at = KeepInBox(eq.payoffLabelX, eq.payoffLabelY, eq.xZoom, eq.yZoom, box);
+    eq.shownPayoffLabelX = eq.payoffLabelX;
+    eq.shownPayoffLabelY = eq.payoffLabelY;
+    return at;
+  }
+  LineEnds ends;
+  const bool drawable = PayoffLineEnds(eq, ends);
+  eq.shownPayoffLabelX = eq.payoffLabelX;
+  eq.shownPayoffLabelY = eq.payoffLabelY;
+  return DefaultPlace(eq.shownPayoffLabelX, eq.shownPayoffLabelY, drawable ? ends.dx1 : 0.0,
+                      drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom, box);
+}
+
+// The payoff line, dashed, and its label at `at`, which shows whatever
+// labelsOn says.
+void DrawPayoff(CEquation& eq, Surface& s, IntPoint at, const std::string& text) {
   const bool moving =
       eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 || eq.dragPayoffLabel == 1;
   s.SelectPen(SolidPen(1, moving ? COLOR_ACTIVE_BLUE : COLOR_PAYOFF_RED));
   LineEnds ends;
-  const bool drawable = ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB,
-                                        eq.payoffLevel, FrameOf(eq), ends);
-  if (drawable) {
+  if (PayoffLineEnds(eq, ends)) {
     auto limit = [](double v) {
       return SaturateToRange(v, -static_cast<int>(COORD_LIMIT), static_cast<int>(COORD_LIMIT));
     };
@@ -173,11 +285,6 @@ void DrawPayoff(CEquation& eq, Surface& s) {
                               limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2),
                               PAYOFF_DASH_LENGTH);
   }
-  const std::string text = PayoffText(eq);
-  // An unplaced payoff label starts at the first end point of the line.
-  const IntPoint at =
-      PlaceLabel(eq.payoffLabelX, eq.payoffLabelY, drawable ? ends.dx1 : 0.0,
-                 drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom, LabelBoxOf(eq.view));
   if (eq.dragPayoffLabel == 1 || eq.dragPayoff > 0 || eq.rotatePayoff > 0) {
     DrawHighlightedText(s, at, text);
   } else {
@@ -212,6 +319,25 @@ void CEquation::DrawModel(Surface& surface) {
   surface.SelectFont(DrawingFont(false));
   surface.SetTransparentBackground();
 
+  // The payoff label is placed first: the line labels keep off it.
+  const bool payoffShown = payoffA != 0.0 || payoffB != 0.0;
+  std::string payoffText;
+  IntPoint payoffAt;
+  std::optional<TextBox> payoffBox;
+  shownPayoffLabelX = NO_POINT;
+  shownPayoffLabelY = NO_POINT;
+  if (payoffShown) {
+    payoffText = PayoffText(*this);
+    payoffAt = PlacePayoffLabel(*this);
+    payoffBox = TextBoxAt(payoffAt, EstimatedTextSize(payoffText));
+  }
+  std::array<std::string, LINE_COUNT> labelTexts;
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    if (RowIsPresent(*this, i)) labelTexts[i] = ConstraintLabelText(*this, i);
+  }
+  const std::array<IntPoint, LINE_COUNT> labelAt =
+      PlaceConstraintLabels(*this, labelTexts, payoffBox);
+
   DrawFeasibleArea(*this, surface);
   if (trimOn == 0) {
     for (int i = 0; i < LINE_COUNT; ++i) {
@@ -219,10 +345,10 @@ void CEquation::DrawModel(Surface& surface) {
     }
   }
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (RowIsPresent(*this, i)) DrawConstraintLabel(*this, surface, i);
+    if (RowIsPresent(*this, i)) DrawConstraintLabel(*this, surface, i, labelAt[i], labelTexts[i]);
   }
   if (integerDotsOn == 1) DrawLatticeDots(*this, surface);
-  if (payoffA != 0.0 || payoffB != 0.0) DrawPayoff(*this, surface);
+  if (payoffShown) DrawPayoff(*this, surface, payoffAt, payoffText);
   DrawOptimumDots(*this, surface);
   surface.SelectPen(BlackPen());
 }

@@ -1,9 +1,7 @@
-#include <cmath>
-#include <cstdint>
 #include <string>
 
 #include "model/equation.h"
-#include "model/saturate.h"
+#include "render/axis_texts.h"
 #include "render/drawing_style.h"
 
 namespace tessaro {
@@ -14,27 +12,6 @@ constexpr int TICK_LENGTH = 4;
 // The erased area reaches this many pixels beyond the plot on every side,
 // so that the white border of the rectangle lies outside it.
 constexpr int ERASE_OVERLAP = 2;
-// Tick numbers hang below the X axis and start left of the Y axis.
-constexpr int X_TICK_TEXT_Y = 15;
-constexpr int Y_TICK_TEXT_X = -25;
-// About twenty ticks along each axis.
-constexpr double TICK_STEP_FRACTION = 0.05;
-
-// Ticks every step whole units from trunc(low) to trunc(high), step being a
-// twentieth of the range and at least 1. The conversions saturate and the
-// counter is 64 bits wide, so even a range of 1e300 gives a handful of
-// ticks; the count never exceeds about 41. A range that is not a number
-// gives no ticks.
-template <typename DrawTick>
-void ForEachTick(double low, double high, DrawTick drawTick) {
-  if (std::isnan(low) || std::isnan(high)) return;
-  std::int64_t step = SaturateToInt((high - low) * TICK_STEP_FRACTION);
-  if (step < 1) step = 1;
-  const std::int64_t last = SaturateToInt(high);
-  for (std::int64_t t = SaturateToInt(low); t <= last; t += step) {
-    drawTick(static_cast<int>(t));
-  }
-}
 
 }  // namespace
 
@@ -88,26 +65,21 @@ void CEquation::DrawAxes(Surface& surface) const {
   surface.SetTransparentBackground();
   surface.SetTextColor(COLOR_BLACK);
 
-  // Ticks beyond the coordinate limit lie far off the surface and are skipped.
-  const int limit = static_cast<int>(COORD_LIMIT);
-  ForEachTick(xMin, xMax, [&](int t) {
-    const int px = SaturateToInt((t - xMin) * xZoom);
-    if (px > limit || px < -limit) return;
-    surface.MoveTo(px, 0);
-    surface.LineTo(px, TICK_LENGTH);
-    surface.TextOut(px, X_TICK_TEXT_Y, std::to_string(t));
-  });
-  ForEachTick(yMin, yMax, [&](int t) {
-    const int py = SaturateToInt(-(t - yMin) * yZoom);
-    if (py > limit || py < -limit) return;
-    surface.MoveTo(0, py);
-    surface.LineTo(-TICK_LENGTH, py);
-    surface.TextOut(Y_TICK_TEXT_X, py, std::to_string(t));
-  });
-
-  surface.TextOut(Y_TICK_TEXT_X, SaturateToRange(-(yMax - yMin) * yZoom - 10, -limit, limit),
-                  yLabel);
-  surface.TextOut(SaturateToRange((xMax - xMin) * xZoom + 45, -limit, limit), 10, xLabel);
+  const PlotFrame frame{xMin, xMax, yMin, yMax, xZoom, yZoom};
+  for (const AxisTick& t : XAxisTicks(frame)) {
+    surface.MoveTo(t.pixel, 0);
+    surface.LineTo(t.pixel, TICK_LENGTH);
+    surface.TextOut(t.pixel, X_TICK_TEXT_Y, std::to_string(t.value));
+  }
+  for (const AxisTick& t : YAxisTicks(frame)) {
+    surface.MoveTo(0, t.pixel);
+    surface.LineTo(-TICK_LENGTH, t.pixel);
+    surface.TextOut(Y_TICK_TEXT_X, t.pixel, std::to_string(t.value));
+  }
+  const IntPoint yName = YAxisNameAt(frame);
+  surface.TextOut(yName.x, yName.y, yLabel);
+  const IntPoint xName = XAxisNameAt(frame);
+  surface.TextOut(xName.x, xName.y, xLabel);
 }
 
 }  // namespace tessaro

@@ -181,6 +181,27 @@ TEST(MouseDrag, LabelsFollowThePointerFromTheRangeStart) {
   }
 }
 
+TEST(MouseDrag, DefaultLabelIsGrabbedWhereTheDrawingPutIt) {
+  ViewHarness h;
+  // Two lines on one another: the second label moves along the line, off
+  // the first, and the drawing stores neither place.
+  h.SetLine(0, 1, 1, 1, REL_LE, 50);
+  h.SetLine(1, 1, 1, 1, REL_LE, 50);
+  h.eq.RedrawGraph();
+  EXPECT_EQ(h.doc.model().lines[1].label, LabelPosition{});
+  EXPECT_FALSE(h.doc.isModified());
+  const double lx = h.eq.shownLabelX[1];
+  const double ly = h.eq.shownLabelY[1];
+  ASSERT_GT(lx, h.eq.shownLabelX[0]);
+  // Ten pixels into the text, four below its top.
+  h.LeftPress(lx + 10.0 / 6, ly - 4.0 / 6);
+  EXPECT_EQ(h.eq.dragLabel, 1);
+  h.Move(70, 30);
+  EXPECT_NEAR(h.doc.model().lines[1].label.x, 70.0, 1e-9);
+  EXPECT_NEAR(h.doc.model().lines[1].label.y, 30.0, 1e-9);
+  EXPECT_EQ(h.doc.model().lines[0].label, LabelPosition{});
+}
+
 TEST(MouseDrag, PayoffLineMovesParallelAndShowsItsNewText) {
   ViewHarness h;
   h.SetPayoff(3, 1, 2, 12);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "doc/file_store.h"
 #include "render/area_color.h"
+#include "render/label_layout.h"
 #include "render_fixture.h"
 
 namespace tessaro {
@@ -192,6 +195,7 @@ TEST(ConstraintLines, LimitedTo32000FromAbove) {
 }
 
 TEST(ConstraintLabels, DefaultsAndClamping) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Row {
     const char* name;
     int line;
@@ -201,23 +205,16 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
     IntPoint drawnAt;
   };
   const Row rows[] = {
-      // The fourth line starts 78 pixels right of and 78 pixels above the origin.
-      {"UnplacedFourthLine", 3, 6, 6, NO_POINT, NO_POINT, 13, 13, {78, -78}},
-      {"UnplacedOtherZooms", 3, 4, 3, NO_POINT, NO_POINT, 19.5, 26, {78, -78}},
-      {"UnplacedFirstLine", 0, 6, 6, NO_POINT, NO_POINT, 0, 0, {0, 0}},
+      // x + y <= 10 enters the plot on the Y axis at 10: the label sits just
+      // above that point, and the drawing leaves the stored offsets alone.
+      {"UnplacedFourthLine", 3, 6, 6, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -76}},
+      {"UnplacedOtherZooms", 3, 4, 3, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -46}},
+      {"UnplacedFirstLine", 0, 6, 6, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -76}},
+      {"NaNIsNotAPlace", 2, 6, 6, nan, 1, nan, 1, {2, -76}},
       {"FarRight", 1, 6, 6, 1000, 5, 100, 5, {600, -30}},
       {"FarLeft", 1, 6, 6, -10, 5, -20.0 / 6, 5, {-20, -30}},
       {"FarUp", 1, 6, 6, 5, 1000, 5, 50, {30, -300}},
       {"FarDown", 1, 6, 6, 5, -10, 5, -35.0 / 6, {30, 35}},
-      {"NaNTakesDefault",
-       2,
-       6,
-       6,
-       std::numeric_limits<double>::quiet_NaN(),
-       1,
-       52.0 / 6,
-       1,
-       {52, -6}},
   };
   for (const Row& r : rows) {
     RenderFixture f;
@@ -228,11 +225,18 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
     f.eq.labelX[r.line] = r.labelX;
     f.eq.labelY[r.line] = r.labelY;
     f.eq.DrawModel(f.host.surface);
-    EXPECT_NEAR(f.eq.labelX[r.line], r.storedX, 1e-12) << r.name;
+    if (std::isnan(r.storedX)) {
+      EXPECT_TRUE(std::isnan(f.eq.labelX[r.line])) << r.name;
+    } else {
+      EXPECT_NEAR(f.eq.labelX[r.line], r.storedX, 1e-12) << r.name;
+    }
     EXPECT_NEAR(f.eq.labelY[r.line], r.storedY, 1e-12) << r.name;
     const Call* text = FindText(f, "L:");
     ASSERT_NE(text, nullptr) << r.name;
     EXPECT_EQ(text->args, (std::vector<int>{r.drawnAt.x, r.drawnAt.y})) << r.name;
+    // The pointer finds the label where it was drawn.
+    EXPECT_NEAR(f.eq.shownLabelX[r.line] * r.xZoom, r.drawnAt.x, 1e-9) << r.name;
+    EXPECT_NEAR(-f.eq.shownLabelY[r.line] * r.yZoom, r.drawnAt.y, 1e-9) << r.name;
   }
 }
 
@@ -322,8 +326,12 @@ TEST(Payoff, DashedLineAndLabelAtItsFirstEnd) {
     EXPECT_EQ(segments.back().ends[2], 72) << r.name;
     EXPECT_EQ(segments.back().ends[3], 0) << r.name;
     EXPECT_EQ(segments.front().pen, (Pen{PenStyle::Solid, 1, r.pen})) << r.name;
-    EXPECT_EQ(f.eq.payoffLabelX, 0) << r.name;
-    EXPECT_EQ(f.eq.payoffLabelY, 18) << r.name;
+    // Drawn at the line's first end, where the pointer finds it; the
+    // stored offsets stay unplaced.
+    EXPECT_EQ(f.eq.shownPayoffLabelX, 0) << r.name;
+    EXPECT_EQ(f.eq.shownPayoffLabelY, 18) << r.name;
+    EXPECT_EQ(f.eq.payoffLabelX, NO_POINT) << r.name;
+    EXPECT_EQ(f.eq.payoffLabelY, NO_POINT) << r.name;
     const Call* label = FindText(f, "Payoff:");
     ASSERT_NE(label, nullptr) << r.name;
     EXPECT_EQ(label->text, "Payoff:   3.0  +   2.0  =  36.0") << r.name;
@@ -399,6 +407,86 @@ TEST(DrawModelRobustness, ExtremeValuesFinish) {
     }
   }
 }
+
+}  // namespace
+}  // namespace tessaro
+
+namespace tessaro {
+namespace {
+
+// The examples as a window shows them after Auto Zoom and Auto Max, in a
+// large and in a small plot: no label covers another, the payoff label or a
+// text of the axes, and each lies on the plot.
+struct ExampleCase {
+  const char* file;
+  int width, height;
+};
+
+class ExampleLabels : public testing::TestWithParam<ExampleCase> {};
+
+std::vector<TextBox> TextBoxes(const RecordingSurface& s) {
+  std::vector<TextBox> boxes;
+  for (const Call& c : s.CallsOf("text")) {
+    boxes.push_back(TextBoxAt({c.args[0], c.args[1]}, EstimatedTextSize(c.text)));
+  }
+  return boxes;
+}
+
+TEST_P(ExampleLabels, NoneOverlap) {
+  const ExampleCase& c = GetParam();
+  test::FakeViewHost host;
+  host.offscreenCreated = true;
+  test::MemorySettings settings;
+  Document doc;
+  Model model;
+  std::string message;
+  ASSERT_TRUE(
+      LoadModelFile(std::string(TESSARO_SOURCE_DIR) + "/examples/" + c.file, model, message))
+      << message;
+  doc.reset(model);
+  CEquation eq{host, &settings};
+  eq.view = PlotViewOfSize(c.width, c.height);
+  eq.OnCreate(&doc);
+  eq.OnInitialUpdate();
+  eq.OnTimer(TIMER_REFRESH);
+  eq.OnAutoZoom();
+  eq.OnAutoMax();
+  if (host.timerRunning) eq.OnTimer(TIMER_REFRESH);
+
+  RecordingSurface labels;
+  eq.DrawModel(labels);
+  RecordingSurface axes;
+  eq.DrawAxes(axes);
+  const std::vector<TextBox> boxes = TextBoxes(labels);
+  const std::vector<TextBox> axisBoxes = TextBoxes(axes);
+  int lines = 0;
+  for (const Line& line : model.lines) lines += line.isPresent() ? 1 : 0;
+  ASSERT_EQ(static_cast<int>(boxes.size()), lines + 1) << "every line's label and the payoff's";
+
+  const PlotView& v = eq.view;
+  const TextBox plot{-v.OriginX(), -v.OriginY(), v.width - v.OriginX(), v.height - v.OriginY()};
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EXPECT_TRUE(plot.Contains(boxes[i])) << "label " << i;
+    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+      EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << "labels " << i << " and " << j;
+    }
+    for (std::size_t k = 0; k < axisBoxes.size(); ++k) {
+      EXPECT_FALSE(boxes[i].Overlaps(axisBoxes[k])) << "label " << i << ", axis text " << k;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleLabels,
+                         testing::Values(ExampleCase{"production.kvr", 1570, 860},
+                                         ExampleCase{"production.kvr", 770, 460},
+                                         ExampleCase{"diet.kvr", 1570, 860},
+                                         ExampleCase{"diet.kvr", 770, 460},
+                                         ExampleCase{"fleet.kvr", 770, 460}),
+                         [](const auto& info) {
+                           std::string name = info.param.file;
+                           name = name.substr(0, name.find('.'));
+                           return name + std::to_string(info.param.width);
+                         });
 
 }  // namespace
 }  // namespace tessaro

@@ -1,0 +1,155 @@
+#include "render/label_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/saturate.h"
+
+namespace tessaro {
+
+namespace {
+
+// A label keeps this many pixels off its line and off other texts.
+constexpr int LABEL_GAP = 2;
+// A default label moves along its line in steps of this many pixels.
+constexpr double SLIDE_STEP = 4.0;
+// A line shows on the plot when at least this many pixels of it lie there.
+constexpr double MIN_STRETCH = 1.0;
+
+// Cuts s to the box [xLow, xHigh] x [yLow, yHigh] (Liang-Barsky); false
+// when nothing of it lies inside.
+bool ClipToBox(PixelSegment& s, double xLow, double xHigh, double yLow, double yHigh) {
+  const double dx = s.x2 - s.x1;
+  const double dy = s.y2 - s.y1;
+  double t0 = 0.0;
+  double t1 = 1.0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {s.x1 - xLow, xHigh - s.x1, s.y1 - yLow, yHigh - s.y1};
+  for (int k = 0; k < 4; ++k) {
+    if (p[k] == 0.0) {
+      if (q[k] < 0.0) return false;  // parallel to this edge and outside it
+      continue;
+    }
+    const double t = q[k] / p[k];
+    if (p[k] < 0.0) {
+      t0 = std::max(t0, t);
+    } else {
+      t1 = std::min(t1, t);
+    }
+  }
+  if (t0 > t1) return false;
+  s = {s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
+  return true;
+}
+
+// The part of a line where its label may sit, running left to right (a
+// vertical line upwards).
+std::optional<PixelSegment> LabelStretch(PixelSegment s, const TextBox& bounds) {
+  if (!std::isfinite(s.x1) || !std::isfinite(s.y1) || !std::isfinite(s.x2) ||
+      !std::isfinite(s.y2)) {
+    return std::nullopt;
+  }
+  const double xLow = std::max(0, bounds.left);
+  const double yHigh = std::min(0, bounds.bottom);
+  if (!ClipToBox(s, xLow, bounds.right, bounds.top, yHigh)) return std::nullopt;
+  // A line that only touches the plot area (through its corner at the
+  // origin, say) shows no stretch to put a label on.
+  if (std::hypot(s.x2 - s.x1, s.y2 - s.y1) < MIN_STRETCH) return std::nullopt;
+  if (s.x2 < s.x1 || (s.x2 == s.x1 && s.y2 > s.y1)) {
+    s = {s.x2, s.y2, s.x1, s.y1};
+  }
+  return s;
+}
+
+// The top-left corner of a label of the given size on the point (x, y) of
+// a line running along s: above the line and to the right of the point, or
+// below it where the line rises to the right, so that the text stays clear
+// of its own line. The other side is the mirror image through the point
+// (below and left, or above and left), also clear of the line.
+IntPoint CornerOnLine(const PixelSegment& s, double x, double y, TextSize size, bool otherSide) {
+  const bool rising = s.x2 > s.x1 && s.y2 < s.y1;
+  const bool below = rising != otherSide;
+  const double left = otherSide ? x - LABEL_GAP - size.width : x + LABEL_GAP;
+  const double top = below ? y + LABEL_GAP : y - LABEL_GAP - size.height;
+  return {SaturateToInt(std::floor(left)), SaturateToInt(std::floor(top))};
+}
+
+TextBox Widened(const TextBox& b) {
+  return {b.left - LABEL_GAP, b.top - LABEL_GAP, b.right + LABEL_GAP, b.bottom + LABEL_GAP};
+}
+
+// An empty text (an axis without a name) is in nobody's way.
+bool IsClear(const TextBox& box, const std::vector<TextBox>& taken) {
+  const TextBox wide = Widened(box);
+  return std::none_of(taken.begin(), taken.end(), [&](const TextBox& other) {
+    return other.right > other.left && other.bottom > other.top && wide.Overlaps(other);
+  });
+}
+
+// The first place along the stretch on the label's own side of the line,
+// or else on the other side, where the label lies in bounds and clear of
+// everything taken. With none, the first place in bounds; with none of
+// those either, the stretch's start.
+IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<TextBox>& taken,
+                    const TextBox& bounds) {
+  const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
+  const int steps = static_cast<int>(length / SLIDE_STEP);
+  std::optional<IntPoint> firstInBounds;
+  for (const bool otherSide : {false, true}) {
+    for (int k = 0; k <= steps + 1; ++k) {
+      const double t = length > 0.0 ? std::min(k * SLIDE_STEP / length, 1.0) : 0.0;
+      const IntPoint at =
+          CornerOnLine(s, s.x1 + t * (s.x2 - s.x1), s.y1 + t * (s.y2 - s.y1), size, otherSide);
+      const TextBox box = TextBoxAt(at, size);
+      if (!bounds.Contains(box)) continue;
+      if (IsClear(box, taken)) return at;
+      if (!firstInBounds) firstInBounds = at;
+    }
+  }
+  return firstInBounds.value_or(CornerOnLine(s, s.x1, s.y1, size, false));
+}
+
+}  // namespace
+
+TextSize EstimatedTextSize(const std::string& text) {
+  // Characters, not bytes: a UTF-8 continuation byte starts no character.
+  // Spaces and the thin punctuation of the numbers take half the width.
+  int width = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;
+    const bool thin = c == ' ' || c == '.' || c == ',' || c == ':';
+    width += thin ? TEXT_THIN_CHAR_WIDTH : TEXT_CHAR_WIDTH;
+    if (width > TEXT_MAX_WIDTH) return {TEXT_MAX_WIDTH, TEXT_LINE_HEIGHT};
+  }
+  return {width, TEXT_LINE_HEIGHT};
+}
+
+TextBox TextBoxAt(IntPoint topLeft, TextSize size) {
+  // Saturated in double: a label may be clamped far out at the coordinate limit.
+  const auto add = [](int a, int b) {
+    return SaturateToInt(static_cast<double>(a) + static_cast<double>(b));
+  };
+  return {topLeft.x, topLeft.y, add(topLeft.x, size.width), add(topLeft.y, size.height)};
+}
+
+std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
+                                   const std::vector<TextBox>& fixed, const TextBox& bounds) {
+  std::vector<IntPoint> places(labels.size());
+  std::vector<TextBox> taken = fixed;
+  std::vector<std::optional<PixelSegment>> stretches(labels.size());
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const LabelRequest& label = labels[i];
+    places[i] = label.at;
+    if (!label.userPlaced && label.line) stretches[i] = LabelStretch(*label.line, bounds);
+    // A label that will not move is in the way of those that will.
+    if (!stretches[i]) taken.push_back(TextBoxAt(label.at, label.size));
+  }
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (!stretches[i]) continue;
+    places[i] = SlideAlong(*stretches[i], labels[i].size, taken, bounds);
+    taken.push_back(TextBoxAt(places[i], labels[i].size));
+  }
+  return places;
+}
+
+}  // namespace tessaro
