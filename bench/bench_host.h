@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/view_host.h"
+#include "editor/form_window.h"
 #include "render/counting_surface.h"
 #include "render/surface.h"
 
@@ -12,7 +12,7 @@ namespace tessaro::bench {
 
 // A window for one form view: field texts in a map, message boxes answered
 // with OK, the offscreen surface supplied by the benchmark.
-class BenchHost : public ViewHost {
+class BenchHost : public FormWindow {
  public:
   explicit BenchHost(Surface& surface) : surface_(surface) {}
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
 namespace tessaro::bench {
 
@@ -43,7 +43,7 @@ Document SixConstraintDocument() {
   return Document(doc);
 }
 
-void OpenView(CEquation& view, Document& doc) {
+void OpenView(FormController& view, Document& doc) {
   view.OnCreate(&doc);
   view.OnInitialUpdate();
 }

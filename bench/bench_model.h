@@ -3,7 +3,7 @@
 #include "doc/document.h"
 
 namespace tessaro {
-class CEquation;
+class FormController;
 }
 
 namespace tessaro::bench {
@@ -15,7 +15,7 @@ namespace tessaro::bench {
 Document SixConstraintDocument();
 
 // Opens doc in view the way a window does: creation and initial update.
-void OpenView(CEquation& view, Document& doc);
+void OpenView(FormController& view, Document& doc);
 
 // The view pixel of a model point under the default range and zoom.
 int ViewPx(double x);

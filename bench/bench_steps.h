@@ -6,13 +6,13 @@
 
 #include "bench_host.h"
 #include "bench_model.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
 namespace tessaro::bench {
 
 // A keystroke in constraint 3 (x + y <= 100 and 101 in turn) to the
 // presented picture: parse, document copy, 999 dots, redraw.
-inline void RunKeystrokes(benchmark::State& state, CEquation& view, BenchHost& host) {
+inline void RunKeystrokes(benchmark::State& state, FormController& view, BenchHost& host) {
   std::string texts[2];
   const int line = 2;
   for (int k = 0; k < 2; ++k) {
@@ -28,7 +28,7 @@ inline void RunKeystrokes(benchmark::State& state, CEquation& view, BenchHost& h
 }
 
 // One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
-inline void RunLineDragSteps(benchmark::State& state, CEquation& view) {
+inline void RunLineDragSteps(benchmark::State& state, FormController& view) {
   view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
   if (view.dragLine != 0) {
     state.SkipWithError("the press did not grab the line");

@@ -9,7 +9,7 @@
 #include "bench_host.h"
 #include "bench_model.h"
 #include "bench_steps.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
 namespace tessaro::bench {
 namespace {
@@ -19,7 +19,7 @@ struct OpenModel {
   CountingSurface surface;
   BenchHost host{surface};
   Document doc = SixConstraintDocument();
-  CEquation view{host, nullptr};
+  FormController view{host, nullptr};
 
   OpenModel() { OpenView(view, doc); }
 

@@ -15,7 +15,7 @@
 #include "bench_host.h"
 #include "bench_model.h"
 #include "bench_steps.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
 namespace tessaro::bench {
 namespace {
@@ -63,7 +63,7 @@ class ImageHost : public BenchHost {
 struct OpenPaintedModel {
   ImageHost host;
   Document doc = SixConstraintDocument();
-  CEquation view{host, nullptr};
+  FormController view{host, nullptr};
 
   OpenPaintedModel() {
     view.view = PlotViewOfSize(kPlotWidth, kPlotHeight);

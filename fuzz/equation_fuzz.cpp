@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "model/equation.h"
+#include "editor/form_controller.h"
 #include "stored_fields.h"
-#include "support/fake_view_host.h"
+#include "support/fake_form_window.h"
 
-using tessaro::CEquation;
+using tessaro::FormController;
 using tessaro::fuzz::Finding;
 
 namespace {
@@ -64,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   parts[2] = rest;
 
-  tessaro::test::FakeViewHost host;
+  tessaro::test::FakeFormWindow host;
   tessaro::test::MemorySettings settings;
-  CEquation eq(host, &settings);
+  FormController eq(host, &settings);
   eq.xLabel = parts[0];
   eq.yLabel = parts[1];
   eq.decimals = decimals;

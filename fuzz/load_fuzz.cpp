@@ -13,15 +13,15 @@
 
 #include "doc/document.h"
 #include "doc/model_file.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
+#include "editor/solve_commands.h"
 #include "solver/geometry.h"
-#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
 #include "stored_fields.h"
-#include "support/fake_view_host.h"
+#include "support/fake_form_window.h"
 
-using tessaro::CEquation;
 using tessaro::DecodeStatus;
+using tessaro::FormController;
 using tessaro::LINE_COUNT;
 using tessaro::Model;
 using tessaro::NO_POINT;
@@ -45,14 +45,14 @@ bool Keeps(double a, double b, double c, double relation, double x, double y) {
 // Solves doc one way as `tessaro --solve` does and checks every optimal
 // point against every present constraint of the file.
 void SolveAndCheck(const Model& model, bool maximize) {
-  tessaro::test::FakeViewHost host;
+  tessaro::test::FakeFormWindow host;
   tessaro::test::MemorySettings settings;
   tessaro::Document doc(model);
-  CEquation view(host, &settings);
+  FormController view(host, &settings);
   view.OnCreate(&doc);
   view.OnInitialUpdate();
   view.OnTimer(tessaro::TIMER_REFRESH);
-  if (!tessaro::AutoSolve(view, maximize)) return;
+  if (!tessaro::AutoSolve(view, maximize).isOptimal()) return;
   for (int k = 0; k < std::min(view.optimalCount, tessaro::MAX_OPTIMAL); ++k) {
     const double x = view.optimalX[k];
     const double y = view.optimalY[k];

@@ -10,21 +10,22 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/form_controller.h"
 #include "fuzz_numbers.h"
-#include "model/equation.h"
 #include "render/counting_surface.h"
-#include "support/fake_view_host.h"
+#include "solver/geometry.h"
+#include "support/fake_form_window.h"
 
-using tessaro::CEquation;
+using tessaro::FormController;
 using tessaro::LINE_COUNT;
 using tessaro::MAX_OPTIMAL;
 using tessaro::fuzz::AnyDouble;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  tessaro::test::FakeViewHost host;
+  tessaro::test::FakeFormWindow host;
   tessaro::test::MemorySettings settings;
-  CEquation eq(host, &settings);
+  FormController eq(host, &settings);
   host.CreateOffscreenSurface();
   // Only counted: a recording of every dash would cost more than drawing it.
   tessaro::CountingSurface surface;
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   eq.FormatEquation(text, name, x, eq.xLabel, sign, y, eq.yLabel, relation, rhs);
 
   double cut = AnyDouble(in);
-  CEquation::TruncateDecimals(cut, in.ConsumeIntegralInRange<int>(-5, 10000));
+  tessaro::TruncateDecimals(cut, in.ConsumeIntegralInRange<int>(-5, 10000));
 
   // Results: the optimal point list as the optimizer leaves it.
   eq.solveDirection = in.ConsumeIntegralInRange<int>(-1, 1);

@@ -15,14 +15,14 @@
 
 #include "doc/document.h"
 #include "doc/model_file.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 #include "render/counting_surface.h"
 #include "stored_fields.h"
-#include "support/fake_view_host.h"
+#include "support/fake_form_window.h"
 #include "support/model_edit.h"
 
-using tessaro::CEquation;
 using tessaro::Document;
+using tessaro::FormController;
 using tessaro::LINE_COUNT;
 using tessaro::fuzz::Finding;
 
@@ -38,7 +38,7 @@ void Point(const std::uint8_t* g, int k, int& px, int& py) {
   py = g[2 * k + 1] * 4;
 }
 
-void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
+void Drag(FormController& eq, const std::uint8_t* g, int from, int to) {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   Point(g, from, x0, y0);
   Point(g, to, x1, y1);
@@ -50,7 +50,7 @@ void Drag(CEquation& eq, const std::uint8_t* g, int from, int to) {
 }
 
 // A window whose offscreen picture only counts its drawing calls.
-class SessionHost : public tessaro::test::FakeViewHost {
+class SessionHost : public tessaro::test::FakeFormWindow {
  public:
   tessaro::Surface* OffscreenSurface() override { return offscreenCreated ? &counter : nullptr; }
   tessaro::CountingSurface counter;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   SessionHost host;
   tessaro::test::MemorySettings settings;
-  CEquation eq(host, &settings);
+  FormController eq(host, &settings);
   eq.OnCreate(&doc);
   eq.OnInitialUpdate();
   eq.OnTimer(tessaro::TIMER_REFRESH);

@@ -22,8 +22,8 @@
 #include "doc/model_file.h"
 #include "doc/model_import.h"
 #include "doc/mps_format.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 
 namespace tessaro::app {
 

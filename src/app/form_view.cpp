@@ -14,8 +14,8 @@
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
 #include "doc/document.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 
 namespace tessaro::app {
 namespace {
@@ -69,7 +69,7 @@ FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWi
   connect(&refreshTimer_, &QTimer::timeout, this,
           [this] { Dispatch([this] { equation_->OnTimer(TIMER_REFRESH); }); });
 
-  equation_ = std::make_unique<tessaro::CEquation>(*this, settings);
+  equation_ = std::make_unique<tessaro::FormController>(*this, settings);
   BuildControls();
   formReady_ = true;
   equation_->OnCreate(doc_);

@@ -13,14 +13,14 @@
 #include "app/command.h"
 #include "app/painter_surface.h"
 #include "app/shown_sensitivity.h"
+#include "editor/form_window.h"
 #include "model/plot_view.h"
-#include "model/view_host.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace tessaro {
-class CEquation;
+class FormController;
 class Document;
 class SettingsStore;
 }  // namespace tessaro
@@ -36,22 +36,22 @@ QTransform PlotTransform(const tessaro::PlotView& view, double pixelRatio);
 
 // The form view of one document: the fields, the "+"/"-" buttons, the
 // decimals spin control and the plot area at their fixed places, over the
-// core's CEquation. It turns Qt events into calls of CEquation's handlers
-// with plain values and carries out what the core asks through ViewHost;
+// core's FormController. It turns Qt events into calls of FormController's handlers
+// with plain values and carries out what the core asks through FormWindow;
 // it decides nothing about the model.
-class FormView : public QWidget, public tessaro::ViewHost {
+class FormView : public QWidget, public tessaro::FormWindow {
   Q_OBJECT
 
  public:
-  // Builds every control of the form, constructs the CEquation and runs
+  // Builds every control of the form, constructs the FormController and runs
   // its OnCreate with doc. doc and settings must outlive the view.
   FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWidget* parent = nullptr);
   ~FormView() override;
 
-  // Runs CEquation::OnInitialUpdate; called once after construction.
+  // Runs FormController::OnInitialUpdate; called once after construction.
   void InitialUpdate();
 
-  tessaro::CEquation& Equation() { return *equation_; }
+  tessaro::FormController& Equation() { return *equation_; }
   tessaro::Document* Document() const { return doc_; }
 
   // Runs a view command by its id (tessaro::cmd); false when the id is not
@@ -93,7 +93,7 @@ class FormView : public QWidget, public tessaro::ViewHost {
   // What Copy Picture and the printed page add to the model's picture.
   PictureExtras Extras() const;
 
-  // --- ViewHost -----------------------------------------------------------
+  // --- FormWindow -----------------------------------------------------------
   std::string FieldText(int id) const override;
   void SetFieldText(int id, const std::string& text) override;
   bool FormReady() const override { return formReady_; }
@@ -182,7 +182,7 @@ class FormView : public QWidget, public tessaro::ViewHost {
   bool grabCursor_ = false;
 
   // Last: destroyed first, while the controls it talks to still exist.
-  std::unique_ptr<tessaro::CEquation> equation_;
+  std::unique_ptr<tessaro::FormController> equation_;
 };
 
 }  // namespace tessaro::app

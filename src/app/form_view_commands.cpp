@@ -1,14 +1,14 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "app/picture_output.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
 // The commands of the menus and the toolbar that the view handles.
 
 namespace tessaro::app {
 namespace {
 
-using Handler = void (tessaro::CEquation::*)();
+using Handler = void (tessaro::FormController::*)();
 
 struct CommandHandler {
   Command id;
@@ -17,29 +17,29 @@ struct CommandHandler {
 
 // The commands that are one core handler each.
 constexpr CommandHandler kCoreCommands[] = {
-    {cmd::AUTO_MAX, &tessaro::CEquation::OnAutoMax},
-    {cmd::AUTO_MIN, &tessaro::CEquation::OnAutoMin},
-    {cmd::AUTO_ZOOM, &tessaro::CEquation::OnAutoZoom},
-    {cmd::TOGGLE_TRIM, &tessaro::CEquation::OnToggleTrim},
-    {cmd::TOGGLE_LABEL, &tessaro::CEquation::OnToggleLabel},
-    {cmd::TOGGLE_COLOR, &tessaro::CEquation::OnToggleColor},
-    {cmd::TOGGLE_GREY, &tessaro::CEquation::OnToggleGrey},
-    {cmd::TOGGLE_INTEGER_DOT, &tessaro::CEquation::OnToggleIntegerDot},
-    {cmd::HOLD, &tessaro::CEquation::OnHold},
-    {cmd::RESET_EQUATIONS, &tessaro::CEquation::OnRevert},
-    {cmd::EDIT_UNDO, &tessaro::CEquation::OnUndo},
-    {cmd::EDIT_REDO, &tessaro::CEquation::OnRedo},
-    {cmd::EDIT_CUT, &tessaro::CEquation::OnEditCut},
-    {cmd::EDIT_COPY, &tessaro::CEquation::OnEditCopy},
-    {cmd::EDIT_PASTE, &tessaro::CEquation::OnEditPaste},
-    {cmd::PREVIEW_PAYOFF, &tessaro::CEquation::OnPreviewPayoff},
-    {cmd::CONFIG_COLOR, &tessaro::CEquation::OnConfigColor},
+    {cmd::AUTO_MAX, &tessaro::FormController::OnAutoMax},
+    {cmd::AUTO_MIN, &tessaro::FormController::OnAutoMin},
+    {cmd::AUTO_ZOOM, &tessaro::FormController::OnAutoZoom},
+    {cmd::TOGGLE_TRIM, &tessaro::FormController::OnToggleTrim},
+    {cmd::TOGGLE_LABEL, &tessaro::FormController::OnToggleLabel},
+    {cmd::TOGGLE_COLOR, &tessaro::FormController::OnToggleColor},
+    {cmd::TOGGLE_GREY, &tessaro::FormController::OnToggleGrey},
+    {cmd::TOGGLE_INTEGER_DOT, &tessaro::FormController::OnToggleIntegerDot},
+    {cmd::HOLD, &tessaro::FormController::OnHold},
+    {cmd::RESET_EQUATIONS, &tessaro::FormController::OnRevert},
+    {cmd::EDIT_UNDO, &tessaro::FormController::OnUndo},
+    {cmd::EDIT_REDO, &tessaro::FormController::OnRedo},
+    {cmd::EDIT_CUT, &tessaro::FormController::OnEditCut},
+    {cmd::EDIT_COPY, &tessaro::FormController::OnEditCopy},
+    {cmd::EDIT_PASTE, &tessaro::FormController::OnEditPaste},
+    {cmd::PREVIEW_PAYOFF, &tessaro::FormController::OnPreviewPayoff},
+    {cmd::CONFIG_COLOR, &tessaro::FormController::OnConfigColor},
 };
 
 }  // namespace
 
 bool FormView::RunCommand(Command commandId) {
-  tessaro::CEquation& eq = *equation_;
+  tessaro::FormController& eq = *equation_;
   for (const CommandHandler& command : kCoreCommands) {
     if (command.id == commandId) {
       Dispatch([&eq, &command] { (eq.*command.handler)(); });

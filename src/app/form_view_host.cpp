@@ -9,9 +9,9 @@
 #include "app/plot_widget.h"
 #include "app/spin_control.h"
 #include "doc/document.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 
-// The form view's side of ViewHost: what the core asks of its window.
+// The form view's side of FormWindow: what the core asks of its window.
 
 namespace tessaro::app {
 

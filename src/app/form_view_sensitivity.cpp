@@ -4,8 +4,8 @@
 
 #include "app/form_view.h"
 #include "doc/document.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 
 // The form view's sensitivity of the optimum on screen: filled after a
 // solve, dropped as soon as the model changes, drawn with Show Ranges.
@@ -43,7 +43,7 @@ void FormView::DropSensitivity() {
 }
 
 void FormView::ShowSolvedSensitivity() {
-  const tessaro::CEquation& eq = *equation_;
+  const tessaro::FormController& eq = *equation_;
   std::optional<ShownSensitivity> shown;
   // A failed solve may leave points listed (an unbounded model); the
   // analysis then finds no optimum either.

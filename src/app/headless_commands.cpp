@@ -25,8 +25,8 @@
 #include "app/qt_settings_store.h"
 #include "doc/document.h"
 #include "doc/file_store.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 #include "model/plot_view.h"
 
 namespace tessaro::app {
@@ -97,7 +97,7 @@ class OpenedModel {
   }
 
   FormView& View() { return *view_; }
-  CEquation& Equation() { return view_->Equation(); }
+  FormController& Equation() { return view_->Equation(); }
 
  private:
   Document doc_;

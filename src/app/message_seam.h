@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "model/view_host.h"
+#include "editor/form_window.h"
 
 class QWidget;
 

@@ -22,9 +22,10 @@
 #include "app/file_names.h"
 #include "app/message_seam.h"
 #include "app/painter_surface.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 #include "model/plot_view.h"
 #include "model/saturate.h"
+#include "render/plot_drawing.h"
 
 namespace tessaro::app {
 namespace {
@@ -38,34 +39,16 @@ int MulDivRound(int a, int b, int c) {
 }
 
 // The window's drawing, with a plot of width units whose origin lies
-// originY units below its top: the axes end at the frame's edges. The
-// labels the drawing keeps inside the plot keep the places they have in
-// the window, and the pointer goes on finding them where the window shows
-// them.
-void DrawFramed(tessaro::CEquation& equation, Surface& surface, int width, int originY) {
-  const PlotView shown = equation.view;
-  const auto labelX = equation.labelX;
-  const auto labelY = equation.labelY;
-  const double payoffLabelX = equation.payoffLabelX;
-  const double payoffLabelY = equation.payoffLabelY;
-  const auto shownLabelX = equation.shownLabelX;
-  const auto shownLabelY = equation.shownLabelY;
-  const double shownPayoffLabelX = equation.shownPayoffLabelX;
-  const double shownPayoffLabelY = equation.shownPayoffLabelY;
-  equation.view = PlotViewOfSize(width, originY + PLOT_MARGIN_BOTTOM);
-  equation.DrawPicture(surface);
-  equation.view = shown;
-  equation.labelX = labelX;
-  equation.labelY = labelY;
-  equation.payoffLabelX = payoffLabelX;
-  equation.payoffLabelY = payoffLabelY;
-  equation.shownLabelX = shownLabelX;
-  equation.shownLabelY = shownLabelY;
-  equation.shownPayoffLabelX = shownPayoffLabelX;
-  equation.shownPayoffLabelY = shownPayoffLabelY;
+// originY units below its top: the axes end at the frame's edges. It reads
+// the form and changes nothing on it.
+void DrawFramed(const tessaro::FormController& equation, Surface& surface, int width, int originY) {
+  const PlotView framed = PlotViewOfSize(width, originY + PLOT_MARGIN_BOTTOM);
+  tessaro::DrawAxes(equation, framed, surface);
+  (void)tessaro::DrawModel(equation, framed, equation.optimumMark, surface);
+  tessaro::DrawResultsText(equation, surface);
 }
 
-void DrawPictureOn(QPaintDevice& device, tessaro::CEquation& equation, bool fillWhite,
+void DrawPictureOn(QPaintDevice& device, tessaro::FormController& equation, bool fillWhite,
                    const PictureExtras& extras) {
   QPainter painter(&device);
   if (fillWhite) painter.fillRect(QRect(0, 0, kPictureWidth, kPictureHeight), Qt::white);
@@ -86,7 +69,7 @@ void ReleasePrinter() {
 
 }  // namespace
 
-QByteArray RenderPictureSvg(tessaro::CEquation& equation, const PictureExtras& extras) {
+QByteArray RenderPictureSvg(tessaro::FormController& equation, const PictureExtras& extras) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -101,14 +84,14 @@ QByteArray RenderPictureSvg(tessaro::CEquation& equation, const PictureExtras& e
   return bytes;
 }
 
-QImage RenderPictureImage(tessaro::CEquation& equation, const PictureExtras& extras) {
+QImage RenderPictureImage(tessaro::FormController& equation, const PictureExtras& extras) {
   QImage image(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
   image.fill(Qt::white);
   DrawPictureOn(image, equation, true, extras);
   return image;
 }
 
-void CopyPictureToClipboard(tessaro::CEquation& equation, const PictureExtras& extras) {
+void CopyPictureToClipboard(tessaro::FormController& equation, const PictureExtras& extras) {
   auto* data = new QMimeData;
   data->setData(QStringLiteral("image/svg+xml"), RenderPictureSvg(equation, extras));
   data->setImageData(RenderPictureImage(equation, extras));
@@ -220,7 +203,7 @@ std::string PrinterFailureReason(const QPrinter& printer, const QStringList& war
 
 }  // namespace
 
-bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
+bool PrintPage(QPrinter& printer, tessaro::FormController& equation, std::string& error,
                const QString& shownName, const PictureExtras& extras) {
   QPainter painter;
   CollectedWarnings().clear();
@@ -257,7 +240,8 @@ bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& err
   return true;
 }
 
-bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation, const PictureExtras& extras) {
+bool PrintWithDialog(QWidget* parent, tessaro::FormController& equation,
+                     const PictureExtras& extras) {
   QPrinter& printer = SharedPrinter();
   if (!ShowPrintDialog(parent, printer)) return false;
   std::string error;

@@ -11,13 +11,13 @@ class QPrinter;
 class QWidget;
 
 namespace tessaro {
-class CEquation;
+class FormController;
 }
 
 namespace tessaro::app {
 
 // The clipboard picture: a frame of 704 x 480 screen pixels with the plot
-// origin at (30, 320), drawn by CEquation::DrawPicture at one unit a pixel.
+// origin at (30, 320), drawn by DrawAxes, DrawModel and DrawResultsText at one unit a pixel.
 inline constexpr int kPictureWidth = 704;
 inline constexpr int kPictureHeight = 480;
 inline constexpr int kPictureOriginX = 30;
@@ -32,11 +32,11 @@ inline constexpr double kMillimetresPerPageUnit = 0.2673684210526316;
 
 // The picture as SVG (vector) and as an image, each of the 704 x 480 frame.
 // extras adds the sensitivity ranges when they are shown.
-QByteArray RenderPictureSvg(tessaro::CEquation& equation, const PictureExtras& extras = {});
-QImage RenderPictureImage(tessaro::CEquation& equation, const PictureExtras& extras = {});
+QByteArray RenderPictureSvg(tessaro::FormController& equation, const PictureExtras& extras = {});
+QImage RenderPictureImage(tessaro::FormController& equation, const PictureExtras& extras = {});
 // Puts both on the clipboard: image/svg+xml and the image (as PNG and the
 // platform's other image formats). The clipboard keeps them.
-void CopyPictureToClipboard(tessaro::CEquation& equation, const PictureExtras& extras = {});
+void CopyPictureToClipboard(tessaro::FormController& equation, const PictureExtras& extras = {});
 
 // What the mapping of a page needs to know of the printer.
 struct PageMetrics {
@@ -70,12 +70,12 @@ QPrinter& SharedPrinter();
 // with a shown sensitivity in extras, its tables follow the constraint list.
 // False, with a message giving the printer's reason, when the printer or
 // file cannot be opened. A PDF file is named as shownName when given.
-bool PrintPage(QPrinter& printer, tessaro::CEquation& equation, std::string& error,
+bool PrintPage(QPrinter& printer, tessaro::FormController& equation, std::string& error,
                const QString& shownName = QString(), const PictureExtras& extras = {});
 
 // The print dialog, limited to one page, then the page. False when the
 // user cancelled or printing failed (the failure is shown in a box).
-bool PrintWithDialog(QWidget* parent, tessaro::CEquation& equation,
+bool PrintWithDialog(QWidget* parent, tessaro::FormController& equation,
                      const PictureExtras& extras = {});
 
 }  // namespace tessaro::app

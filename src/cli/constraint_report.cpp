@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "doc/document.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
+#include "editor/solve_commands.h"
 #include "model/saturate.h"
 #include "solver/geometry.h"
-#include "solver/optimizer.h"
 #include "solver/probe.h"
 #include "solver/row_tolerance.h"
 
@@ -49,7 +49,7 @@ bool Binds(const Rows& rows, int row, double x, double y) {
          RowSide::On;
 }
 
-std::vector<ConstraintReport> ReportConstraints(const CEquation& view, Goal goal) {
+std::vector<ConstraintReport> ReportConstraints(const FormController& view, Goal goal) {
   std::vector<ConstraintReport> reports;
   if (view.optimalCount <= 0 || view.doc == nullptr) return reports;
   const Model& model = view.doc->model();

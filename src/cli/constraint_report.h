@@ -8,7 +8,7 @@
 
 namespace tessaro {
 
-class CEquation;
+class FormController;
 
 // One probe of a right-hand side, as the command line reports it.
 struct ProbeLine {
@@ -37,6 +37,6 @@ bool Binds(const Rows& rows, int row, double x, double y);
 // For every present constraint of a solved view: its slack at the first
 // optimal point and the two probes of its right-hand side. The probes run
 // on copies of the document's model.
-std::vector<ConstraintReport> ReportConstraints(const CEquation& view, Goal goal);
+std::vector<ConstraintReport> ReportConstraints(const FormController& view, Goal goal);
 
 }  // namespace tessaro

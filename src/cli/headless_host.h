@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "model/view_host.h"
+#include "editor/form_window.h"
 
 namespace tessaro {
 
-// A window for CEquation with no screen: field texts are kept in memory,
+// A window for FormController with no screen: field texts are kept in memory,
 // drawing goes nowhere and message boxes are recorded instead of shown.
 // Questions are answered with Cancel, so nothing is changed by an answer
 // nobody gave; a plain OK box is answered OK.
-class HeadlessHost : public ViewHost {
+class HeadlessHost : public FormWindow {
  public:
   struct Message {
     std::string text;

@@ -9,9 +9,9 @@
 #include "doc/document.h"
 #include "doc/file_store.h"
 #include "doc/model_file.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
+#include "editor/solve_commands.h"
 #include "model/number_text.h"
-#include "solver/optimizer.h"
 
 namespace tessaro {
 
@@ -53,7 +53,7 @@ struct LoadedView {
   Document doc;
   Model model;
   HeadlessHost host;
-  CEquation view{host, nullptr};
+  FormController view{host, nullptr};
 
   bool Load(const std::string& path, std::string& message) {
     std::vector<std::uint8_t> bytes;
@@ -130,7 +130,7 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
     out << "message: " << report.message << '\n';
     return 2;
   }
-  const CEquation& view = loaded.view;
+  const FormController& view = loaded.view;
   const int decimals = view.decimals;
   out << "result: optimal\n";
   out << "payoff: " << Number(view.payoffLevel, decimals) << '\n';

@@ -65,13 +65,10 @@ struct ModelState : GeometryRows {
   int fillMode = 0;  // 0 none, 1 configured colour, 2 grey
   int previewPayoff = 0;
 
-  // Lattice points, vertex list and optimal point list.
+  // Lattice points and optimal point list.
   std::array<int, DOT_CAPACITY> dotX{};
   std::array<int, DOT_CAPACITY> dotY{};
   int dotCount = 0;
-  std::array<double, MAX_VERTICES> vertexX{};
-  std::array<double, MAX_VERTICES> vertexY{};
-  int vertexCount = 0;
   int optimalCount = 0;
   std::array<double, MAX_OPTIMAL> optimalX{};
   std::array<double, MAX_OPTIMAL> optimalY{};

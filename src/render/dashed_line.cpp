@@ -1,8 +1,7 @@
 #include <cmath>
 
-#include "model/equation.h"
 #include "model/saturate.h"
-#include "render/surface.h"
+#include "render/plot_drawing.h"
 
 namespace tessaro {
 
@@ -18,7 +17,7 @@ constexpr double COINCIDENT_SQUARED = 1e-5;
 // The work is proportional to the length divided by the dash length; the
 // payoff line hands over coordinates limited to +-32000, so a dash length
 // of 16 gives at most about 3700 dashes.
-void CEquation::DrawDashedLine(Surface& surface, int x0, int y0, int x1, int y1, int dashLength) {
+void DrawDashedLine(Surface& surface, int x0, int y0, int x1, int y1, int dashLength) {
   if (dashLength <= 0) return;
   // In doubles, so that the squared length cannot overflow.
   const double dx = static_cast<double>(x1) - x0;

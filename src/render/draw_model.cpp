@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "model/equation.h"
 #include "model/saturate.h"
 #include "render/area_color.h"
 #include "render/axis_texts.h"
@@ -14,6 +13,7 @@
 #include "render/label_layout.h"
 #include "render/label_text.h"
 #include "render/line_ends.h"
+#include "render/plot_drawing.h"
 
 namespace tessaro {
 
@@ -47,7 +47,7 @@ constexpr int PAYOFF_DASH_LENGTH = 16;
 // Half the side of the box of a lattice dot.
 constexpr double DOT_RADIUS = 2.0;
 
-PlotFrame FrameOf(const CEquation& eq) {
+PlotFrame FrameOf(const ModelState& eq) {
   return PlotFrame{eq.xMin, eq.xMax, eq.yMin, eq.yMax, eq.xZoom, eq.yZoom};
 }
 
@@ -105,13 +105,12 @@ void FillPolygon(Surface& s, const std::vector<IntPoint>& points, const Rgb& col
 // while a line or the payoff moves; with trim it is always built, painted
 // white without a fill, and filled only when the walk joined more than one
 // pair of corners.
-void DrawFeasibleArea(CEquation& eq, Surface& s) {
+void DrawFeasibleArea(const ModelState& eq, Surface& s) {
   const bool trim = eq.trimOn != 0;
   if (!trim && !(eq.fillMode > 0 && eq.dragLine < 0 && eq.dragPayoff != 1 && eq.rotatePayoff < 1)) {
     return;
   }
-  eq.BuildVertexList();
-  const PolygonWalk walk = WalkFeasiblePolygon(eq);
+  const PolygonWalk walk = WalkFeasiblePolygon(eq, BuildVertexList(eq));
   if (walk.points.empty()) return;
   const Rgb fill = eq.fillMode == 2 ? COLOR_GREY_FILL : AreaColor();
   if (!trim) {
@@ -125,7 +124,7 @@ void DrawFeasibleArea(CEquation& eq, Surface& s) {
 
 // Constraint line i: dotted blue while dragged, thick blue while its label
 // is dragged. Coordinates are limited to 32000 from above.
-void DrawConstraintLine(const CEquation& eq, Surface& s, int i) {
+void DrawConstraintLine(const ModelState& eq, Surface& s, int i) {
   LineEnds ends;
   if (!ComputeLineEnds(eq.rowA[i], eq.rowSign[i] * eq.rowB[i], eq.rowB[i], eq.rowC[i], FrameOf(eq),
                        ends)) {
@@ -146,19 +145,19 @@ void DrawConstraintLine(const CEquation& eq, Surface& s, int i) {
   if (blue) s.SelectPen(BlackPen());
 }
 
-std::string ConstraintLabelText(const CEquation& eq, int i) {
+std::string ConstraintLabelText(const ModelState& eq, int i) {
   return LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0, eq.rowB[i],
                        eq.yLabel, eq.rowC[i], eq.decimals);
 }
 
-std::string PayoffText(const CEquation& eq) {
+std::string PayoffText(const ModelState& eq) {
   return PayoffLabelText(eq.payoffA, eq.xLabel, eq.payoffSign > 0, eq.payoffB, eq.yLabel,
                          eq.payoffLevel, eq.decimals);
 }
 
 // The plot's texts that line labels keep off: the tick numbers and the
 // axes' names.
-std::vector<TextBox> AxisTextBoxes(const CEquation& eq) {
+std::vector<TextBox> AxisTextBoxes(const ModelState& eq) {
   std::vector<TextBox> boxes;
   for (const PlacedText& t : AxisTexts(FrameOf(eq), eq.xLabel, eq.yLabel)) {
     boxes.push_back(TextBoxAt(t.at, EstimatedTextSize(t.text)));
@@ -172,20 +171,20 @@ std::vector<TextBox> AxisTextBoxes(const CEquation& eq) {
 // every place for the pointer; the stored offsets of a default label are
 // left as they are.
 std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
-    CEquation& eq, const std::array<std::string, LINE_COUNT>& texts,
-    const std::optional<TextBox>& payoffBox) {
-  const LabelBox box = LabelBoxOf(eq.view);
+    const ModelState& eq, const PlotView& v, const std::array<std::string, LINE_COUNT>& texts,
+    const std::optional<TextBox>& payoffBox, ShownLabels& shown) {
+  const LabelBox box = LabelBoxOf(v);
   std::vector<LabelRequest> requests;
   std::vector<int> rows;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    eq.shownLabelX[i] = NO_POINT;
-    eq.shownLabelY[i] = NO_POINT;
     if (!RowIsPresent(eq, i)) continue;
     LabelRequest r;
     r.size = EstimatedTextSize(texts[i]);
     if (IsPlaced(eq.labelX[i], eq.labelY[i])) {
       r.userPlaced = true;
-      r.at = KeepInBox(eq.labelX[i], eq.labelY[i], eq.xZoom, eq.yZoom, box);
+      shown.lineX[i] = eq.labelX[i];
+      shown.lineY[i] = eq.labelY[i];
+      r.at = KeepInBox(shown.lineX[i], shown.lineY[i], eq.xZoom, eq.yZoom, box);
     } else {
       // Where the label goes when its line shows nowhere: a step right and
       // up from the previous line's.
@@ -203,7 +202,6 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
     requests.push_back(r);
     rows.push_back(i);
   }
-  const PlotView& v = eq.view;
   const TextBox plot{-v.OriginX(), -v.OriginY(), v.width - v.OriginX(), v.height - v.OriginY()};
   std::vector<TextBox> fixed = AxisTextBoxes(eq);
   if (payoffBox) fixed.push_back(*payoffBox);
@@ -215,26 +213,23 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const int i = rows[k];
     at[i] = places[k];
-    if (requests[k].userPlaced) {
-      eq.shownLabelX[i] = eq.labelX[i];
-      eq.shownLabelY[i] = eq.labelY[i];
-    } else {
-      ShowAt(places[k], eq.xZoom, eq.yZoom, eq.shownLabelX[i], eq.shownLabelY[i]);
-    }
+    if (!requests[k].userPlaced)
+      ShowAt(places[k], eq.xZoom, eq.yZoom, shown.lineX[i], shown.lineY[i]);
   }
   return at;
 }
 
-void DrawConstraintLabel(CEquation& eq, Surface& s, int i, IntPoint at, const std::string& text) {
+void DrawConstraintLabel(const ModelState& eq, Surface& s, int i, IntPoint at,
+                         const std::string& text, std::string& draggedText) {
   if (eq.dragLine == i || eq.dragLabel == i) {
     DrawHighlightedText(s, at, text);
   } else if (eq.labelsOn == 1) {
     s.TextOut(at.x, at.y, text);
   }
-  if (eq.dragLine == i) eq.Host().SetStatusPane(1, text);
+  if (eq.dragLine == i) draggedText = text;
 }
 
-void DrawLatticeDots(const CEquation& eq, Surface& s) {
+void DrawLatticeDots(const ModelState& eq, Surface& s) {
   s.SelectPen(SolidPen(3, COLOR_ACTIVE_BLUE));
   const int count = std::clamp(eq.dotCount, 0, DOT_CAPACITY);
   for (int k = 0; k < count; ++k) {
@@ -246,7 +241,7 @@ void DrawLatticeDots(const CEquation& eq, Surface& s) {
   s.SelectPen(BlackPen());
 }
 
-bool PayoffLineEnds(const CEquation& eq, LineEnds& ends) {
+bool PayoffLineEnds(const ModelState& eq, LineEnds& ends) {
   return ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB, eq.payoffLevel,
                          FrameOf(eq), ends);
 }
@@ -254,25 +249,23 @@ bool PayoffLineEnds(const CEquation& eq, LineEnds& ends) {
 // Where the payoff label is drawn: where the user put it (kept within the
 // box), or else at the first end point of the line, the origin when there
 // is no line. Records the place for the pointer.
-IntPoint PlacePayoffLabel(CEquation& eq) {
-  const LabelBox box = LabelBoxOf(eq.view);
+IntPoint PlacePayoffLabel(const ModelState& eq, const PlotView& view, ShownLabels& shown) {
+  const LabelBox box = LabelBoxOf(view);
+  shown.payoffX = eq.payoffLabelX;
+  shown.payoffY = eq.payoffLabelY;
   if (IsPlaced(eq.payoffLabelX, eq.payoffLabelY)) {
-    const IntPoint at = KeepInBox(eq.payoffLabelX, eq.payoffLabelY, eq.xZoom, eq.yZoom, box);
-    eq.shownPayoffLabelX = eq.payoffLabelX;
-    eq.shownPayoffLabelY = eq.payoffLabelY;
-    return at;
+    return KeepInBox(shown.payoffX, shown.payoffY, eq.xZoom, eq.yZoom, box);
   }
   LineEnds ends;
   const bool drawable = PayoffLineEnds(eq, ends);
-  eq.shownPayoffLabelX = eq.payoffLabelX;
-  eq.shownPayoffLabelY = eq.payoffLabelY;
-  return DefaultPlace(eq.shownPayoffLabelX, eq.shownPayoffLabelY, drawable ? ends.dx1 : 0.0,
+  return DefaultPlace(shown.payoffX, shown.payoffY, drawable ? ends.dx1 : 0.0,
                       drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom, box);
 }
 
 // The payoff line, dashed, and its label at `at`, which shows whatever
 // labelsOn says.
-void DrawPayoff(CEquation& eq, Surface& s, IntPoint at, const std::string& text) {
+void DrawPayoff(const ModelState& eq, Surface& s, IntPoint at, const std::string& text,
+                std::string& draggedText) {
   const bool moving =
       eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 || eq.dragPayoffLabel == 1;
   s.SelectPen(SolidPen(1, moving ? COLOR_ACTIVE_BLUE : COLOR_PAYOFF_RED));
@@ -281,22 +274,21 @@ void DrawPayoff(CEquation& eq, Surface& s, IntPoint at, const std::string& text)
     auto limit = [](double v) {
       return SaturateToRange(v, -static_cast<int>(COORD_LIMIT), static_cast<int>(COORD_LIMIT));
     };
-    CEquation::DrawDashedLine(s, limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1),
-                              limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2),
-                              PAYOFF_DASH_LENGTH);
+    DrawDashedLine(s, limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1),
+                   limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2), PAYOFF_DASH_LENGTH);
   }
   if (eq.dragPayoffLabel == 1 || eq.dragPayoff > 0 || eq.rotatePayoff > 0) {
     DrawHighlightedText(s, at, text);
   } else {
     s.TextOut(at.x, at.y, text);
   }
-  if (eq.dragPayoff == 1) eq.Host().SetStatusPane(1, text);
+  if (eq.dragPayoff == 1) draggedText = text;
 }
 
 // A filled dot in the payoff line's colour on each optimal corner, as long
 // as the model is the one the optimum was found for.
-void DrawOptimumDots(const CEquation& eq, Surface& s) {
-  const auto& points = MarkedPoints(eq.optimumMark, eq);
+void DrawOptimumDots(const ModelState& eq, const OptimumMark& mark, Surface& s) {
+  const auto& points = MarkedPoints(mark, eq);
   if (points.empty()) return;
   s.SelectPen(SolidPen(1, COLOR_PAYOFF_RED));
   s.SelectBrush(COLOR_PAYOFF_RED);
@@ -314,43 +306,46 @@ void DrawOptimumDots(const CEquation& eq, Surface& s) {
 
 }  // namespace
 
-void CEquation::DrawModel(Surface& surface) {
+DrawnPlot DrawModel(const ModelState& state, const PlotView& view, const OptimumMark& mark,
+                    Surface& surface) {
+  DrawnPlot drawn;
   surface.SelectPen(BlackPen());
   surface.SelectFont(DrawingFont(false));
   surface.SetTransparentBackground();
 
   // The payoff label is placed first: the line labels keep off it.
-  const bool payoffShown = payoffA != 0.0 || payoffB != 0.0;
+  const bool payoffShown = state.payoffA != 0.0 || state.payoffB != 0.0;
   std::string payoffText;
   IntPoint payoffAt;
   std::optional<TextBox> payoffBox;
-  shownPayoffLabelX = NO_POINT;
-  shownPayoffLabelY = NO_POINT;
   if (payoffShown) {
-    payoffText = PayoffText(*this);
-    payoffAt = PlacePayoffLabel(*this);
+    payoffText = PayoffText(state);
+    payoffAt = PlacePayoffLabel(state, view, drawn.labels);
     payoffBox = TextBoxAt(payoffAt, EstimatedTextSize(payoffText));
   }
   std::array<std::string, LINE_COUNT> labelTexts;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (RowIsPresent(*this, i)) labelTexts[i] = ConstraintLabelText(*this, i);
+    if (RowIsPresent(state, i)) labelTexts[i] = ConstraintLabelText(state, i);
   }
   const std::array<IntPoint, LINE_COUNT> labelAt =
-      PlaceConstraintLabels(*this, labelTexts, payoffBox);
+      PlaceConstraintLabels(state, view, labelTexts, payoffBox, drawn.labels);
 
-  DrawFeasibleArea(*this, surface);
-  if (trimOn == 0) {
+  DrawFeasibleArea(state, surface);
+  if (state.trimOn == 0) {
     for (int i = 0; i < LINE_COUNT; ++i) {
-      if (RowIsPresent(*this, i)) DrawConstraintLine(*this, surface, i);
+      if (RowIsPresent(state, i)) DrawConstraintLine(state, surface, i);
     }
   }
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (RowIsPresent(*this, i)) DrawConstraintLabel(*this, surface, i, labelAt[i], labelTexts[i]);
+    if (RowIsPresent(state, i)) {
+      DrawConstraintLabel(state, surface, i, labelAt[i], labelTexts[i], drawn.draggedText);
+    }
   }
-  if (integerDotsOn == 1) DrawLatticeDots(*this, surface);
-  if (payoffShown) DrawPayoff(*this, surface, payoffAt, payoffText);
-  DrawOptimumDots(*this, surface);
+  if (state.integerDotsOn == 1) DrawLatticeDots(state, surface);
+  if (payoffShown) DrawPayoff(state, surface, payoffAt, payoffText, drawn.draggedText);
+  DrawOptimumDots(state, mark, surface);
   surface.SelectPen(BlackPen());
+  return drawn;
 }
 
 }  // namespace tessaro

@@ -1,17 +1,16 @@
 #include "render/feasible_polygon.h"
 
-#include "model/equation.h"
 #include "model/saturate.h"
 #include "solver/geometry.h"
-#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
+#include "solver/rows.h"
 
 namespace tessaro {
 
 namespace {
 
-bool IsAbsent(const CEquation& eq, int k) {
-  return eq.vertexX[k] == NO_POINT && eq.vertexY[k] == NO_POINT;
+bool IsAbsent(const VertexList& v, int k) {
+  return v.x[k] == NO_POINT && v.y[k] == NO_POINT;
 }
 
 // Within the tolerance of every feasibility test, relative to the row's size.
@@ -19,65 +18,75 @@ bool OnRow(const GeometryRows& rows, int k, double x, double y) {
   return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) == RowSide::On;
 }
 
+Rows AsRows(const GeometryRows& g) {
+  Rows rows;
+  rows.rowA = g.rowA;
+  rows.rowB = g.rowB;
+  rows.rowC = g.rowC;
+  rows.rowRelation = g.rowRelation;
+  rows.rowSign = g.rowSign;
+  return rows;
+}
+
 }  // namespace
 
-void CEquation::BuildVertexList() {
-  vertexCount = 0;
-  const Rows rows = FormRows(*this);
+VertexList BuildVertexList(const GeometryRows& g) {
+  VertexList v;
+  const Rows rows = AsRows(g);
   for (int i = 0; i < ROW_COUNT; ++i) {
-    if (!RowIsPresent(*this, i)) continue;
+    if (!RowIsPresent(g, i)) continue;
     for (int j = i + 1; j < ROW_COUNT; ++j) {
-      if (!RowIsPresent(*this, j)) continue;
-      const int k = vertexCount;
-      tessaro::FeasibleIntersection(rows, rowA[i], rowSign[i] * rowB[i], rowC[i], rowA[j],
-                                    rowSign[j] * rowB[j], rowC[j], vertexX[k], vertexY[k]);
+      if (!RowIsPresent(g, j)) continue;
+      const int k = v.count;
+      FeasibleIntersection(rows, g.rowA[i], g.rowSign[i] * g.rowB[i], g.rowC[i], g.rowA[j],
+                           g.rowSign[j] * g.rowB[j], g.rowC[j], v.x[k], v.y[k]);
       // Exact duplicates of an earlier corner are dropped; corners that
       // differ in the last bits stay and are joined by the walk.
       for (int e = 0; e < k; ++e) {
-        if (vertexX[e] == vertexX[k] && vertexY[e] == vertexY[k]) {
-          vertexX[k] = NO_POINT;
-          vertexY[k] = NO_POINT;
+        if (v.x[e] == v.x[k] && v.y[e] == v.y[k]) {
+          v.x[k] = NO_POINT;
+          v.y[k] = NO_POINT;
           break;
         }
       }
-      ++vertexCount;
+      ++v.count;
     }
   }
+  return v;
 }
 
-bool CEquation::SharesLine(double x1, double y1, double x2, double y2) const {
+bool SharesLine(const GeometryRows& rows, double x1, double y1, double x2, double y2) {
   for (int k = 0; k < ROW_COUNT; ++k) {
-    if (RowIsPresent(*this, k) && OnRow(*this, k, x1, y1) && OnRow(*this, k, x2, y2)) return true;
+    if (RowIsPresent(rows, k) && OnRow(rows, k, x1, y1) && OnRow(rows, k, x2, y2)) return true;
   }
   return false;
 }
 
-PolygonWalk WalkFeasiblePolygon(CEquation& eq) {
+PolygonWalk WalkFeasiblePolygon(const ModelState& eq, VertexList v) {
   PolygonWalk walk;
-  const int count = eq.vertexCount;
+  const int count = v.count;
   int i = 0;
   int steps = 0;
   for (;;) {
-    while (i < count && IsAbsent(eq, i)) {
+    while (i < count && IsAbsent(v, i)) {
       ++i;
       ++steps;
     }
     if (i >= count) break;
     if (static_cast<int>(walk.points.size()) >= POLYGON_CAPACITY - 1) break;
-    walk.points.push_back({SaturateToInt((eq.vertexX[i] - eq.xMin) * eq.xZoom),
-                           SaturateToInt(-(eq.vertexY[i] - eq.yMin) * eq.yZoom)});
+    walk.points.push_back({SaturateToInt((v.x[i] - eq.xMin) * eq.xZoom),
+                           SaturateToInt(-(v.y[i] - eq.yMin) * eq.yZoom)});
     int next = -1;
     for (int j = 0; j < count; ++j) {
-      if (j != i && !IsAbsent(eq, j) &&
-          eq.SharesLine(eq.vertexX[j], eq.vertexY[j], eq.vertexX[i], eq.vertexY[i])) {
+      if (j != i && !IsAbsent(v, j) && SharesLine(eq, v.x[j], v.y[j], v.x[i], v.y[i])) {
         next = j;
         break;
       }
     }
     if (next < 0) break;
     ++walk.joins;
-    eq.vertexX[i] = NO_POINT;
-    eq.vertexY[i] = NO_POINT;
+    v.x[i] = NO_POINT;
+    v.y[i] = NO_POINT;
     i = next;
     ++steps;
     if (steps > count) break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "model/model_state.h"
@@ -7,13 +8,25 @@
 
 namespace tessaro {
 
-class CEquation;
-
 // A geometry row takes part when its X or Y coefficient is not zero (a
 // negative zero counts as zero).
 inline bool RowIsPresent(const GeometryRows& rows, int k) {
   return rows.rowA[k] != 0.0 || rows.rowB[k] != 0.0;
 }
+
+// The corners of every pair of present rows, in pair order; a corner that
+// repeats an earlier one exactly is marked absent (NO_POINT).
+struct VertexList {
+  std::array<double, MAX_VERTICES> x{};
+  std::array<double, MAX_VERTICES> y{};
+  int count = 0;
+};
+
+[[nodiscard]] VertexList BuildVertexList(const GeometryRows& rows);
+
+// Whether both points lie on one present row, within the tolerance of every
+// feasibility test.
+[[nodiscard]] bool SharesLine(const GeometryRows& rows, double x1, double y1, double x2, double y2);
 
 // The feasible polygon in plot units, closed (its first point repeated at
 // the end), and the number of joins the walk made between corners.
@@ -22,9 +35,9 @@ struct PolygonWalk {
   int joins = 0;
 };
 
-// Walks the vertex list built by BuildVertexList from corner to corner
-// along shared lines, starting at the first present corner. The walk
-// empties the list as it goes. No point at all means no feasible corner.
-PolygonWalk WalkFeasiblePolygon(CEquation& eq);
+// Walks the vertex list from corner to corner along shared lines, starting
+// at the first present corner, with the plot's minimum and zoom of state.
+// No point at all means no feasible corner.
+[[nodiscard]] PolygonWalk WalkFeasiblePolygon(const ModelState& state, VertexList vertices);
 
 }  // namespace tessaro

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <string>
 
-#include "model/equation.h"
 #include "model/saturate.h"
 #include "render/feasible_polygon.h"
 #include "render/label_text.h"
+#include "render/plot_drawing.h"
 
 namespace tessaro {
 
@@ -16,7 +16,7 @@ constexpr double PRINTED_FIRST_LINE_Y = 55.0;
 constexpr double PRINTED_LINE_SPACING = 15.0;
 
 // The optimal points one after another, entries marked NO_POINT left out.
-std::string OptimalPieces(const CEquation& eq) {
+std::string OptimalPieces(const ModelState& eq) {
   std::string pieces;
   const int count = std::min(eq.optimalCount, MAX_OPTIMAL);
   for (int k = 0; k < count; ++k) {
@@ -28,34 +28,23 @@ std::string OptimalPieces(const CEquation& eq) {
 
 }  // namespace
 
-std::string CEquation::StatusResultsText() const {
-  if (optimalCount <= 0) return {};
-  return StatusHead(xLabel, yLabel) + OptimalPieces(*this);
+std::string StatusResultsText(const ModelState& state) {
+  if (state.optimalCount <= 0) return {};
+  return StatusHead(state.xLabel, state.yLabel) + OptimalPieces(state);
 }
 
-void CEquation::RefreshResultsPane() {
-  // Without an optimum the pane keeps what was written last.
-  if (optimalCount <= 0) return;
-  host_.SetStatusPane(2, StatusResultsText());
-}
-
-void CEquation::DrawResultsText(Surface& surface) const {
-  if (optimalCount > 0) {
-    surface.TextOut(0, PRINTED_HEAD_Y, PrintedHead(xLabel, yLabel) + OptimalPieces(*this));
+void DrawResultsText(const ModelState& state, Surface& surface) {
+  if (state.optimalCount > 0) {
+    surface.TextOut(0, PRINTED_HEAD_Y,
+                    PrintedHead(state.xLabel, state.yLabel) + OptimalPieces(state));
   }
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (!RowIsPresent(*this, i)) continue;
-    const std::string text =
-        PrintedConstraintText(lineName[i], rowA[i], xLabel, rowSign[i] > 0, rowB[i], yLabel,
-                              SaturateToInt(rowRelation[i]), rowC[i], decimals);
+    if (!RowIsPresent(state, i)) continue;
+    const std::string text = PrintedConstraintText(
+        state.lineName[i], state.rowA[i], state.xLabel, state.rowSign[i] > 0, state.rowB[i],
+        state.yLabel, SaturateToInt(state.rowRelation[i]), state.rowC[i], state.decimals);
     surface.TextOut(0, SaturateToInt(PRINTED_FIRST_LINE_Y + PRINTED_LINE_SPACING * i), text);
   }
-}
-
-void CEquation::DrawPicture(Surface& surface) {
-  DrawAxes(surface);
-  DrawModel(surface);
-  DrawResultsText(surface);
 }
 
 }  // namespace tessaro

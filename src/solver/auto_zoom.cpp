@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/equation.h"
 #include "solver/corner_solver.h"
-#include "solver/optimizer.h"
 
 namespace tessaro {
 
@@ -61,33 +59,6 @@ AutoZoomResult ComputeAutoZoom(const Model& model, FarBounds far, const ZoomBox&
   result.yMax = y.high;
   result.yZoom = y.zoom;
   return result;
-}
-
-void CEquation::OnAutoZoom() {
-  BeginModelChange("Auto Zoom");
-  if (doc == nullptr) return;
-  // The plot as it is on screen now: a larger window gives a larger picture.
-  const AutoZoomResult fit = ComputeAutoZoom(
-      doc->model(), FormFarBounds(*this),
-      ZoomBox{static_cast<double>(view.FitWidth()), static_cast<double>(view.FitHeight())});
-  if (!fit.found) {
-    Host().ShowMessage(MSG_NO_ZOOM_AREA, MsgButtons::Ok, MsgIcon::None);
-    return;
-  }
-  xMax = fit.xMax;
-  xZoom = fit.xZoom;
-  yMax = fit.yMax;
-  yZoom = fit.yZoom;
-  StoreInDoc([&](Model& m) {
-    m.xMax = xMax;
-    m.xZoom = xZoom;
-    m.yMax = yMax;
-    m.yZoom = yZoom;
-  });
-  UpdateData(false);
-  SyncDecimalsSpin();
-  if (integerDotsOn != 0) ComputeIntegerDots();
-  RedrawGraph();
 }
 
 }  // namespace tessaro

@@ -5,9 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "model/equation.h"
 #include "model/saturate.h"
-#include "solver/optimizer.h"
 #include "solver/row_tolerance.h"
 
 namespace tessaro {
@@ -84,15 +82,6 @@ void TruncateDecimals(double& value, int digits) {
   double cut = 0.0;
   const auto read = std::from_chars(text.data(), text.data() + end, cut);
   if (read.ec == std::errc()) value = cut;
-}
-
-void CEquation::FeasibleIntersection(double a1, double b1, double c1, double a2, double b2,
-                                     double c2, double& x, double& y) const {
-  tessaro::FeasibleIntersection(FormRows(*this), a1, b1, c1, a2, b2, c2, x, y);
-}
-
-void CEquation::TruncateDecimals(double& value, int digits) {
-  tessaro::TruncateDecimals(value, digits);
 }
 
 }  // namespace tessaro

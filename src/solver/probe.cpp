@@ -1,8 +1,6 @@
 #include "solver/probe.h"
 
-#include "model/equation.h"
 #include "model/number_text.h"
-#include "solver/optimizer.h"
 
 namespace tessaro {
 
@@ -50,54 +48,6 @@ ProbeResult ProbeRightHandSide(const Model& model, FarBounds far, int row, int s
   result.restored.lines[row].c = model.lines[row].c;
   result.restoredSolution = Solve(result.restored, far, goal);
   return result;
-}
-
-void RunRightHandSideProbe(CEquation& view, int row, int step) {
-  if (row < 0 || row >= LINE_COUNT || view.doc == nullptr) return;
-  ViewHost& host = view.Host();
-  if (view.solveDirection == 0) {
-    const MsgResult answer =
-        host.ShowMessage(MSG_ASK_MAXIMIZATION, MsgButtons::YesNoCancel, MsgIcon::None);
-    if (answer == MsgResult::Yes) {
-      view.solveDirection = 1;
-    } else if (answer == MsgResult::No) {
-      view.solveDirection = -1;
-    } else {
-      return;
-    }
-  }
-  const Goal goal = view.solveDirection == 1 ? Goal::Maximize : Goal::Minimize;
-  if (view.integerDotsOn != 0) view.ComputeIntegerDots();
-  const ProbeResult probe =
-      ProbeRightHandSide(view.doc->model(), FormFarBounds(view), row, step, goal);
-  ShowSolution(view, probe.first);
-  if (!probe.reported) return;
-
-  if (probe.dotsSwitchedOff) {
-    host.ShowMessage(MSG_TOO_MANY_DOTS, MsgButtons::Ok, MsgIcon::None);
-    view.integerDotsOn = 0;
-    view.StoreInDoc([](Model& m) { m.integerDots = false; });
-  }
-  // The stepped model can only be infeasible or unbounded: its payoff is
-  // the one just solved for.
-  if (!probe.stepped.isOptimal()) {
-    host.ShowMessage(probe.stepped.message, MsgButtons::Ok, MsgIcon::Exclamation);
-  }
-  host.ShowMessage(probe.reportText, MsgButtons::Ok, MsgIcon::None);
-
-  // The form on the restored model: the line's text is written anew.
-  view.payoffLevel = probe.restored.payoff.level;
-  view.StoreInDoc([&](Model& m) { m.payoff.level = view.payoffLevel; });
-  view.FormatEquation(view.lineText[row], view.lineName[row], view.lineA[row], view.xLabel,
-                      view.rowSign[row], view.lineB[row], view.yLabel, view.rowRelation[row],
-                      view.lineC[row]);
-  view.UpdateData(false);
-  ShowSolution(view, probe.restoredSolution);
-  view.RedrawGraph();
-}
-
-void CEquation::ProbeRightHandSide(int row, int step) {
-  RunRightHandSideProbe(*this, row, step);
 }
 
 }  // namespace tessaro

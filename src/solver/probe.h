@@ -8,8 +8,6 @@
 
 namespace tessaro {
 
-class CEquation;
-
 inline constexpr const char* MSG_ASK_MAXIMIZATION = "Is this a Maximization Model?";
 
 // What one shadow-price probe of a right-hand side finds, computed on
@@ -47,10 +45,5 @@ struct ProbeResult {
 // left as it is.
 [[nodiscard]] ProbeResult ProbeRightHandSide(const Model& model, FarBounds far, int row, int step,
                                              Goal goal);
-
-// The probe on the form: asks for the direction when none was solved for,
-// then shows the solutions and the report in the order of the steps and
-// leaves the form on the restored model.
-void RunRightHandSideProbe(CEquation& view, int row, int step);
 
 }  // namespace tessaro

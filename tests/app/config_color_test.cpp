@@ -12,8 +12,8 @@
 #include "app/dialog_seam.h"
 #include "app/form_view.h"
 #include "app/qt_settings_store.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 #include "shell_test_support.h"
 
 using namespace tessaro;

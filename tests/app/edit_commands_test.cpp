@@ -13,8 +13,8 @@
 #include "app/child_window.h"
 #include "app/form_view.h"
 #include "app/plot_widget.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 #include "shell_test_support.h"
 
 using namespace tessaro;
@@ -183,7 +183,7 @@ class EditCommandsTest : public QObject {
     QFETCH(int, option);
     QFETCH(int, initial);
     BoxScript boxes;
-    CEquation& eq = View().Equation();
+    FormController& eq = View().Equation();
     const Document& doc = *Window().Documents().Active()->Document();
     auto inView = [&] {
       return option == 0 ? eq.trimOn : option == 1 ? eq.labelsOn : eq.integerDotsOn;

@@ -17,8 +17,8 @@
 #include "app/form_view.h"
 #include "app/message_seam.h"
 #include "doc/model_file.h"
-#include "model/equation.h"
-#include "support/fake_view_host.h"
+#include "editor/form_controller.h"
+#include "support/fake_form_window.h"
 #include "support/model_edit.h"
 
 namespace tessaro::app::test {
@@ -104,7 +104,7 @@ struct ShownView {
     return QTest::qWaitFor([this] { return view->PresentCount() > 0; }, 5000);
   }
   QLineEdit* Field(int id) const { return view->Field(id); }
-  CEquation& Eq() { return view->Equation(); }
+  FormController& Eq() { return view->Equation(); }
   // Runs the event loop until no refresh is pending.
   void Flush() {
     QTest::qWait(20);

@@ -16,8 +16,8 @@
 #include "app/main_window.h"
 #include "app/plot_widget.h"
 #include "doc/document.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 #include "shell_test_support.h"
 
 using namespace tessaro;

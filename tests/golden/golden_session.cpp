@@ -13,12 +13,12 @@
 #include "doc/document.h"
 #include "doc/file_store.h"
 #include "doc/model_file.h"
-#include "model/equation.h"
-#include "support/fake_view_host.h"
+#include "editor/form_controller.h"
+#include "support/fake_form_window.h"
 
 namespace {
 
-using tessaro::CEquation;
+using tessaro::FormController;
 using tessaro::RecordingSurface;
 
 struct Digest {
@@ -64,10 +64,10 @@ std::uint64_t DrawingDigest(const RecordingSurface& surface) {
 }
 
 struct Session {
-  tessaro::test::FakeViewHost host;
+  tessaro::test::FakeFormWindow host;
   tessaro::test::MemorySettings settings;
   tessaro::Document doc;
-  CEquation eq{host, &settings};
+  FormController eq{host, &settings};
 
   std::map<int, std::string> lastFields;
 
@@ -128,7 +128,7 @@ void Run(const char* path) {
     return;
   }
   s.doc.reset(model);
-  CEquation& eq = s.eq;
+  FormController& eq = s.eq;
   // The window of the recorded answers: a plot whose Auto Zoom box is 600 x
   // 250 pixels with its origin at view pixel (45, 420).
   eq.view = tessaro::PlotViewOfSize(730, 332);

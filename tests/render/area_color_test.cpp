@@ -61,9 +61,9 @@ TEST(StoreAreaColor, ThreeWritesInOrder) {
 
 TEST(OnConfigColor, CancelChangesNothing) {
   MemorySettings settings;
-  test::FakeViewHost host;
+  test::FakeFormWindow host;
   host.offscreenCreated = true;
-  CEquation eq(host, &settings);
+  FormController eq(host, &settings);
   EXPECT_EQ(AreaColor(), (Rgb{200, 254, 200}));
   host.colorChosen = false;
   host.colorToChoose = Rgb{1, 2, 3};
@@ -76,9 +76,9 @@ TEST(OnConfigColor, CancelChangesNothing) {
 
 TEST(OnConfigColor, ChosenColourIsStoredAndReadByTheNextView) {
   MemorySettings settings;
-  test::FakeViewHost host;
+  test::FakeFormWindow host;
   host.offscreenCreated = true;
-  CEquation eq(host, &settings);
+  FormController eq(host, &settings);
   eq.xZoom = eq.yZoom = 6;
   eq.fillMode = 1;
   host.colorChosen = true;
@@ -92,8 +92,8 @@ TEST(OnConfigColor, ChosenColourIsStoredAndReadByTheNextView) {
   EXPECT_EQ(polygons[0].brush, (Rgb{255, 0, 128}));
 
   AreaColor() = Rgb{0, 0, 0};
-  test::FakeViewHost otherHost;
-  CEquation other(otherHost, &settings);
+  test::FakeFormWindow otherHost;
+  FormController other(otherHost, &settings);
   EXPECT_EQ(AreaColor(), (Rgb{255, 0, 128}));
 }
 

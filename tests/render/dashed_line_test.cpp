@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/equation.h"
+#include "render/plot_drawing.h"
 #include "render/recording_surface.h"
 
 namespace tessaro {
@@ -38,7 +38,7 @@ class DashedLine : public ::testing::TestWithParam<DashCase> {};
 TEST_P(DashedLine, DashesAndGaps) {
   const DashCase& p = GetParam();
   RecordingSurface s;
-  CEquation::DrawDashedLine(s, p.x0, p.y0, p.x1, p.y1, p.length);
+  DrawDashedLine(s, p.x0, p.y0, p.x1, p.y1, p.length);
   EXPECT_EQ(Dashes(s), p.expected);
 }
 

@@ -7,6 +7,7 @@
 
 #include "doc/file_store.h"
 #include "render/area_color.h"
+#include "render/feasible_polygon.h"
 #include "render/label_layout.h"
 #include "render_fixture.h"
 
@@ -81,7 +82,7 @@ TEST(FeasiblePolygon, CornerSharedByThreeRowsIsOneVertex) {
                                        PlotPoint(f.eq, 0, 0), PlotPoint(f.eq, 10, 0)};
   EXPECT_EQ(polygons[0].points, expected);
   EXPECT_EQ(polygons[0].brush, kGrey);
-  EXPECT_EQ(f.eq.vertexCount, 15);  // one entry per pair of the six present rows
+  EXPECT_EQ(BuildVertexList(f.eq).count, 15);  // one entry per pair of the six present rows
 }
 
 TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
@@ -101,7 +102,7 @@ TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
       {"BeyondOnLineTolerance", 10.0000005, 0, 0, 10, false},
   };
   for (const Row& r : rows) {
-    EXPECT_EQ(f.eq.SharesLine(r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
+    EXPECT_EQ(SharesLine(f.eq, r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
   }
 }
 
@@ -201,20 +202,19 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
     int line;
     double xZoom, yZoom;
     double labelX, labelY;
-    double storedX, storedY;
     IntPoint drawnAt;
   };
   const Row rows[] = {
       // x + y <= 10 enters the plot on the Y axis at 10: the label sits just
-      // above that point, and the drawing leaves the stored offsets alone.
-      {"UnplacedFourthLine", 3, 6, 6, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -76}},
-      {"UnplacedOtherZooms", 3, 4, 3, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -46}},
-      {"UnplacedFirstLine", 0, 6, 6, NO_POINT, NO_POINT, NO_POINT, NO_POINT, {2, -76}},
-      {"NaNIsNotAPlace", 2, 6, 6, nan, 1, nan, 1, {2, -76}},
-      {"FarRight", 1, 6, 6, 1000, 5, 100, 5, {600, -30}},
-      {"FarLeft", 1, 6, 6, -10, 5, -20.0 / 6, 5, {-20, -30}},
-      {"FarUp", 1, 6, 6, 5, 1000, 5, 50, {30, -300}},
-      {"FarDown", 1, 6, 6, 5, -10, 5, -35.0 / 6, {30, 35}},
+      // above that point. A placed label beyond the box is drawn at its edge.
+      {"UnplacedFourthLine", 3, 6, 6, NO_POINT, NO_POINT, {2, -76}},
+      {"UnplacedOtherZooms", 3, 4, 3, NO_POINT, NO_POINT, {2, -46}},
+      {"UnplacedFirstLine", 0, 6, 6, NO_POINT, NO_POINT, {2, -76}},
+      {"NaNIsNotAPlace", 2, 6, 6, nan, 1, {2, -76}},
+      {"FarRight", 1, 6, 6, 1000, 5, {600, -30}},
+      {"FarLeft", 1, 6, 6, -10, 5, {-20, -30}},
+      {"FarUp", 1, 6, 6, 5, 1000, {30, -300}},
+      {"FarDown", 1, 6, 6, 5, -10, {30, 35}},
   };
   for (const Row& r : rows) {
     RenderFixture f;
@@ -225,12 +225,13 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
     f.eq.labelX[r.line] = r.labelX;
     f.eq.labelY[r.line] = r.labelY;
     f.eq.DrawModel(f.host.surface);
-    if (std::isnan(r.storedX)) {
+    // The drawing never writes the model: the offsets stay as they were.
+    if (std::isnan(r.labelX)) {
       EXPECT_TRUE(std::isnan(f.eq.labelX[r.line])) << r.name;
     } else {
-      EXPECT_NEAR(f.eq.labelX[r.line], r.storedX, 1e-12) << r.name;
+      EXPECT_EQ(f.eq.labelX[r.line], r.labelX) << r.name;
     }
-    EXPECT_NEAR(f.eq.labelY[r.line], r.storedY, 1e-12) << r.name;
+    EXPECT_EQ(f.eq.labelY[r.line], r.labelY) << r.name;
     const Call* text = FindText(f, "L:");
     ASSERT_NE(text, nullptr) << r.name;
     EXPECT_EQ(text->args, (std::vector<int>{r.drawnAt.x, r.drawnAt.y})) << r.name;
@@ -249,8 +250,8 @@ TEST(ConstraintLabels, LargerPlotWidensTheBox) {
   f.eq.labelX[1] = 1000;
   f.eq.labelY[1] = 1000;
   f.eq.DrawModel(f.host.surface);
-  EXPECT_NEAR(f.eq.labelX[1], 1130.0 / 6, 1e-12);
-  EXPECT_NEAR(f.eq.labelY[1], 974.0 / 6, 1e-12);
+  EXPECT_NEAR(f.eq.shownLabelX[1], 1130.0 / 6, 1e-12);
+  EXPECT_NEAR(f.eq.shownLabelY[1], 974.0 / 6, 1e-12);
 }
 
 TEST(ConstraintLabels, HiddenAndHighlighted) {
@@ -352,7 +353,8 @@ TEST(Payoff, MinusFamilyAndLabelClamped) {
   f.eq.payoffLabelY = 2;
   f.eq.decimals = 0;
   f.eq.DrawModel(f.host.surface);
-  EXPECT_EQ(f.eq.payoffLabelX, 100);
+  EXPECT_EQ(f.eq.shownPayoffLabelX, 100);  // drawn at the box edge
+  EXPECT_EQ(f.eq.payoffLabelX, 500);       // the model keeps its offsets
   const Call* label = FindText(f, "Payoff:");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text, "Payoff:     1  -     1  =     0");
@@ -434,7 +436,7 @@ std::vector<TextBox> TextBoxes(const RecordingSurface& s) {
 
 TEST_P(ExampleLabels, NoneOverlap) {
   const ExampleCase& c = GetParam();
-  test::FakeViewHost host;
+  test::FakeFormWindow host;
   host.offscreenCreated = true;
   test::MemorySettings settings;
   Document doc;
@@ -444,7 +446,7 @@ TEST_P(ExampleLabels, NoneOverlap) {
       LoadModelFile(std::string(TESSARO_SOURCE_DIR) + "/examples/" + c.file, model, message))
       << message;
   doc.reset(model);
-  CEquation eq{host, &settings};
+  FormController eq{host, &settings};
   eq.view = PlotViewOfSize(c.width, c.height);
   eq.OnCreate(&doc);
   eq.OnInitialUpdate();

@@ -13,7 +13,7 @@ using test::RenderFixture;
 
 constexpr const char* kTooMany = "Too many integer dots(>=1000) to draw";
 
-std::vector<IntPoint> Dots(const CEquation& eq) {
+std::vector<IntPoint> Dots(const FormController& eq) {
   std::vector<IntPoint> out;
   for (int k = 0; k < eq.dotCount; ++k) out.push_back({eq.dotX[k], eq.dotY[k]});
   return out;

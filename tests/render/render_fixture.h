@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "doc/document.h"
-#include "model/equation.h"
+#include "editor/form_controller.h"
 #include "render/recording_surface.h"
-#include "support/fake_view_host.h"
+#include "support/fake_form_window.h"
 #include "support/model_edit.h"
 
 namespace tessaro::test {
@@ -15,9 +15,9 @@ namespace tessaro::test {
 // ranges of a new document (0..200 by 0..120 at 6 pixels per unit) with
 // the far bounds that the first deferred refresh computes from them.
 struct RenderFixture {
-  FakeViewHost host;
+  FakeFormWindow host;
   Document document;
-  CEquation eq{host, nullptr};
+  FormController eq{host, nullptr};
 
   RenderFixture() {
     host.offscreenCreated = true;
@@ -51,7 +51,7 @@ struct RenderFixture {
 };
 
 // The point of a model coordinate on the plot, as the mapping truncates it.
-inline IntPoint PlotPoint(const CEquation& eq, double x, double y) {
+inline IntPoint PlotPoint(const FormController& eq, double x, double y) {
   return {static_cast<int>((x - eq.xMin) * eq.xZoom), static_cast<int>(-(y - eq.yMin) * eq.yZoom)};
 }
 

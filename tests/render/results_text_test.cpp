@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "render/plot_drawing.h"
 #include "render_fixture.h"
 
 namespace tessaro {
@@ -12,7 +13,7 @@ namespace {
 using test::RenderFixture;
 using Call = RecordingSurface::Call;
 
-void SetOptimum(CEquation& eq, std::vector<std::pair<double, double>> points) {
+void SetOptimum(FormController& eq, std::vector<std::pair<double, double>> points) {
   eq.optimalCount = static_cast<int>(points.size());
   for (std::size_t k = 0; k < points.size(); ++k) {
     eq.optimalX[k] = points[k].first;
@@ -92,7 +93,7 @@ TEST(StatusPane, TwentyPointsWithManyDecimalsAreWhole) {
 }
 
 // Texts drawn by DrawResultsText, each with its place.
-std::vector<Call> ResultsTexts(CEquation& eq, RecordingSurface& s) {
+std::vector<Call> ResultsTexts(FormController& eq, RecordingSurface& s) {
   s.Clear();
   eq.DrawResultsText(s);
   return s.CallsOf("text");
@@ -167,7 +168,10 @@ TEST(DrawPicture, AxesModelAndResultsWithoutOptimum) {
   f.eq.payoffB = 1;
   f.eq.payoffLevel = 10;
   f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
-  f.eq.DrawPicture(f.host.surface);
+  // The picture of Copy Picture and the page: axes, model, results.
+  DrawAxes(f.eq, f.eq.view, f.host.surface);
+  (void)DrawModel(f.eq, f.eq.view, f.eq.optimumMark, f.host.surface);
+  DrawResultsText(f.eq, f.host.surface);
   const auto texts = f.host.surface.Texts();
   for (const std::string& t : texts) EXPECT_EQ(t.find("Optimal Decisions"), std::string::npos);
   ASSERT_FALSE(texts.empty());

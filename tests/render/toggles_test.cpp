@@ -49,16 +49,17 @@ TEST(FillToggles, ColourGreyGreyColour) {
 TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
   struct Row {
     const char* name;
-    std::function<void(CEquation&)> command;
-    std::function<int(const CEquation&)> value;
+    std::function<void(FormController&)> command;
+    std::function<int(const FormController&)> value;
     std::function<int(const Document&)> stored;
     int initial;
   };
   const Row rows[] = {
-      {"Trim", [](CEquation& e) { e.OnToggleTrim(); }, [](const CEquation& e) { return e.trimOn; },
+      {"Trim", [](FormController& e) { e.OnToggleTrim(); },
+       [](const FormController& e) { return e.trimOn; },
        [](const Document& d) { return int{d.model().trim}; }, 0},
-      {"Label", [](CEquation& e) { e.OnToggleLabel(); },
-       [](const CEquation& e) { return e.labelsOn; },
+      {"Label", [](FormController& e) { e.OnToggleLabel(); },
+       [](const FormController& e) { return e.labelsOn; },
        [](const Document& d) { return int{d.model().labels}; }, 1},
   };
   for (const Row& r : rows) {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/solve_commands.h"
 #include "glpk_reference.h"
 #include "random_model.h"
 #include "solver/lattice_points.h"
-#include "solver/optimizer.h"
 #include "solver/probe.h"
 
 namespace tessaro {

@@ -1,11 +1,10 @@
-#include "solver/optimizer.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "editor/solve_commands.h"
 #include "solver_fixture.h"
 
 namespace tessaro {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "solver/optimizer.h"
+#include "editor/solve_commands.h"
 #include "solver_fixture.h"
 
 namespace tessaro {

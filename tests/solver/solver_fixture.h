@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "doc/document.h"
+#include "editor/form_controller.h"
 #include "model/constants.h"
-#include "model/equation.h"
 #include "solver/rows.h"
-#include "support/fake_view_host.h"
+#include "support/fake_form_window.h"
 #include "support/model_edit.h"
 
 namespace tessaro::test {
@@ -34,9 +34,9 @@ inline Line Eq(double a, double b, double c) {
 // A view on a fake window whose model is written into the document and
 // loaded from it, as the program's own commands do.
 struct SolverView {
-  FakeViewHost host;
+  FakeFormWindow host;
   Document doc;
-  CEquation view{host, nullptr};
+  FormController view{host, nullptr};
 
   SolverView() {
     view.OnCreate(&doc);

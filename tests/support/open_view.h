@@ -3,8 +3,8 @@
 #include <string>
 
 #include "doc/document.h"
-#include "model/equation.h"
-#include "support/fake_view_host.h"
+#include "editor/form_controller.h"
+#include "support/fake_form_window.h"
 #include "support/model_edit.h"
 
 namespace tessaro::test {
@@ -13,9 +13,9 @@ namespace tessaro::test {
 // window is created, then the initial update loads the document. Fill
 // `doc` before calling Open() to open a stored model.
 struct OpenView {
-  FakeViewHost host;
+  FakeFormWindow host;
   Document doc;
-  CEquation eq{host, nullptr};
+  FormController eq{host, nullptr};
 
   void Open() {
     eq.OnCreate(&doc);

@@ -1,0 +1,87 @@
+#include <cstdint>
+
+#include "editor/form_controller.h"
+
+namespace tessaro {
+
+bool FormController::OnCreate(Document* document) {
+  doc = document;
+  return true;
+}
+
+void FormController::OnInitialUpdate() {
+  // The form first shows the construction values.
+  UpdateData(false);
+  if (doc != nullptr) {
+    LoadModelFromDoc();
+    doc->hold();
+  }
+  host_.SetSpinRange(0, DECIMALS_SPIN_MAX);
+  RefreshEquationTexts();
+  host_.CreateOffscreenSurface();
+  UpdateData(false);
+  SyncDecimalsSpin();
+  if (integerDotsOn == 1) ComputeIntegerDots();
+  RedrawGraph();
+}
+
+void FormController::SyncDecimalsSpin() {
+  // The spin control keeps a 16-bit position: the low 16 bits of decimals.
+  host_.SetSpinPosition(static_cast<std::int16_t>(static_cast<std::uint32_t>(decimals) & 0xFFFFu));
+}
+
+void FormController::OnChangeXLabel() {
+  ContinueModelChange("Edit X Label");
+  UpdateData(true);
+  StoreInDoc([&](Model& m) { m.xLabel = xLabel; });
+  RefreshTextsRereadingRefused();
+}
+
+void FormController::OnChangeYLabel() {
+  ContinueModelChange("Edit Y Label");
+  UpdateData(true);
+  StoreInDoc([&](Model& m) { m.yLabel = yLabel; });
+  RefreshTextsRereadingRefused();
+}
+
+void FormController::OnChangePayoff() {
+  ContinueModelChange("Edit Payoff");
+  UpdateData(true);
+  double relation = REL_EQ;  // the PAYOFF line always reads "="; what was typed is dropped
+  std::string refusal;
+  if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel,
+                    &refusal) == 1) {
+    if (integerDotsOn == 1) ComputeIntegerDots();
+    RedrawGraph();
+    StorePayoffInDoc();
+  }
+  NoteField(ctl::PAYOFF, refusal);
+}
+
+void FormController::OnChangeLine(int i) {
+  if (i < 0 || i >= LINE_COUNT) return;
+  UpdateData(true);
+  std::string refusal;
+  const bool read = ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i],
+                                  rowRelation[i], lineC[i], &refusal) == 1;
+  NoteField(ctl::LINE0 + i, refusal);
+  if (read) {
+    if (integerDotsOn == 1) ComputeIntegerDots();
+    RedrawGraph();
+  }
+  // Only a line that was read reaches the document: a refused text leaves
+  // the stored line as it was.
+  if (read) {
+    ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
+    StoreLineInDoc(i);
+  }
+}
+
+// The range, zoom and decimals fields are read a moment later by OnTimer,
+// so that several keystrokes are taken together.
+void FormController::OnChangeRangeField() {
+  ContinueModelChange("Edit Ranges");
+  host_.StartRefreshTimer();
+}
+
+}  // namespace tessaro

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <string>
+
+#include "doc/document.h"
+#include "editor/field_notices.h"
+#include "editor/form_window.h"
+#include "model/model_state.h"
+#include "model/optimum_mark.h"
+#include "model/plot_view.h"
+
+namespace tessaro {
+
+class SettingsStore;
+class Surface;
+
+// The controller of one form: it turns a field edit, a button, a command or
+// a pointer gesture into one change on its document, then refreshes the
+// form through FormWindow. It keeps the form's working state (the fields as
+// read, the gesture under way, the lattice points and the optimum on
+// screen); the computations it calls live in solver/ and render/ and take
+// their inputs as values.
+class FormController : public ModelState {
+ public:
+  // Construction values; reads the area colour from the settings store.
+  FormController(FormWindow& host, SettingsStore* settings);
+  FormController(const FormController&) = delete;
+  FormController& operator=(const FormController&) = delete;
+  ~FormController() = default;
+
+  FormWindow& Host() { return host_; }
+  Document* doc = nullptr;
+  // The plot's size and origin on screen; the window keeps it current.
+  PlotView view;
+  // The optimum of the last Auto Max or Auto Min, marked until the model changes.
+  OptimumMark optimumMark;
+
+  // --- Line texts, form exchange, field edits -----------------------------
+  // Cuts a line text into its parts; 1 when read, 0 when refused, with
+  // the reason in *refusal when given (nothing is shown). name is null for
+  // the PAYOFF line, which has no name and needs no right-hand side.
+  int ParseEquation(std::string text, std::string* name, double& xCoef, int& sign, double& yCoef,
+                    double& relation, double& rhs, std::string* refusal = nullptr);
+  void FormatEquation(std::string& dest, std::string name, double xCoef, std::string xLabelText,
+                      double sign, double yCoef, std::string yLabelText, double relation,
+                      double rhs) const;
+  void RefreshEquationTexts();
+  // fieldsToModel true: pull with checks, returns 1 or 0; false: push, returns 1.
+  int UpdateData(bool fieldsToModel);
+
+  bool OnCreate(Document* document);
+  void OnInitialUpdate();
+  void SyncDecimalsSpin();
+  void OnChangeXLabel();
+  void OnChangeYLabel();
+  void OnChangePayoff();
+  void OnChangeLine(int i);
+  void OnChangeRangeField();
+  // The notices of the fields whose text is not read.
+  const FieldNotices& Notices() const { return notices_; }
+
+  // The one sequence of a model change from a button, a command or the
+  // pointer. BeginModelChange clears editUndoFlag and starts a new history
+  // entry with this name. FinishModelChange pushes the model into the form,
+  // recomputes the lattice points when they are shown (if asked) and
+  // redraws.
+  void BeginModelChange(const std::string& name);
+  // Starts a new history entry only: the display toggles keep the working
+  // model as it is.
+  void BeginHistoryEntry(const std::string& name);
+  void FinishModelChange(bool recomputeDots);
+  // Names the change that the next stores make without starting a new
+  // entry: a run of typing in one field is one entry.
+  // run, when given, keeps the entry one while its name follows the text.
+  void ContinueModelChange(const std::string& name, const std::string& run = {}) {
+    changeName_ = name;
+    changeRun_ = run;
+  }
+  // Applies edit to a copy of the document's model and stores the result
+  // under the current change's name.
+  template <class Edit>
+  void StoreInDoc(Edit&& edit) {
+    if (doc == nullptr) return;
+    Model changed = doc->model();
+    edit(changed);
+    doc->apply(changeName_, std::move(changed), changeRun_);
+  }
+  // The name of the change under way; empty before the first.
+  const std::string& ChangeName() const { return changeName_; }
+  // The name a line goes by in the history: its own, or "Line n".
+  std::string LineChangeName(int i) const;
+  // Copy stored fields of the working model into the document.
+  void StoreLineInDoc(int i);
+  void StorePayoffInDoc();
+  void StoreRangesInDoc();  // the six range and zoom values and decimals
+  void StoreTogglesInDoc();
+
+  // Stepping buttons.
+  void OnPayoffPlus();
+  void OnPayoffMinus();
+  void OnLinePlus(int i);
+  void OnLineMinus(int i);
+  void OnZoomPlus(bool yAxis);
+  void OnZoomMinus(bool yAxis);
+  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
+  void OnRangePlus(int which);
+  void OnRangeMinus(int which);
+  // Routes a click of a "+"/"-" button by its control id; false if unknown.
+  bool OnButtonClicked(int buttonId);
+
+  // --- Solving, zoom and history ------------------------------------------
+  void OnAutoMax();
+  void OnAutoMin();
+  void SolveMax();
+  void SolveMin();
+  void ProbeRightHandSide(int row, int step);
+  void OnAutoZoom();
+  void OnHold();
+  void OnUndo();
+  void OnRedo();
+  void OnRevert();
+  // Copies every stored field from the document into the working model.
+  void LoadModelFromDoc();
+
+  // --- The picture and the display toggles --------------------------------
+  void RedrawGraph();
+  void DrawAxes(Surface& surface) const;
+  void DrawModel(Surface& surface);
+  void DrawResultsText(Surface& surface) const;
+  // The optimal-decisions text of status pane 2; empty when no optimum.
+  std::string StatusResultsText() const;
+  void RefreshResultsPane();
+  void ComputeIntegerDots();
+  void OnToggleIntegerDot();
+  void OnToggleTrim();
+  void OnToggleLabel();
+  void OnToggleColor();
+  void OnToggleGrey();
+  void OnPreviewPayoff();
+  void OnDecimalsSpinKillFocus();
+  void OnConfigColor();
+
+  // --- The deferred refresh ------------------------------------------------
+  void OnPaint();
+  void OnTimer(int timerId);
+  void RecomputeFarBounds();
+
+  // --- Pointer gestures and the clipboard ---------------------------------
+  void OnMouseMove(int flags, int px, int py);
+  void OnLButtonDown(int flags, int px, int py);
+  void OnLButtonUp(int flags, int px, int py);
+  void OnRButtonDown(int flags, int px, int py);
+  void OnRButtonUp(int flags, int px, int py);
+  // Whether a left press at this view point would grab something.
+  bool WouldGrab(int px, int py) const;
+  void OnEditCut();
+  void OnEditCopy();
+  void OnEditPaste();
+
+ private:
+  // Shows or (with an empty reason) clears the notice of a line field, and
+  // marks the X or Y label field while a line waits for that label.
+  void NoteField(int fieldId, const std::string& reason);
+  // The text of a line or PAYOFF field in the working model.
+  std::string TypedText(int fieldId) const;
+  static bool IsLineField(int id) { return id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT; }
+  // A field written with another text than the one refused (a button, a
+  // drag, the optimizer) shows the model's line again: its notice goes.
+  void DropStaleNotices();
+  // Writes the line texts from the model, then reads the refused texts
+  // again as typed: a label change may make them read.
+  void RefreshTextsRereadingRefused();
+
+  FormWindow& host_;
+  SettingsStore* settings_;
+  std::string changeName_;
+  std::string changeRun_;
+  FieldNotices notices_;
+};
+
+}  // namespace tessaro

@@ -1,0 +1,189 @@
+#include "editor/form_controller.h"
+
+namespace tessaro {
+
+namespace {
+
+constexpr double kStep = 1.0;
+// Below a zoom of 1 the zoom buttons move by the factor 1.2; "-" multiplies
+// by this double, the nearest to 1 / 1.2, so that 0.8333333333333334
+// stepped up by 1.2 gives exactly 1.0 again.
+constexpr double kZoomUp = 1.2;
+constexpr double kZoomDown = 0.8333333333333334;
+
+double ZoomedIn(double zoom) {
+  return zoom >= 1.0 ? zoom + 1.0 : zoom * kZoomUp;
+}
+
+double ZoomedOut(double zoom) {
+  double z = zoom - 1.0;
+  if (z < 1.0) z = (z + 1.0) * kZoomDown;
+  if (z < ZOOM_FLOOR) z = ZOOM_FLOOR;
+  return z;
+}
+
+// The PAYOFF buttons ignore Preview Payoff.
+void StepPayoff(FormController& eq, double step) {
+  eq.BeginModelChange(step > 0 ? "Payoff +1" : "Payoff -1");
+  eq.payoffLevel += step;
+  eq.StoreInDoc([&](Model& m) { m.payoff.level = eq.payoffLevel; });
+  eq.FormatEquation(eq.payoffText, std::string(), eq.payoffA, eq.xLabel, eq.payoffSign, eq.payoffB,
+                    eq.yLabel, REL_EQ, eq.payoffLevel);
+  eq.FinishModelChange(true);
+}
+
+}  // namespace
+
+void FormController::OnPayoffPlus() {
+  StepPayoff(*this, kStep);
+}
+
+void FormController::OnPayoffMinus() {
+  StepPayoff(*this, -kStep);
+}
+
+namespace {
+
+// The common body of the constraint buttons; step is +1 or -1.
+void StepLine(FormController& eq, int i, int step) {
+  if (i < 0 || i >= LINE_COUNT) return;
+  eq.BeginModelChange(eq.LineChangeName(i) + (step > 0 ? " +1" : " -1"));
+  // With Preview Payoff on, the buttons ask for the shadow price instead;
+  // the probe formats and draws by itself.
+  if (eq.previewPayoff != 0) {
+    eq.ProbeRightHandSide(i, step);
+    return;
+  }
+  eq.lineC[i] += step * kStep;
+  eq.StoreInDoc([&](Model& m) { m.lines[i].c = eq.lineC[i]; });
+  eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
+                    eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
+  eq.FinishModelChange(true);
+}
+
+}  // namespace
+
+void FormController::OnLinePlus(int i) {
+  StepLine(*this, i, +1);
+}
+
+void FormController::OnLineMinus(int i) {
+  StepLine(*this, i, -1);
+}
+
+void FormController::OnZoomPlus(bool yAxis) {
+  BeginModelChange(yAxis ? "Y Zoom +" : "X Zoom +");
+  double& zoom = yAxis ? yZoom : xZoom;
+  zoom = ZoomedIn(zoom);
+  StoreInDoc([&](Model& m) { (yAxis ? m.yZoom : m.xZoom) = zoom; });
+  // Neither the lattice points nor the far bounds follow here; the far
+  // bounds are recomputed by the next deferred refresh.
+  FinishModelChange(false);
+}
+
+void FormController::OnZoomMinus(bool yAxis) {
+  BeginModelChange(yAxis ? "Y Zoom -" : "X Zoom -");
+  double& zoom = yAxis ? yZoom : xZoom;
+  zoom = ZoomedOut(zoom);
+  StoreInDoc([&](Model& m) { (yAxis ? m.yZoom : m.xZoom) = zoom; });
+  FinishModelChange(false);
+}
+
+namespace {
+
+// The range value a button steps, in the model or in the document.
+template <class Fields>
+double& RangeValue(Fields& m, int which) {
+  switch (which) {
+    case 0:
+      return m.xMin;
+    case 1:
+      return m.xMax;
+    case 2:
+      return m.yMin;
+    default:
+      return m.yMax;
+  }
+}
+
+// Nothing compares the minimum with the maximum.
+void StepRange(FormController& eq, int which, double step) {
+  if (which < 0 || which > 3) return;
+  static const char* const kNames[] = {"X Min", "X Max", "Y Min", "Y Max"};
+  eq.BeginModelChange(std::string(kNames[which]) + (step > 0 ? " +1" : " -1"));
+  double& value = RangeValue(eq, which);
+  value += step;
+  eq.StoreInDoc([&](Model& m) { RangeValue(m, which) = value; });
+  eq.FinishModelChange(false);
+}
+
+}  // namespace
+
+void FormController::OnRangePlus(int which) {
+  StepRange(*this, which, kStep);
+}
+
+void FormController::OnRangeMinus(int which) {
+  StepRange(*this, which, -kStep);
+}
+
+bool FormController::OnButtonClicked(int buttonId) {
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    if (buttonId == ctl::LINE_PLUS[i]) {
+      OnLinePlus(i);
+      return true;
+    }
+    if (buttonId == ctl::LINE_MINUS[i]) {
+      OnLineMinus(i);
+      return true;
+    }
+  }
+  switch (buttonId) {
+    case ctl::PAYOFF_PLUS:
+      OnPayoffPlus();
+      return true;
+    case ctl::PAYOFF_MINUS:
+      OnPayoffMinus();
+      return true;
+    case ctl::X_ZOOM_PLUS:
+      OnZoomPlus(false);
+      return true;
+    case ctl::X_ZOOM_MINUS:
+      OnZoomMinus(false);
+      return true;
+    case ctl::Y_ZOOM_PLUS:
+      OnZoomPlus(true);
+      return true;
+    case ctl::Y_ZOOM_MINUS:
+      OnZoomMinus(true);
+      return true;
+    case ctl::X_MIN_PLUS:
+      OnRangePlus(0);
+      return true;
+    case ctl::X_MIN_MINUS:
+      OnRangeMinus(0);
+      return true;
+    case ctl::X_MAX_PLUS:
+      OnRangePlus(1);
+      return true;
+    case ctl::X_MAX_MINUS:
+      OnRangeMinus(1);
+      return true;
+    case ctl::Y_MIN_PLUS:
+      OnRangePlus(2);
+      return true;
+    case ctl::Y_MIN_MINUS:
+      OnRangeMinus(2);
+      return true;
+    case ctl::Y_MAX_PLUS:
+      OnRangePlus(3);
+      return true;
+    case ctl::Y_MAX_MINUS:
+      OnRangeMinus(3);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tessaro
