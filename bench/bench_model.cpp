@@ -44,8 +44,8 @@ Document SixConstraintDocument() {
 }
 
 void OpenView(FormController& view, Document& doc) {
-  view.OnCreate(&doc);
-  view.OnInitialUpdate();
+  view.attach(&doc);
+  view.start();
 }
 
 int ViewPx(double x) {

@@ -21,7 +21,7 @@ inline void RunKeystrokes(benchmark::State& state, FormController& view, BenchHo
   int k = 0;
   for (auto _ : state) {
     host.fields[ctl::LINE0 + line] = texts[k];
-    view.OnChangeLine(line);
+    view.lineEdited(line);
     k = 1 - k;
   }
   state.counters["dots"] = view.dotCount;
@@ -29,7 +29,7 @@ inline void RunKeystrokes(benchmark::State& state, FormController& view, BenchHo
 
 // One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
 inline void RunLineDragSteps(benchmark::State& state, FormController& view) {
-  view.OnLButtonDown(0, ViewPx(36), ViewPy(10));
+  view.leftPressed(ViewPx(36), ViewPy(10));
   if (view.dragLine != 0) {
     state.SkipWithError("the press did not grab the line");
     return;
@@ -37,10 +37,10 @@ inline void RunLineDragSteps(benchmark::State& state, FormController& view) {
   const int px[2] = {ViewPx(35.5), ViewPx(36)};
   int k = 0;
   for (auto _ : state) {
-    view.OnMouseMove(0, px[k], ViewPy(10));
+    view.pointerMoved(px[k], ViewPy(10));
     k = 1 - k;
   }
-  view.OnLButtonUp(0, px[k], ViewPy(10));
+  view.leftReleased();
   state.counters["dots"] = view.dotCount;
 }
 

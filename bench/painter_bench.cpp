@@ -94,7 +94,7 @@ BENCHMARK(BM_PainterLineDragStep)->Unit(benchmark::kMicrosecond);
 void BM_PainterAutoMaxClick(benchmark::State& state) {
   OpenPaintedModel m;
   for (auto _ : state) {
-    m.view.OnAutoMax();
+    m.view.autoMax();
   }
   state.counters["optimal"] = m.view.optimalCount;
 }

@@ -49,9 +49,9 @@ void SolveAndCheck(const Model& model, bool maximize) {
   tessaro::test::MemorySettings settings;
   tessaro::Document doc(model);
   FormController view(host, &settings);
-  view.OnCreate(&doc);
-  view.OnInitialUpdate();
-  view.OnTimer(tessaro::TIMER_REFRESH);
+  view.attach(&doc);
+  view.start();
+  view.refreshTimerFired();
   if (!tessaro::AutoSolve(view, maximize).isOptimal()) return;
   for (int k = 0; k < std::min(view.optimalCount, tessaro::MAX_OPTIMAL); ++k) {
     const double x = view.optimalX[k];

@@ -29,8 +29,6 @@ using tessaro::fuzz::Finding;
 namespace {
 
 constexpr int kGestureBytes = 16;
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 
 // A view pixel from two input bytes: the plot origin lies at (45, 420).
 void Point(const std::uint8_t* g, int k, int& px, int& py) {
@@ -42,11 +40,11 @@ void Drag(FormController& eq, const std::uint8_t* g, int from, int to) {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   Point(g, from, x0, y0);
   Point(g, to, x1, y1);
-  eq.OnMouseMove(0, x0, y0);
-  eq.OnLButtonDown(kLeftButton, x0, y0);
-  eq.OnMouseMove(kLeftButton, (x0 + x1) / 2, (y0 + y1) / 2);
-  eq.OnMouseMove(kLeftButton, x1, y1);
-  eq.OnLButtonUp(0, x1, y1);
+  eq.pointerMoved(x0, y0);
+  eq.leftPressed(x0, y0);
+  eq.pointerMoved((x0 + x1) / 2, (y0 + y1) / 2);
+  eq.pointerMoved(x1, y1);
+  eq.leftReleased();
 }
 
 // A window whose offscreen picture only counts its drawing calls.
@@ -70,33 +68,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SessionHost host;
   tessaro::test::MemorySettings settings;
   FormController eq(host, &settings);
-  eq.OnCreate(&doc);
-  eq.OnInitialUpdate();
-  eq.OnTimer(tessaro::TIMER_REFRESH);
+  eq.attach(&doc);
+  eq.start();
+  eq.refreshTimerFired();
 
-  eq.OnAutoMax();
-  eq.OnAutoMin();
-  eq.OnPreviewPayoff();
+  eq.autoMax();
+  eq.autoMin();
+  eq.togglePreviewPayoff();
   for (int i = 0; i < LINE_COUNT; ++i) {
-    eq.OnLinePlus(i);
-    eq.OnLineMinus(i);
+    eq.linePlusClicked(i);
+    eq.lineMinusClicked(i);
   }
-  eq.OnPreviewPayoff();
-  eq.OnAutoZoom();
-  eq.OnToggleIntegerDot();
+  eq.togglePreviewPayoff();
+  eq.autoZoom();
+  eq.toggleIntegerDots();
   Drag(eq, gesture, 0, 1);
   Drag(eq, gesture, 2, 3);
   Drag(eq, gesture, 4, 5);
   int rx = 0, ry = 0, tx = 0, ty = 0;
   Point(gesture, 6, rx, ry);
   Point(gesture, 7, tx, ty);
-  eq.OnRButtonDown(kRightButton, rx, ry);
-  eq.OnMouseMove(kRightButton, tx, ty);
-  eq.OnRButtonUp(0, tx, ty);
-  eq.OnTimer(tessaro::TIMER_REFRESH);
-  eq.OnUndo();
-  eq.OnRevert();
-  eq.OnToggleIntegerDot();
+  eq.rightPressed(rx, ry);
+  eq.pointerMoved(tx, ty);
+  eq.rightReleased();
+  eq.refreshTimerFired();
+  eq.undo();
+  eq.resetEquations();
+  eq.toggleIntegerDots();
 
   // A value may stay non-finite only where the file put that very value.
   bool spread = false;

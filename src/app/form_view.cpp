@@ -67,12 +67,12 @@ FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWi
 
   refreshTimer_.setInterval(1);
   connect(&refreshTimer_, &QTimer::timeout, this,
-          [this] { Dispatch([this] { equation_->OnTimer(TIMER_REFRESH); }); });
+          [this] { Dispatch([this] { equation_->refreshTimerFired(); }); });
 
   equation_ = std::make_unique<tessaro::FormController>(*this, settings);
   BuildControls();
   formReady_ = true;
-  equation_->OnCreate(doc_);
+  equation_->attach(doc_);
   lastModified_ = doc_ != nullptr && doc_->isModified();
 }
 
@@ -125,7 +125,7 @@ void FormView::BuildControls() {
         MakeOpaque(button);
         int id = control.id;
         connect(button, &QPushButton::clicked, this,
-                [this, id] { Dispatch([this, id] { equation_->OnButtonClicked(id); }); });
+                [this, id] { Dispatch([this, id] { equation_->stepButtonClicked(id); }); });
         buttons_[id] = button;
         break;
       }
@@ -139,7 +139,7 @@ void FormView::BuildControls() {
         spin_->SetBuddy(fields_.count(ctl::DECIMALS) ? fields_[ctl::DECIMALS] : nullptr);
         connect(spin_, &SpinControl::buddyEdited, this, [this] { OnFieldEdited(ctl::DECIMALS); });
         connect(spin_, &SpinControl::focusLeft, this,
-                [this] { Dispatch([this] { equation_->OnDecimalsSpinKillFocus(); }); });
+                [this] { Dispatch([this] { equation_->decimalsSpinLeft(); }); });
         break;
       }
       case ControlKind::Plot:
@@ -170,7 +170,7 @@ void FormView::NameControls() {
 }
 
 void FormView::InitialUpdate() {
-  Dispatch([this] { equation_->OnInitialUpdate(); });
+  Dispatch([this] { equation_->start(); });
 }
 
 void FormView::ReportModified() {
@@ -183,15 +183,15 @@ void FormView::ReportModified() {
 void FormView::OnFieldEdited(int id) {
   Dispatch([this, id] {
     if (id == ctl::X_LABEL) {
-      equation_->OnChangeXLabel();
+      equation_->xLabelEdited();
     } else if (id == ctl::Y_LABEL) {
-      equation_->OnChangeYLabel();
+      equation_->yLabelEdited();
     } else if (id == ctl::PAYOFF) {
-      equation_->OnChangePayoff();
+      equation_->payoffEdited();
     } else if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
-      equation_->OnChangeLine(id - ctl::LINE0);
+      equation_->lineEdited(id - ctl::LINE0);
     } else if (IsRangeField(id)) {
-      equation_->OnChangeRangeField();
+      equation_->rangeFieldEdited();
     }
   });
   // A text being typed may not read as a model yet; the numbers go all the same.
@@ -224,7 +224,7 @@ void FormView::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
   // Painting the view only arms the deferred refresh; the picture itself
   // is drawn by the timer's redraw after the controls have painted.
-  Dispatch([this] { equation_->OnPaint(); });
+  Dispatch([this] { equation_->painted(); });
 }
 
 void FormView::resizeEvent(QResizeEvent* event) {
@@ -274,9 +274,9 @@ void FormView::mousePressEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
   int flags = PointerFlags(*event);
   if (event->button() == Qt::LeftButton) {
-    Dispatch([&] { equation_->OnLButtonDown(flags, p.x(), p.y()); });
+    Dispatch([&] { equation_->leftPressed(p.x(), p.y()); });
   } else if (event->button() == Qt::RightButton) {
-    Dispatch([&] { equation_->OnRButtonDown(flags, p.x(), p.y()); });
+    Dispatch([&] { equation_->rightPressed(p.x(), p.y()); });
   } else {
     QWidget::mousePressEvent(event);
     return;
@@ -289,9 +289,9 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
   int flags = PointerFlags(*event);
   if (event->button() == Qt::LeftButton) {
-    Dispatch([&] { equation_->OnLButtonUp(flags, p.x(), p.y()); });
+    Dispatch([&] { equation_->leftReleased(); });
   } else if (event->button() == Qt::RightButton) {
-    Dispatch([&] { equation_->OnRButtonUp(flags, p.x(), p.y()); });
+    Dispatch([&] { equation_->rightReleased(); });
   } else {
     QWidget::mouseReleaseEvent(event);
     return;
@@ -303,13 +303,13 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
 void FormView::mouseMoveEvent(QMouseEvent* event) {
   QPoint p = event->position().toPoint();
   int flags = PointerFlags(*event);
-  Dispatch([&] { equation_->OnMouseMove(flags, p.x(), p.y()); });
+  Dispatch([&] { equation_->pointerMoved(p.x(), p.y()); });
   event->accept();
   UpdateCursor(p.x(), p.y());
 }
 
 void FormView::UpdateCursor(int px, int py) {
-  bool grab = equation_->WouldGrab(px, py);
+  bool grab = equation_->wouldGrab(px, py);
   if (grab == grabCursor_) return;
   grabCursor_ = grab;
   setCursor(grab ? Qt::PointingHandCursor : Qt::ArrowCursor);

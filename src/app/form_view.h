@@ -44,11 +44,11 @@ class FormView : public QWidget, public tessaro::FormWindow {
 
  public:
   // Builds every control of the form, constructs the FormController and runs
-  // its OnCreate with doc. doc and settings must outlive the view.
+  // its attach with doc. doc and settings must outlive the view.
   FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWidget* parent = nullptr);
   ~FormView() override;
 
-  // Runs FormController::OnInitialUpdate; called once after construction.
+  // Runs FormController::start; called once after construction.
   void InitialUpdate();
 
   tessaro::FormController& Equation() { return *equation_; }

@@ -91,7 +91,7 @@ class OpenedModel {
     view_ = std::make_unique<FormView>(&doc_, &settings_);
     view_->InitialUpdate();
     // The first deferred refresh, which a window runs after its first paint.
-    view_->Equation().OnTimer(TIMER_REFRESH);
+    view_->Equation().refreshTimerFired();
     view_->StopRefreshTimer();
     return true;
   }

@@ -61,9 +61,9 @@ struct LoadedView {
       return false;
     }
     doc.reset(model);
-    view.OnCreate(&doc);
-    view.OnInitialUpdate();
-    view.OnTimer(TIMER_REFRESH);
+    view.attach(&doc);
+    view.start();
+    view.refreshTimerFired();
     return true;
   }
 };

@@ -7,17 +7,17 @@
 
 namespace tessaro {
 
-void FormController::OnEditCut() {
+void FormController::cut() {
   host_.SendEditRequest(EditRequest::Cut);
   editUndoFlag = 1;
 }
 
-void FormController::OnEditCopy() {
+void FormController::copy() {
   host_.SendEditRequest(EditRequest::Copy);
   editUndoFlag = 1;
 }
 
-void FormController::OnEditPaste() {
+void FormController::paste() {
   host_.SendEditRequest(EditRequest::Paste);
   editUndoFlag = 1;
 }

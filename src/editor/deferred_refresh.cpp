@@ -25,13 +25,12 @@ double ReadNumberField(const FormWindow& host, int id, double previous) {
 
 }  // namespace
 
-// Painting only arms the refresh; OnTimer draws.
-void FormController::OnPaint() {
+// Painting only arms the refresh; refreshTimerFired draws.
+void FormController::painted() {
   host_.StartRefreshTimer();
 }
 
-void FormController::OnTimer(int timerId) {
-  if (timerId != TIMER_REFRESH) return;
+void FormController::refreshTimerFired() {
   host_.StopRefreshTimer();
   if (doc == nullptr || !host_.FormReady()) return;
 

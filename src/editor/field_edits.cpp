@@ -4,14 +4,14 @@
 
 namespace tessaro {
 
-bool FormController::OnCreate(Document* document) {
+bool FormController::attach(Document* document) {
   doc = document;
   return true;
 }
 
-void FormController::OnInitialUpdate() {
+void FormController::start() {
   // The form first shows the construction values.
-  UpdateData(false);
+  ShowFields();
   if (doc != nullptr) {
     LoadModelFromDoc();
     doc->hold();
@@ -19,7 +19,7 @@ void FormController::OnInitialUpdate() {
   host_.SetSpinRange(0, DECIMALS_SPIN_MAX);
   RefreshEquationTexts();
   host_.CreateOffscreenSurface();
-  UpdateData(false);
+  ShowFields();
   SyncDecimalsSpin();
   if (integerDotsOn == 1) ComputeIntegerDots();
   RedrawGraph();
@@ -30,23 +30,23 @@ void FormController::SyncDecimalsSpin() {
   host_.SetSpinPosition(static_cast<std::int16_t>(static_cast<std::uint32_t>(decimals) & 0xFFFFu));
 }
 
-void FormController::OnChangeXLabel() {
+void FormController::xLabelEdited() {
   ContinueModelChange("Edit X Label");
-  UpdateData(true);
+  ReadFields();
   StoreInDoc([&](Model& m) { m.xLabel = xLabel; });
   RefreshTextsRereadingRefused();
 }
 
-void FormController::OnChangeYLabel() {
+void FormController::yLabelEdited() {
   ContinueModelChange("Edit Y Label");
-  UpdateData(true);
+  ReadFields();
   StoreInDoc([&](Model& m) { m.yLabel = yLabel; });
   RefreshTextsRereadingRefused();
 }
 
-void FormController::OnChangePayoff() {
+void FormController::payoffEdited() {
   ContinueModelChange("Edit Payoff");
-  UpdateData(true);
+  ReadFields();
   double relation = REL_EQ;  // the PAYOFF line always reads "="; what was typed is dropped
   std::string refusal;
   if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel,
@@ -58,9 +58,9 @@ void FormController::OnChangePayoff() {
   NoteField(ctl::PAYOFF, refusal);
 }
 
-void FormController::OnChangeLine(int i) {
+void FormController::lineEdited(int i) {
   if (i < 0 || i >= LINE_COUNT) return;
-  UpdateData(true);
+  ReadFields();
   std::string refusal;
   const bool read = ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i],
                                   rowRelation[i], lineC[i], &refusal) == 1;
@@ -77,9 +77,9 @@ void FormController::OnChangeLine(int i) {
   }
 }
 
-// The range, zoom and decimals fields are read a moment later by OnTimer,
+// The range, zoom and decimals fields are read a moment later by refreshTimerFired,
 // so that several keystrokes are taken together.
-void FormController::OnChangeRangeField() {
+void FormController::rangeFieldEdited() {
   ContinueModelChange("Edit Ranges");
   host_.StartRefreshTimer();
 }

@@ -45,17 +45,20 @@ class FormController : public ModelState {
                       double sign, double yCoef, std::string yLabelText, double relation,
                       double rhs) const;
   void RefreshEquationTexts();
-  // fieldsToModel true: pull with checks, returns 1 or 0; false: push, returns 1.
-  int UpdateData(bool fieldsToModel);
+  // Reads every field into the working state, with the checks of the
+  // form; false at the first field refused (its message was shown).
+  bool ReadFields();
+  // Writes the working state into the fields that show something else.
+  void ShowFields();
 
-  bool OnCreate(Document* document);
-  void OnInitialUpdate();
+  bool attach(Document* document);
+  void start();
   void SyncDecimalsSpin();
-  void OnChangeXLabel();
-  void OnChangeYLabel();
-  void OnChangePayoff();
-  void OnChangeLine(int i);
-  void OnChangeRangeField();
+  void xLabelEdited();
+  void yLabelEdited();
+  void payoffEdited();
+  void lineEdited(int i);
+  void rangeFieldEdited();
   // The notices of the fields whose text is not read.
   const FieldNotices& Notices() const { return notices_; }
 
@@ -96,29 +99,29 @@ class FormController : public ModelState {
   void StoreTogglesInDoc();
 
   // Stepping buttons.
-  void OnPayoffPlus();
-  void OnPayoffMinus();
-  void OnLinePlus(int i);
-  void OnLineMinus(int i);
-  void OnZoomPlus(bool yAxis);
-  void OnZoomMinus(bool yAxis);
+  void payoffPlusClicked();
+  void payoffMinusClicked();
+  void linePlusClicked(int i);
+  void lineMinusClicked(int i);
+  void zoomPlusClicked(bool yAxis);
+  void zoomMinusClicked(bool yAxis);
   // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
-  void OnRangePlus(int which);
-  void OnRangeMinus(int which);
+  void rangePlusClicked(int which);
+  void rangeMinusClicked(int which);
   // Routes a click of a "+"/"-" button by its control id; false if unknown.
-  bool OnButtonClicked(int buttonId);
+  bool stepButtonClicked(int buttonId);
 
   // --- Solving, zoom and history ------------------------------------------
-  void OnAutoMax();
-  void OnAutoMin();
+  void autoMax();
+  void autoMin();
   void SolveMax();
   void SolveMin();
   void ProbeRightHandSide(int row, int step);
-  void OnAutoZoom();
-  void OnHold();
-  void OnUndo();
-  void OnRedo();
-  void OnRevert();
+  void autoZoom();
+  void hold();
+  void undo();
+  void redo();
+  void resetEquations();
   // Copies every stored field from the document into the working model.
   void LoadModelFromDoc();
 
@@ -131,31 +134,31 @@ class FormController : public ModelState {
   std::string StatusResultsText() const;
   void RefreshResultsPane();
   void ComputeIntegerDots();
-  void OnToggleIntegerDot();
-  void OnToggleTrim();
-  void OnToggleLabel();
-  void OnToggleColor();
-  void OnToggleGrey();
-  void OnPreviewPayoff();
-  void OnDecimalsSpinKillFocus();
-  void OnConfigColor();
+  void toggleIntegerDots();
+  void toggleTrim();
+  void toggleLabels();
+  void toggleColor();
+  void toggleGrey();
+  void togglePreviewPayoff();
+  void decimalsSpinLeft();
+  void configureColor();
 
   // --- The deferred refresh ------------------------------------------------
-  void OnPaint();
-  void OnTimer(int timerId);
+  void painted();
+  void refreshTimerFired();
   void RecomputeFarBounds();
 
   // --- Pointer gestures and the clipboard ---------------------------------
-  void OnMouseMove(int flags, int px, int py);
-  void OnLButtonDown(int flags, int px, int py);
-  void OnLButtonUp(int flags, int px, int py);
-  void OnRButtonDown(int flags, int px, int py);
-  void OnRButtonUp(int flags, int px, int py);
+  void pointerMoved(int px, int py);
+  void leftPressed(int px, int py);
+  void leftReleased();
+  void rightPressed(int px, int py);
+  void rightReleased();
   // Whether a left press at this view point would grab something.
-  bool WouldGrab(int px, int py) const;
-  void OnEditCut();
-  void OnEditCopy();
-  void OnEditPaste();
+  bool wouldGrab(int px, int py) const;
+  void cut();
+  void copy();
+  void paste();
 
  private:
   // Shows or (with an empty reason) clears the notice of a line field, and

@@ -128,13 +128,15 @@ void Push(ModelState& m, FormWindow& host) {
 
 }  // namespace
 
-int FormController::UpdateData(bool fieldsToModel) {
-  // Before the form's controls exist there is nothing to exchange.
-  if (!host_.FormReady()) return fieldsToModel ? 0 : 1;
-  if (fieldsToModel) return Pull(*this, host_);
+// Before the form's controls exist there is nothing to exchange.
+bool FormController::ReadFields() {
+  return host_.FormReady() && Pull(*this, host_) == 1;
+}
+
+void FormController::ShowFields() {
+  if (!host_.FormReady()) return;
   Push(*this, host_);
   DropStaleNotices();
-  return 1;
 }
 
 }  // namespace tessaro

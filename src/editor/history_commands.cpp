@@ -49,7 +49,7 @@ void FormController::LoadModelFromDoc() {
   fillMode = static_cast<int>(s.fill);
 }
 
-void FormController::OnHold() {
+void FormController::hold() {
   if (doc == nullptr) return;
   LoadModelFromDoc();
   doc->hold();
@@ -61,14 +61,14 @@ namespace {
 void ShowDocumentModel(FormController& view) {
   view.LoadModelFromDoc();
   view.RefreshEquationTexts();
-  view.UpdateData(false);
+  view.ShowFields();
   if (view.integerDotsOn != 0) view.ComputeIntegerDots();
   view.RedrawGraph();
 }
 
 }  // namespace
 
-void FormController::OnUndo() {
+void FormController::undo() {
   if (editUndoFlag == 1) {
     Host().SendEditRequest(EditRequest::Undo);
     return;
@@ -79,13 +79,13 @@ void FormController::OnUndo() {
   ShowDocumentModel(*this);
 }
 
-void FormController::OnRedo() {
+void FormController::redo() {
   editUndoFlag = 0;
   if (doc == nullptr || !doc->redo()) return;
   ShowDocumentModel(*this);
 }
 
-void FormController::OnRevert() {
+void FormController::resetEquations() {
   if (Host().ShowMessage(MSG_REVERT, MsgButtons::OkCancel, MsgIcon::None) != MsgResult::Ok) return;
   if (doc == nullptr) return;
   BeginModelChange("Reset Equations");

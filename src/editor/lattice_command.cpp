@@ -28,7 +28,7 @@ void FormController::ComputeIntegerDots() {
   }
 }
 
-void FormController::OnToggleIntegerDot() {
+void FormController::toggleIntegerDots() {
   BeginHistoryEntry("Integer Dots");
   integerDotsOn = ToggledFlag(integerDotsOn);
   StoreTogglesInDoc();

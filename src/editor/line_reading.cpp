@@ -55,8 +55,8 @@ void FormController::RefreshTextsRereadingRefused() {
   RefreshEquationTexts();
   RedrawGraph();
   for (int id : notices_.Fields()) {
-    if (id == ctl::PAYOFF) OnChangePayoff();
-    if (IsLineField(id)) OnChangeLine(id - ctl::LINE0);
+    if (id == ctl::PAYOFF) payoffEdited();
+    if (IsLineField(id)) lineEdited(id - ctl::LINE0);
   }
 }
 

@@ -22,7 +22,7 @@ void FormController::RefreshEquationTexts() {
     FormatEquation(lineText[i], lineName[i], lineA[i], xLabel, rowSign[i], lineB[i], yLabel,
                    rowRelation[i], lineC[i]);
   }
-  UpdateData(false);
+  ShowFields();
 }
 
 }  // namespace tessaro

@@ -23,7 +23,7 @@ std::string FormController::LineChangeName(int i) const {
 }
 
 void FormController::FinishModelChange(bool recomputeDots) {
-  UpdateData(false);
+  ShowFields();
   if (recomputeDots && integerDotsOn == 1) ComputeIntegerDots();
   RedrawGraph();
 }

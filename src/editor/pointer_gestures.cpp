@@ -40,7 +40,7 @@ void DragLineTo(FormController& eq, int i, const ModelPoint& p) {
   eq.StoreInDoc([&](Model& m) { m.lines[i].c = rhs; });
   eq.FormatEquation(eq.lineText[i], eq.lineName[i], eq.lineA[i], eq.xLabel, eq.rowSign[i],
                     eq.lineB[i], eq.yLabel, eq.rowRelation[i], eq.lineC[i]);
-  eq.UpdateData(false);
+  eq.ShowFields();
   if (eq.integerDotsOn != 0) eq.ComputeIntegerDots();
   eq.RedrawGraph();
 }
@@ -59,7 +59,7 @@ void DragLabelTo(FormController& eq, int j, const ModelPoint& p) {
   if (!LabelOffsetsAt(eq, p, lx, ly)) return;
   eq.labelX[j] = lx;
   eq.labelY[j] = ly;
-  eq.UpdateData(false);
+  eq.ShowFields();
   eq.SyncDecimalsSpin();
   eq.StoreInDoc([&](Model& m) { m.lines[j].label = LabelPosition{lx, ly}; });
   eq.RedrawGraph();
@@ -74,7 +74,7 @@ void DragPayoffTo(FormController& eq, const ModelPoint& p) {
   eq.payoffLevel = level;
   eq.StoreInDoc([&](Model& m) { m.payoff.level = level; });
   FormatPayoffText(eq);
-  eq.UpdateData(false);
+  eq.ShowFields();
   eq.SyncDecimalsSpin();
   eq.RedrawGraph();
 }
@@ -101,7 +101,7 @@ void RotatePayoffTo(FormController& eq, const ModelPoint& p) {
     m.payoff.b = eq.payoffB;
   });
   FormatPayoffText(eq);
-  eq.UpdateData(false);
+  eq.ShowFields();
   eq.SyncDecimalsSpin();
   eq.RedrawGraph();
 }
@@ -122,7 +122,7 @@ bool ValidLineIndex(int i) {
 
 }  // namespace
 
-void FormController::OnMouseMove(int, int px, int py) {
+void FormController::pointerMoved(int px, int py) {
   const ModelPoint p = PointerToModel(*this, host_, px, py);
   // The same " (%4.Nf, %4.Nf)" piece as an optimal point: N = decimals,
   // none when negative, and no fixed-size text whatever N is.
@@ -137,7 +137,7 @@ void FormController::OnMouseMove(int, int px, int py) {
   if (dragPayoffLabel >= 0) DragPayoffLabelTo(*this, p);
 }
 
-void FormController::OnLButtonDown(int, int px, int py) {
+void FormController::leftPressed(int px, int py) {
   const ModelPoint p = PointerToModel(*this, host_, px, py);
   // A left press does not end a rotation under way.
   dragPayoffLabel = -1;
@@ -167,7 +167,7 @@ void FormController::OnLButtonDown(int, int px, int py) {
   RedrawGraph();
 }
 
-void FormController::OnLButtonUp(int, int, int) {
+void FormController::leftReleased() {
   dragLine = -1;
   dragLabel = -1;
   dragPayoff = -1;
@@ -175,7 +175,7 @@ void FormController::OnLButtonUp(int, int, int) {
   RedrawGraph();
 }
 
-void FormController::OnRButtonDown(int, int px, int py) {
+void FormController::rightPressed(int px, int py) {
   const ModelPoint p = PointerToModel(*this, host_, px, py);
   rotatePayoff = ROTATE_NONE;
   if (OnPayoffBand(PayoffLine(*this), p)) {
@@ -195,11 +195,11 @@ void FormController::OnRButtonDown(int, int px, int py) {
     if (UsableDragValue(preview)) payoffLevel = preview;
   }
   FormatPayoffText(*this);
-  UpdateData(false);
+  ShowFields();
   RedrawGraph();
 }
 
-void FormController::OnRButtonUp(int, int, int) {
+void FormController::rightReleased() {
   dragLine = -1;
   dragLabel = -1;
   dragPayoff = -1;
@@ -208,11 +208,11 @@ void FormController::OnRButtonUp(int, int, int) {
   // A release without any press in this view has no level to restore.
   if (savedPayoffLevel != NO_POINT) payoffLevel = savedPayoffLevel;
   FormatPayoffText(*this);
-  UpdateData(false);
+  ShowFields();
   RedrawGraph();
 }
 
-bool FormController::WouldGrab(int px, int py) const {
+bool FormController::wouldGrab(int px, int py) const {
   return FindGrabTargets(*this, PointerToModel(*this, host_, px, py)).Any();
 }
 

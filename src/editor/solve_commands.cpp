@@ -46,7 +46,7 @@ void ShowSolution(FormController& view, const Solution& solution) {
   host.SetStatusPane(2, solution.resultsLine);
   view.FormatEquation(view.payoffText, "", view.payoffA, view.xLabel, view.payoffSign, view.payoffB,
                       view.yLabel, REL_EQ, view.payoffLevel);
-  view.UpdateData(false);
+  view.ShowFields();
   view.SyncDecimalsSpin();
   view.RedrawGraph();
 }
@@ -69,11 +69,11 @@ Solution AutoSolve(FormController& view, bool maximize) {
   return SolveAndReport(view, maximize);
 }
 
-void FormController::OnAutoMax() {
+void FormController::autoMax() {
   AutoSolve(*this, true);
 }
 
-void FormController::OnAutoMin() {
+void FormController::autoMin() {
   AutoSolve(*this, false);
 }
 

@@ -34,11 +34,11 @@ void StepPayoff(FormController& eq, double step) {
 
 }  // namespace
 
-void FormController::OnPayoffPlus() {
+void FormController::payoffPlusClicked() {
   StepPayoff(*this, kStep);
 }
 
-void FormController::OnPayoffMinus() {
+void FormController::payoffMinusClicked() {
   StepPayoff(*this, -kStep);
 }
 
@@ -63,15 +63,15 @@ void StepLine(FormController& eq, int i, int step) {
 
 }  // namespace
 
-void FormController::OnLinePlus(int i) {
+void FormController::linePlusClicked(int i) {
   StepLine(*this, i, +1);
 }
 
-void FormController::OnLineMinus(int i) {
+void FormController::lineMinusClicked(int i) {
   StepLine(*this, i, -1);
 }
 
-void FormController::OnZoomPlus(bool yAxis) {
+void FormController::zoomPlusClicked(bool yAxis) {
   BeginModelChange(yAxis ? "Y Zoom +" : "X Zoom +");
   double& zoom = yAxis ? yZoom : xZoom;
   zoom = ZoomedIn(zoom);
@@ -81,7 +81,7 @@ void FormController::OnZoomPlus(bool yAxis) {
   FinishModelChange(false);
 }
 
-void FormController::OnZoomMinus(bool yAxis) {
+void FormController::zoomMinusClicked(bool yAxis) {
   BeginModelChange(yAxis ? "Y Zoom -" : "X Zoom -");
   double& zoom = yAxis ? yZoom : xZoom;
   zoom = ZoomedOut(zoom);
@@ -119,67 +119,67 @@ void StepRange(FormController& eq, int which, double step) {
 
 }  // namespace
 
-void FormController::OnRangePlus(int which) {
+void FormController::rangePlusClicked(int which) {
   StepRange(*this, which, kStep);
 }
 
-void FormController::OnRangeMinus(int which) {
+void FormController::rangeMinusClicked(int which) {
   StepRange(*this, which, -kStep);
 }
 
-bool FormController::OnButtonClicked(int buttonId) {
+bool FormController::stepButtonClicked(int buttonId) {
   for (int i = 0; i < LINE_COUNT; ++i) {
     if (buttonId == ctl::LINE_PLUS[i]) {
-      OnLinePlus(i);
+      linePlusClicked(i);
       return true;
     }
     if (buttonId == ctl::LINE_MINUS[i]) {
-      OnLineMinus(i);
+      lineMinusClicked(i);
       return true;
     }
   }
   switch (buttonId) {
     case ctl::PAYOFF_PLUS:
-      OnPayoffPlus();
+      payoffPlusClicked();
       return true;
     case ctl::PAYOFF_MINUS:
-      OnPayoffMinus();
+      payoffMinusClicked();
       return true;
     case ctl::X_ZOOM_PLUS:
-      OnZoomPlus(false);
+      zoomPlusClicked(false);
       return true;
     case ctl::X_ZOOM_MINUS:
-      OnZoomMinus(false);
+      zoomMinusClicked(false);
       return true;
     case ctl::Y_ZOOM_PLUS:
-      OnZoomPlus(true);
+      zoomPlusClicked(true);
       return true;
     case ctl::Y_ZOOM_MINUS:
-      OnZoomMinus(true);
+      zoomMinusClicked(true);
       return true;
     case ctl::X_MIN_PLUS:
-      OnRangePlus(0);
+      rangePlusClicked(0);
       return true;
     case ctl::X_MIN_MINUS:
-      OnRangeMinus(0);
+      rangeMinusClicked(0);
       return true;
     case ctl::X_MAX_PLUS:
-      OnRangePlus(1);
+      rangePlusClicked(1);
       return true;
     case ctl::X_MAX_MINUS:
-      OnRangeMinus(1);
+      rangeMinusClicked(1);
       return true;
     case ctl::Y_MIN_PLUS:
-      OnRangePlus(2);
+      rangePlusClicked(2);
       return true;
     case ctl::Y_MIN_MINUS:
-      OnRangeMinus(2);
+      rangeMinusClicked(2);
       return true;
     case ctl::Y_MAX_PLUS:
-      OnRangePlus(3);
+      rangePlusClicked(3);
       return true;
     case ctl::Y_MAX_MINUS:
-      OnRangeMinus(3);
+      rangeMinusClicked(3);
       return true;
     default:
       return false;

@@ -15,14 +15,14 @@ constexpr int FILL_GREY = 2;
 // The four display toggles each change their option, store it into the
 // document as one history entry and redraw.
 
-void FormController::OnToggleTrim() {
+void FormController::toggleTrim() {
   BeginHistoryEntry("Trim");
   trimOn = ToggledFlag(trimOn);
   StoreTogglesInDoc();
   RedrawGraph();
 }
 
-void FormController::OnToggleLabel() {
+void FormController::toggleLabels() {
   BeginHistoryEntry("Labels");
   labelsOn = ToggledFlag(labelsOn);
   StoreTogglesInDoc();
@@ -31,14 +31,14 @@ void FormController::OnToggleLabel() {
 
 // Colour and Grey share fillMode: each switches its own mode on, replacing
 // the other, or off when it is the current one.
-void FormController::OnToggleColor() {
+void FormController::toggleColor() {
   BeginHistoryEntry("Colour Fill");
   fillMode = fillMode == FILL_COLOR ? 0 : FILL_COLOR;
   StoreTogglesInDoc();
   RedrawGraph();
 }
 
-void FormController::OnToggleGrey() {
+void FormController::toggleGrey() {
   BeginHistoryEntry("Grey Fill");
   fillMode = fillMode == FILL_GREY ? 0 : FILL_GREY;
   StoreTogglesInDoc();
@@ -46,16 +46,16 @@ void FormController::OnToggleGrey() {
 }
 
 // Only the switch: neither the document nor the picture changes.
-void FormController::OnPreviewPayoff() {
+void FormController::togglePreviewPayoff() {
   previewPayoff = ToggledFlag(previewPayoff);
 }
 
-void FormController::OnDecimalsSpinKillFocus() {
+void FormController::decimalsSpinLeft() {
   ContinueModelChange("Decimals");
   StoreInDoc([&](Model& m) { m.decimals = decimals; });
 }
 
-void FormController::OnConfigColor() {
+void FormController::configureColor() {
   Rgb chosen = AreaColor();
   if (!host_.ChooseColor(AreaColor(), chosen)) return;
   AreaColor() = chosen;

@@ -49,14 +49,14 @@ void RunRightHandSideProbe(FormController& view, int row, int step) {
   view.FormatEquation(view.lineText[row], view.lineName[row], view.lineA[row], view.xLabel,
                       view.rowSign[row], view.lineB[row], view.yLabel, view.rowRelation[row],
                       view.lineC[row]);
-  view.UpdateData(false);
+  view.ShowFields();
   ShowSolution(view, probe.restoredSolution);
   view.RedrawGraph();
 }
 
 }  // namespace
 
-void FormController::OnAutoZoom() {
+void FormController::autoZoom() {
   BeginModelChange("Auto Zoom");
   if (doc == nullptr) return;
   // The plot as it is on screen now: a larger window gives a larger picture.
@@ -77,7 +77,7 @@ void FormController::OnAutoZoom() {
     m.yMax = yMax;
     m.yZoom = yZoom;
   });
-  UpdateData(false);
+  ShowFields();
   SyncDecimalsSpin();
   if (integerDotsOn != 0) ComputeIntegerDots();
   RedrawGraph();

@@ -41,8 +41,8 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
 
   r.command(h.eq);
   EXPECT_EQ(h.eq.editUndoFlag, 1);
-  h.eq.OnUndo();
-  h.eq.OnUndo();
+  h.eq.undo();
+  h.eq.undo();
   const std::vector<EditRequest> sent{r.request, EditRequest::Undo, EditRequest::Undo};
   EXPECT_EQ(h.host.editRequests, sent);
   EXPECT_EQ(h.eq.lineC[0], 40.0);
@@ -52,23 +52,23 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClipboardCommand,
-    testing::Values(ClipboardRow{"CutOnPushButton", [](FormController& e) { e.OnEditCut(); },
+    testing::Values(ClipboardRow{"CutOnPushButton", [](FormController& e) { e.cut(); },
                                  EditRequest::Cut, ctl::PAYOFF_PLUS},
-                    ClipboardRow{"CopyInField", [](FormController& e) { e.OnEditCopy(); },
+                    ClipboardRow{"CopyInField", [](FormController& e) { e.copy(); },
                                  EditRequest::Copy, ctl::LINE0},
-                    ClipboardRow{"PasteInField", [](FormController& e) { e.OnEditPaste(); },
+                    ClipboardRow{"PasteInField", [](FormController& e) { e.paste(); },
                                  EditRequest::Paste, ctl::LINE0}),
     [](const testing::TestParamInfo<ClipboardRow>& info) { return info.param.name; });
 
 TEST(ClipboardThenDrag, UndoRevertsTheDragNotThePaste) {
   ViewHarness h;
   h.SetLine(0, 2, 1, 1, REL_LE, 40);
-  h.eq.OnEditPaste();
+  h.eq.paste();
   h.LeftPress(15.5, 10);
   h.Move(20, 10);
   h.LeftRelease(20, 10);
   ASSERT_NEAR(h.eq.lineC[0], 50.0, 1e-9);
-  h.eq.OnUndo();
+  h.eq.undo();
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
   EXPECT_EQ(h.host.editRequests, std::vector<EditRequest>{EditRequest::Paste});
 }

@@ -159,7 +159,7 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
     EXPECT_EQ(v.host.presents, presents);  // the picture is not redrawn
     // The deferred refresh that follows a repaint rewrites the other lines
     // but leaves the text being typed, and its notice.
-    v.eq.OnTimer(TIMER_REFRESH);
+    v.eq.refreshTimerFired();
     EXPECT_EQ(v.host.fields[row.field], row.text);
     EXPECT_EQ(v.host.notices.count(row.field), 1u);
 
@@ -182,7 +182,7 @@ TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
   v.Type(ctl::LINE0, "x <= 4");
   v.Type(ctl::LINE0, "x <= 4 apples");
   ASSERT_EQ(v.host.notices.count(ctl::LINE0), 1u);
-  v.eq.OnLinePlus(0);
+  v.eq.linePlusClicked(0);
   EXPECT_TRUE(v.host.notices.empty());
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  5.0 ");
   EXPECT_EQ(v.doc.model().lines[0].c, 5.0);

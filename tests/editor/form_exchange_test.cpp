@@ -60,7 +60,7 @@ TEST_P(PullFailureTable, StopsAtTheFailingEntry) {
   host.fields[row.id] = row.text;
   const double zoomBefore = eq.xZoom;
 
-  EXPECT_EQ(eq.UpdateData(true), 0);
+  EXPECT_FALSE(eq.ReadFields());
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].text, row.message);
   EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
@@ -96,7 +96,7 @@ TEST(FormExchange, PullStoresEveryEntry) {
   test::FakeFormWindow host;
   FormController eq(host, nullptr);
   for (const Slot& s : Slots()) host.fields[s.id] = s.text;
-  EXPECT_EQ(eq.UpdateData(true), 1);
+  EXPECT_EQ(eq.ReadFields(), 1);
   EXPECT_TRUE(host.messages.empty());
   for (const Slot& s : Slots()) EXPECT_TRUE(s.stored(eq)) << "field " << s.id;
 }
@@ -110,7 +110,7 @@ TEST(FormExchange, PullKeepsARangeWhoseMinimumIsAboveItsMaximum) {
   host.fields[ctl::X_MAX] = "4";
   host.fields[ctl::X_MIN] = "5";
   host.fields[ctl::Y_MAX] = "-7";  // below Y Min -6
-  EXPECT_EQ(eq.UpdateData(true), 1);
+  EXPECT_EQ(eq.ReadFields(), 1);
   // Both ends keep their values; the other entries are taken as usual.
   EXPECT_EQ(eq.xMin, 0.0);
   EXPECT_EQ(eq.xMax, 200.0);
@@ -129,7 +129,7 @@ TEST(FormExchange, PushWritesEveryFieldButThoseAlreadyShowingTheirText) {
   eq.decimals = -2;
   eq.lineText[5] = "last";
   host.fields[ctl::X_MAX] = "0";
-  EXPECT_EQ(eq.UpdateData(false), 1);
+  eq.ShowFields();
   const std::pair<int, const char*> shown[] = {
       {ctl::X_LABEL, "x"},
       {ctl::X_MIN, "1e-005"},
@@ -144,7 +144,7 @@ TEST(FormExchange, PushWritesEveryFieldButThoseAlreadyShowingTheirText) {
   // Written: the label, the five numbers other than X Max, decimals and the
   // last line; the empty texts and X Max already showed theirs.
   EXPECT_EQ(host.fieldWrites, 8);
-  EXPECT_EQ(eq.UpdateData(false), 1);
+  eq.ShowFields();
   EXPECT_EQ(host.fieldWrites, 8);
   EXPECT_TRUE(host.messages.empty());
 }
@@ -154,9 +154,9 @@ TEST(FormExchange, NothingIsExchangedBeforeTheFormExists) {
   host.formReady = false;
   host.fields[ctl::X_LABEL] = "x";
   FormController eq(host, nullptr);
-  EXPECT_EQ(eq.UpdateData(true), 0);
+  EXPECT_FALSE(eq.ReadFields());
   EXPECT_EQ(eq.xLabel, "");
-  EXPECT_EQ(eq.UpdateData(false), 1);
+  eq.ShowFields();
   EXPECT_EQ(host.fieldWrites, 0);
   EXPECT_TRUE(host.messages.empty());
 }

@@ -37,7 +37,7 @@ TEST_P(PointerPane, ShowsPointerInModelUnits) {
   h.SetDecimals(r.decimals);
   h.host.scrollX = r.scrollX;
   h.host.scrollY = r.scrollY;
-  h.eq.OnMouseMove(0, r.px, r.py);
+  h.eq.pointerMoved(r.px, r.py);
   EXPECT_EQ(h.host.panes[0], r.text);
 }
 
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PointerPaneText, SpinMaximumDecimalsAreWrittenWhole) {
   ViewHarness h;
   h.SetDecimals(DECIMALS_SPIN_MAX);
-  h.eq.OnMouseMove(0, 105, 360);
+  h.eq.pointerMoved(105, 360);
   const std::string& text = h.host.panes[0];
   ASSERT_GT(text.size(), 2000u);
   EXPECT_EQ(text.rfind(" (10.000", 0), 0u);
@@ -92,7 +92,7 @@ TEST_P(LineDrag, RightHandSideFollowsThePointer) {
   ASSERT_EQ(h.eq.dragLine, 0);
   EXPECT_EQ(h.eq.editUndoFlag, 0);
 
-  h.eq.OnMouseMove(0, r.px, h.Py(10));
+  h.eq.pointerMoved(r.px, h.Py(10));
   EXPECT_NEAR(h.eq.lineC[0], r.rhs, 1e-9);
   EXPECT_NEAR(h.eq.rowC[0], r.rhs, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[0].c, r.rhs, 1e-9);
@@ -120,7 +120,7 @@ TEST(MouseDrag, OneUndoRevertsAWholeDrag) {
   h.LeftRelease(25, 10);
   EXPECT_EQ(h.eq.dragLine, -1);
   ASSERT_NEAR(h.eq.lineC[0], 60.0, 1e-9);
-  h.eq.OnUndo();
+  h.eq.undo();
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[0].c, 40.0, 1e-9);
 }
@@ -145,9 +145,9 @@ TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
     const int px = h.Px(15.5), py = h.Py(10);
     (yAxis ? h.eq.yZoom : h.eq.xZoom) = 0;
     (yAxis ? EditModel(h.doc)->yZoom : EditModel(h.doc)->xZoom) = 0;
-    EXPECT_FALSE(h.eq.WouldGrab(px, py));
-    h.eq.OnLButtonDown(0, px, py);
-    h.eq.OnMouseMove(0, px + 30, py);
+    EXPECT_FALSE(h.eq.wouldGrab(px, py));
+    h.eq.leftPressed(px, py);
+    h.eq.pointerMoved(px + 30, py);
     EXPECT_EQ(h.eq.dragLine, -1);
     EXPECT_EQ(h.eq.lineC[0], 40.0);
   }
@@ -207,7 +207,7 @@ TEST(MouseDrag, PayoffLineMovesParallelAndShowsItsNewText) {
   h.SetPayoff(3, 1, 2, 12);
   h.LeftPress(2, 3);
   ASSERT_EQ(h.eq.dragPayoff, 1);
-  h.eq.OnMouseMove(0, h.Px(10) + 1, h.Py(5));  // x = 10.1667: 40.5 cut to 40.5
+  h.eq.pointerMoved(h.Px(10) + 1, h.Py(5));  // x = 10.1667: 40.5 cut to 40.5
   EXPECT_NEAR(h.eq.payoffLevel, 40.5, 1e-9);
   EXPECT_EQ(h.doc.model().payoff.level, h.eq.payoffLevel);
   EXPECT_NE(h.eq.payoffText.find("= 40.5 "), std::string::npos) << h.eq.payoffText;
@@ -353,18 +353,18 @@ TEST_P(ExtremeDrag, EveryStoredNumberStaysFiniteAndReadable) {
   h.SetLabel(0, 0, 0);
   const int far[] = {INT_MIN, -100000, 0, 45, 1279, 100000, INT_MAX};
 
-  h.eq.OnLButtonDown(0, 145, 320);
+  h.eq.leftPressed(145, 320);
   EXPECT_EQ(h.eq.dragLine, 0);
-  for (int k = 0; k < 7; ++k) h.eq.OnMouseMove(0, far[k], far[6 - k]);
-  h.eq.OnLButtonUp(0, 0, 0);
-  h.eq.OnRButtonDown(0, 145, 320);
+  for (int k = 0; k < 7; ++k) h.eq.pointerMoved(far[k], far[6 - k]);
+  h.eq.leftReleased();
+  h.eq.rightPressed(145, 320);
   EXPECT_NE(h.eq.rotatePayoff, ROTATE_NONE);
-  for (int px : far) h.eq.OnMouseMove(0, px, px);
-  h.eq.OnRButtonUp(0, 0, 0);
-  h.eq.OnLButtonDown(0, 50, 425);  // inside the box of the label at the origin
+  for (int px : far) h.eq.pointerMoved(px, px);
+  h.eq.rightReleased();
+  h.eq.leftPressed(50, 425);  // inside the box of the label at the origin
   EXPECT_EQ(h.eq.dragLabel, 0);
-  for (int px : far) h.eq.OnMouseMove(0, px, px);
-  h.eq.OnLButtonUp(0, 0, 0);
+  for (int px : far) h.eq.pointerMoved(px, px);
+  h.eq.leftReleased();
 
   EXPECT_TRUE(AllStoredFinite(h.doc));
   EXPECT_TRUE(std::isfinite(h.eq.payoffLevel));
@@ -395,7 +395,7 @@ void SetUpGrabModel(ViewHarness& h) {
   h.SetLabel(1, 0, 0);
 }
 
-TEST(WouldGrab, AgreesWithThePressAndChangesNothing) {
+TEST(wouldGrab, AgreesWithThePressAndChangesNothing) {
   // A line, nothing, the payoff line, a label, nothing.
   const ModelPoint points[] = {{15.5, 10}, {16, 10}, {2, 3}, {1, -1}, {60, 60}};
   ViewHarness probed;
@@ -403,7 +403,7 @@ TEST(WouldGrab, AgreesWithThePressAndChangesNothing) {
   int grabs = 0;
   for (const ModelPoint& p : points) {
     SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
-    const bool would = probed.eq.WouldGrab(probed.Px(p.x), probed.Py(p.y));
+    const bool would = probed.eq.wouldGrab(probed.Px(p.x), probed.Py(p.y));
     ViewHarness pressed;
     SetUpGrabModel(pressed);
     pressed.LeftPress(p.x, p.y);

@@ -59,7 +59,7 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
   const int presents = v.host.presents;
   v.eq.editUndoFlag = 1;
 
-  ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
+  ASSERT_TRUE(v.eq.stepButtonClicked(row.id));
   EXPECT_EQ(Value(v.eq, row), before + row.delta);
   EXPECT_EQ(Value(v.doc, row), before + row.delta);
   EXPECT_TRUE(v.doc.isModified());
@@ -68,7 +68,7 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
   EXPECT_NE(v.host.fields[row.field], textBefore);
   EXPECT_TRUE(v.host.messages.empty());
 
-  v.eq.OnUndo();
+  v.eq.undo();
   EXPECT_EQ(Value(v.eq, row), before);
   EXPECT_EQ(Value(v.doc, row), before);
   EXPECT_EQ(v.host.fields[row.field], textBefore);
@@ -140,8 +140,8 @@ TEST(Stepping, ZoomRuleGivesExactDoubles) {
       v.Open();
       for (std::size_t k = 0; k < row.after.size(); ++k) {
         const bool plus = row.clicks[k] == '+';
-        v.eq.OnButtonClicked(yAxis ? (plus ? ctl::Y_ZOOM_PLUS : ctl::Y_ZOOM_MINUS)
-                                   : (plus ? ctl::X_ZOOM_PLUS : ctl::X_ZOOM_MINUS));
+        v.eq.stepButtonClicked(yAxis ? (plus ? ctl::Y_ZOOM_PLUS : ctl::Y_ZOOM_MINUS)
+                                     : (plus ? ctl::X_ZOOM_PLUS : ctl::X_ZOOM_MINUS));
         EXPECT_EQ(yAxis ? v.eq.yZoom : v.eq.xZoom, row.after[k]) << "click " << k;
         EXPECT_EQ(yAxis ? v.doc.model().yZoom : v.doc.model().xZoom, row.after[k]) << "click " << k;
       }
@@ -156,12 +156,12 @@ TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
   EditModel(v.doc)->lines[0].a = 1;
   EditModel(v.doc)->lines[0].c = 0.26;
   v.Open();
-  v.eq.OnLinePlus(0);
+  v.eq.linePlusClicked(0);
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  1.3 ");
   // Two clicks, then Undo: back to the value before the second click.
-  v.eq.OnLinePlus(0);
-  v.eq.OnUndo();
+  v.eq.linePlusClicked(0);
+  v.eq.undo();
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
 }
 
@@ -180,7 +180,7 @@ TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
     OpenModel(v);
     v.eq.previewPayoff = 1;
     v.eq.editUndoFlag = 1;
-    ASSERT_TRUE(v.eq.OnButtonClicked(row.id));
+    ASSERT_TRUE(v.eq.stepButtonClicked(row.id));
     EXPECT_EQ(v.eq.editUndoFlag, 0);
     ASSERT_FALSE(v.host.messages.empty());
     EXPECT_EQ(v.host.messages.back().text, row.report);
@@ -191,7 +191,7 @@ TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
   OpenView v;
   OpenModel(v);
   v.eq.previewPayoff = 1;
-  v.eq.OnButtonClicked(ctl::PAYOFF_PLUS);
+  v.eq.stepButtonClicked(ctl::PAYOFF_PLUS);
   EXPECT_EQ(v.eq.payoffLevel, 1.0);
   EXPECT_TRUE(v.host.messages.empty());
 }
@@ -199,7 +199,7 @@ TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
 TEST(Stepping, UnknownButtonChangesNothing) {
   OpenView v;
   OpenModel(v);
-  EXPECT_FALSE(v.eq.OnButtonClicked(ctl::DECIMALS));
+  EXPECT_FALSE(v.eq.stepButtonClicked(ctl::DECIMALS));
   EXPECT_FALSE(v.doc.canUndo());
   EXPECT_FALSE(v.doc.isModified());
 }

@@ -75,11 +75,11 @@ struct ViewHarness {
     return static_cast<int>(std::lround(eq.view.OriginViewY() - (y - eq.yMin) * eq.yZoom));
   }
 
-  void LeftPress(double x, double y) { eq.OnLButtonDown(0, Px(x), Py(y)); }
-  void Move(double x, double y) { eq.OnMouseMove(0, Px(x), Py(y)); }
-  void LeftRelease(double x, double y) { eq.OnLButtonUp(0, Px(x), Py(y)); }
-  void RightPress(double x, double y) { eq.OnRButtonDown(0, Px(x), Py(y)); }
-  void RightRelease(double x, double y) { eq.OnRButtonUp(0, Px(x), Py(y)); }
+  void LeftPress(double x, double y) { eq.leftPressed(Px(x), Py(y)); }
+  void Move(double x, double y) { eq.pointerMoved(Px(x), Py(y)); }
+  void LeftRelease(double x, double y) { eq.leftReleased(); }
+  void RightPress(double x, double y) { eq.rightPressed(Px(x), Py(y)); }
+  void RightRelease(double x, double y) { eq.rightReleased(); }
 };
 
 }  // namespace tessaro::test

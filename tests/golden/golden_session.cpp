@@ -74,7 +74,7 @@ struct Session {
   // What the step left: the deferred refresh runs as the event loop would
   // run it, then the picture is drawn afresh and digested.
   void Report(const char* step) {
-    if (host.timerRunning) eq.OnTimer(tessaro::TIMER_REFRESH);
+    if (host.timerRunning) eq.refreshTimerFired();
     host.surface.Clear();
     eq.RedrawGraph();
     Digest bytes;
@@ -101,19 +101,19 @@ struct Session {
   }
 
   void Drag(int x0, int y0, int x1, int y1) {
-    eq.OnMouseMove(0, x0, y0);
-    eq.OnLButtonDown(1, x0, y0);
-    eq.OnMouseMove(1, (x0 + x1) / 2, (y0 + y1) / 2);
-    eq.OnMouseMove(1, x1, y1);
-    eq.OnLButtonUp(0, x1, y1);
+    eq.pointerMoved(x0, y0);
+    eq.leftPressed(x0, y0);
+    eq.pointerMoved((x0 + x1) / 2, (y0 + y1) / 2);
+    eq.pointerMoved(x1, y1);
+    eq.leftReleased();
   }
 
   void Type(int field, const std::string& text) {
     host.fields[field] = text;
     if (field == tessaro::ctl::PAYOFF) {
-      eq.OnChangePayoff();
+      eq.payoffEdited();
     } else {
-      eq.OnChangeLine(field - tessaro::ctl::LINE0);
+      eq.lineEdited(field - tessaro::ctl::LINE0);
     }
   }
 };
@@ -132,16 +132,16 @@ void Run(const char* path) {
   // The window of the recorded answers: a plot whose Auto Zoom box is 600 x
   // 250 pixels with its origin at view pixel (45, 420).
   eq.view = tessaro::PlotViewOfSize(730, 332);
-  eq.OnCreate(&s.doc);
-  eq.OnInitialUpdate();
-  eq.OnTimer(tessaro::TIMER_REFRESH);
+  eq.attach(&s.doc);
+  eq.start();
+  eq.refreshTimerFired();
   s.Report("open");
-  eq.OnAutoMax();
+  eq.autoMax();
   s.Report("automax");
-  eq.OnLinePlus(0);
-  eq.OnLinePlus(0);
+  eq.linePlusClicked(0);
+  eq.linePlusClicked(0);
   s.Report("line0plus");
-  eq.OnPayoffMinus();
+  eq.payoffMinusClicked();
   s.Report("payoffminus");
   s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " <= 40");
   s.Report("typeline5");
@@ -156,26 +156,26 @@ void Run(const char* path) {
     s.Drag(px, py, px + 17, py - 11);
   }
   s.Report("dragline0");
-  eq.OnToggleIntegerDot();
+  eq.toggleIntegerDots();
   s.Report("dots");
-  eq.OnAutoMin();
+  eq.autoMin();
   s.Report("automin");
-  eq.OnToggleTrim();
-  eq.OnToggleColor();
+  eq.toggleTrim();
+  eq.toggleColor();
   s.Report("trimcolor");
-  eq.OnToggleGrey();
-  eq.OnToggleLabel();
+  eq.toggleGrey();
+  eq.toggleLabels();
   s.Report("greylabel");
-  eq.OnAutoZoom();
+  eq.autoZoom();
   s.Report("autozoom");
-  eq.OnZoomPlus(false);
-  eq.OnRangeMinus(1);
+  eq.zoomPlusClicked(false);
+  eq.rangeMinusClicked(1);
   s.Report("zoomrange");
-  eq.OnUndo();
+  eq.undo();
   s.Report("undo");
-  eq.OnHold();
-  eq.OnLineMinus(1);
-  eq.OnRevert();
+  eq.hold();
+  eq.lineMinusClicked(1);
+  eq.resetEquations();
   s.Report("revert");
 }
 

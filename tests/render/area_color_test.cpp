@@ -59,7 +59,7 @@ TEST(StoreAreaColor, ThreeWritesInOrder) {
   EXPECT_EQ(LoadAreaColor(settings), (Rgb{255, 0, 128}));
 }
 
-TEST(OnConfigColor, CancelChangesNothing) {
+TEST(configureColor, CancelChangesNothing) {
   MemorySettings settings;
   test::FakeFormWindow host;
   host.offscreenCreated = true;
@@ -67,14 +67,14 @@ TEST(OnConfigColor, CancelChangesNothing) {
   EXPECT_EQ(AreaColor(), (Rgb{200, 254, 200}));
   host.colorChosen = false;
   host.colorToChoose = Rgb{1, 2, 3};
-  eq.OnConfigColor();
+  eq.configureColor();
   EXPECT_EQ(host.colorInitial, (Rgb{200, 254, 200}));
   EXPECT_EQ(AreaColor(), (Rgb{200, 254, 200}));
   EXPECT_TRUE(settings.writeOrder.empty());
   EXPECT_EQ(host.presents, 0);
 }
 
-TEST(OnConfigColor, ChosenColourIsStoredAndReadByTheNextView) {
+TEST(configureColor, ChosenColourIsStoredAndReadByTheNextView) {
   MemorySettings settings;
   test::FakeFormWindow host;
   host.offscreenCreated = true;
@@ -83,7 +83,7 @@ TEST(OnConfigColor, ChosenColourIsStoredAndReadByTheNextView) {
   eq.fillMode = 1;
   host.colorChosen = true;
   host.colorToChoose = Rgb{255, 0, 128};
-  eq.OnConfigColor();
+  eq.configureColor();
   EXPECT_EQ(AreaColor(), (Rgb{255, 0, 128}));
   EXPECT_EQ(settings.writeOrder.size(), 3u);
   EXPECT_EQ(host.presents, 1);

@@ -448,12 +448,12 @@ TEST_P(ExampleLabels, NoneOverlap) {
   doc.reset(model);
   FormController eq{host, &settings};
   eq.view = PlotViewOfSize(c.width, c.height);
-  eq.OnCreate(&doc);
-  eq.OnInitialUpdate();
-  eq.OnTimer(TIMER_REFRESH);
-  eq.OnAutoZoom();
-  eq.OnAutoMax();
-  if (host.timerRunning) eq.OnTimer(TIMER_REFRESH);
+  eq.attach(&doc);
+  eq.start();
+  eq.refreshTimerFired();
+  eq.autoZoom();
+  eq.autoMax();
+  if (host.timerRunning) eq.refreshTimerFired();
 
   RecordingSurface labels;
   eq.DrawModel(labels);

@@ -76,11 +76,11 @@ TEST(ComputeIntegerDots, FarBoundsTakeNoPart) {
   EXPECT_EQ(f.eq.dotCount, 10);
 }
 
-TEST(OnToggleIntegerDot, SwitchesComputesAndRedraws) {
+TEST(toggleIntegerDots, SwitchesComputesAndRedraws) {
   RenderFixture f;
   f.SetRange(0, 10, 0, 10, 6, 6);
   f.SetLine(0, "C1", 2, 1, 3, REL_LE, 12);
-  f.eq.OnToggleIntegerDot();
+  f.eq.toggleIntegerDots();
   EXPECT_EQ(f.eq.integerDotsOn, 1);
   EXPECT_EQ(int{f.document.model().integerDots}, 1);
   EXPECT_TRUE(f.document.isModified());
@@ -90,16 +90,16 @@ TEST(OnToggleIntegerDot, SwitchesComputesAndRedraws) {
 
   // Off: the list stays, but is no longer drawn.
   f.host.surface.Clear();
-  f.eq.OnToggleIntegerDot();
+  f.eq.toggleIntegerDots();
   EXPECT_EQ(f.eq.integerDotsOn, 0);
   EXPECT_EQ(int{f.document.model().integerDots}, 0);
   EXPECT_EQ(f.eq.dotCount, 19);
   EXPECT_TRUE(f.host.surface.CallsOf("ellipse").empty());
 }
 
-TEST(OnToggleIntegerDot, TooManyPointsShowNone) {
+TEST(toggleIntegerDots, TooManyPointsShowNone) {
   RenderFixture f;
-  f.eq.OnToggleIntegerDot();  // the whole 0..200 by 0..120 quadrant
+  f.eq.toggleIntegerDots();  // the whole 0..200 by 0..120 quadrant
   EXPECT_EQ(f.host.MessageTexts(), std::vector<std::string>{kTooMany});
   EXPECT_EQ(f.eq.integerDotsOn, 0);
   EXPECT_EQ(f.eq.dotCount, 999);

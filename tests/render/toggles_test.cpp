@@ -26,9 +26,9 @@ TEST(FillToggles, ColourGreyGreyColour) {
     f.host.surface.Clear();
     f.document.markSaved();
     if (std::string(s.command) == "Colour") {
-      f.eq.OnToggleColor();
+      f.eq.toggleColor();
     } else {
-      f.eq.OnToggleGrey();
+      f.eq.toggleGrey();
     }
     ++redraws;
     EXPECT_EQ(f.eq.fillMode, s.fillMode) << s.command;
@@ -55,10 +55,10 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
     int initial;
   };
   const Row rows[] = {
-      {"Trim", [](FormController& e) { e.OnToggleTrim(); },
+      {"Trim", [](FormController& e) { e.toggleTrim(); },
        [](const FormController& e) { return e.trimOn; },
        [](const Document& d) { return int{d.model().trim}; }, 0},
-      {"Label", [](FormController& e) { e.OnToggleLabel(); },
+      {"Label", [](FormController& e) { e.toggleLabels(); },
        [](const FormController& e) { return e.labelsOn; },
        [](const Document& d) { return int{d.model().labels}; }, 1},
   };
@@ -80,9 +80,9 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
 TEST(DisplayToggles, WithoutDocumentStillSwitch) {
   RenderFixture f;
   f.eq.doc = nullptr;
-  f.eq.OnToggleTrim();
-  f.eq.OnToggleColor();
-  f.eq.OnDecimalsSpinKillFocus();
+  f.eq.toggleTrim();
+  f.eq.toggleColor();
+  f.eq.decimalsSpinLeft();
   EXPECT_EQ(f.eq.trimOn, 1);
   EXPECT_EQ(f.eq.fillMode, 1);
   EXPECT_FALSE(f.document.isModified());
@@ -90,9 +90,9 @@ TEST(DisplayToggles, WithoutDocumentStillSwitch) {
 
 TEST(PreviewPayoff, OnlyFlips) {
   RenderFixture f;
-  f.eq.OnPreviewPayoff();
+  f.eq.togglePreviewPayoff();
   EXPECT_EQ(f.eq.previewPayoff, 1);
-  f.eq.OnPreviewPayoff();
+  f.eq.togglePreviewPayoff();
   EXPECT_EQ(f.eq.previewPayoff, 0);
   EXPECT_FALSE(f.document.isModified());
   EXPECT_EQ(f.host.presents, 0);
@@ -101,7 +101,7 @@ TEST(PreviewPayoff, OnlyFlips) {
 TEST(DecimalsSpin, KillFocusStoresDecimals) {
   RenderFixture f;
   f.eq.decimals = 4;
-  f.eq.OnDecimalsSpinKillFocus();
+  f.eq.decimalsSpinLeft();
   EXPECT_EQ(f.document.model().decimals, 4);
   EXPECT_EQ(f.host.presents, 0);
 }

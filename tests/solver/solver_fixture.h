@@ -39,7 +39,7 @@ struct SolverView {
   FormController view{host, nullptr};
 
   SolverView() {
-    view.OnCreate(&doc);
+    view.attach(&doc);
     EditModel(doc)->xLabel = "X";
     EditModel(doc)->yLabel = "Y";
     EditModel(doc)->decimals = 2;

@@ -18,8 +18,8 @@ struct OpenView {
   FormController eq{host, nullptr};
 
   void Open() {
-    eq.OnCreate(&doc);
-    eq.OnInitialUpdate();
+    eq.attach(&doc);
+    eq.start();
   }
 
   // Types a whole new text into a field, as the user would, and runs the
@@ -27,15 +27,15 @@ struct OpenView {
   void Type(int id, const std::string& text) {
     host.fields[id] = text;
     if (id == ctl::X_LABEL) {
-      eq.OnChangeXLabel();
+      eq.xLabelEdited();
     } else if (id == ctl::Y_LABEL) {
-      eq.OnChangeYLabel();
+      eq.yLabelEdited();
     } else if (id == ctl::PAYOFF) {
-      eq.OnChangePayoff();
+      eq.payoffEdited();
     } else if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
-      eq.OnChangeLine(id - ctl::LINE0);
+      eq.lineEdited(id - ctl::LINE0);
     } else {
-      eq.OnChangeRangeField();
+      eq.rangeFieldEdited();
     }
   }
 };
