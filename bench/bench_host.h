@@ -48,8 +48,6 @@ class BenchHost : public FormWindow {
   void SetSpinRange(int, int) override {}
   void SetSpinPosition(int) override {}
   void SendEditRequest(EditRequest) override {}
-  int ScrollX() const override { return 0; }
-  int ScrollY() const override { return 0; }
   bool ChooseColor(const Rgb&, Rgb&) override { return false; }
   void CloseDocument() override {}
 

@@ -111,8 +111,6 @@ class FormView : public QWidget, public tessaro::FormWindow {
   void SetSpinRange(int low, int high) override;
   void SetSpinPosition(int position) override;
   void SendEditRequest(EditRequest request) override;
-  int ScrollX() const override { return 0; }
-  int ScrollY() const override { return 0; }
   bool ChooseColor(const Rgb& initial, Rgb& chosen) override;
   void CloseDocument() override;
 

@@ -39,8 +39,6 @@ class HeadlessHost : public FormWindow {
   void SetSpinRange(int, int) override {}
   void SetSpinPosition(int) override {}
   void SendEditRequest(EditRequest) override {}
-  int ScrollX() const override { return 0; }
-  int ScrollY() const override { return 0; }
   bool ChooseColor(const Rgb&, Rgb&) override { return false; }
   void CloseDocument() override { closed_ = true; }
 

@@ -58,10 +58,6 @@ class FormWindow {
   // Sends a standard edit request to the focused control, if any.
   virtual void SendEditRequest(EditRequest request) = 0;
 
-  // Scroll offsets of the view (0 where it does not scroll).
-  virtual int ScrollX() const = 0;
-  virtual int ScrollY() const = 0;
-
   // The platform's colour picker opened in full; false when cancelled.
   virtual bool ChooseColor(const Rgb& initial, Rgb& chosen) = 0;
 

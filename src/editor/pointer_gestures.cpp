@@ -19,8 +19,8 @@ namespace tessaro {
 
 namespace {
 
-ModelPoint PointerToModel(const FormController& eq, const FormWindow& host, int px, int py) {
-  return ViewToModel(px, py, host.ScrollX(), host.ScrollY(), ScaleOf(eq, eq.view));
+ModelPoint PointerToModel(const FormController& eq, int px, int py) {
+  return ViewToModel(px, py, ScaleOf(eq, eq.view));
 }
 
 // The payoff line written as an "=" line with the current level.
@@ -123,7 +123,7 @@ bool ValidLineIndex(int i) {
 }  // namespace
 
 void FormController::pointerMoved(int px, int py) {
-  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  const ModelPoint p = PointerToModel(*this, px, py);
   // The same " (%4.Nf, %4.Nf)" piece as an optimal point: N = decimals,
   // none when negative, and no fixed-size text whatever N is.
   host_.SetStatusPane(0, OptimalPointPiece(p.x, p.y, decimals));
@@ -138,7 +138,7 @@ void FormController::pointerMoved(int px, int py) {
 }
 
 void FormController::leftPressed(int px, int py) {
-  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  const ModelPoint p = PointerToModel(*this, px, py);
   // A left press does not end a rotation under way.
   dragPayoffLabel = -1;
   dragLine = -1;
@@ -176,7 +176,7 @@ void FormController::leftReleased() {
 }
 
 void FormController::rightPressed(int px, int py) {
-  const ModelPoint p = PointerToModel(*this, host_, px, py);
+  const ModelPoint p = PointerToModel(*this, px, py);
   rotatePayoff = ROTATE_NONE;
   if (OnPayoffBand(PayoffLine(*this), p)) {
     rotatePayoff = RotationModeAt(p);
@@ -213,7 +213,7 @@ void FormController::rightReleased() {
 }
 
 bool FormController::wouldGrab(int px, int py) const {
-  return FindGrabTargets(*this, PointerToModel(*this, host_, px, py)).Any();
+  return FindGrabTargets(*this, PointerToModel(*this, px, py)).Any();
 }
 
 }  // namespace tessaro

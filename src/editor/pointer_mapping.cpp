@@ -21,9 +21,9 @@ PlotScale ScaleOf(const ModelState& model, const PlotView& view) {
                    model.yZoom, view.OriginViewX(), view.OriginViewY()};
 }
 
-ModelPoint ViewToModel(int px, int py, int scrollX, int scrollY, const PlotScale& scale) {
-  const double vx = static_cast<double>(px) + static_cast<double>(scrollX);
-  const double vy = static_cast<double>(py) + static_cast<double>(scrollY);
+ModelPoint ViewToModel(int px, int py, const PlotScale& scale) {
+  const double vx = static_cast<double>(px);
+  const double vy = static_cast<double>(py);
   ModelPoint p;
   p.x = AxisToModel(vx - scale.originX, scale.xZoom, scale.xMin);
   // View Y grows downwards, model Y upwards.

@@ -25,10 +25,10 @@ struct PlotScale {
 
 PlotScale ScaleOf(const ModelState& model, const PlotView& view);
 
-// Maps a view pixel, scrolled by the view's scroll offsets, to model units.
+// Maps a view pixel to model units.
 // No rounding is applied. A zero or non-finite zoom gives a non-finite
 // coordinate rather than dividing by zero.
-ModelPoint ViewToModel(int px, int py, int scrollX, int scrollY, const PlotScale& scale);
+ModelPoint ViewToModel(int px, int py, const PlotScale& scale);
 
 bool IsFinitePoint(const ModelPoint& p);
 

@@ -41,8 +41,6 @@ class FakeFormWindow : public FormWindow {
   int spinHigh = 0;
   int spinPosition = 0;
   std::vector<EditRequest> editRequests;
-  int scrollX = 0;
-  int scrollY = 0;
   bool closed = false;
   bool colorChosen = false;  // answer of the colour picker
   Rgb colorToChoose;
@@ -93,8 +91,6 @@ class FakeFormWindow : public FormWindow {
   }
   void SetSpinPosition(int position) override { spinPosition = position; }
   void SendEditRequest(EditRequest request) override { editRequests.push_back(request); }
-  int ScrollX() const override { return scrollX; }
-  int ScrollY() const override { return scrollY; }
   bool ChooseColor(const Rgb& initial, Rgb& chosen) override {
     colorInitial = initial;
     if (colorChosen) chosen = colorToChoose;
