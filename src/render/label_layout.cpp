@@ -90,8 +90,24 @@ bool IsClear(const TextBox& box, const std::vector<TextBox>& taken) {
 // or else on the other side, where the label lies in bounds and clear of
 // everything taken. With none, the first place in bounds; with none of
 // those either, the stretch's start.
-IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<TextBox>& taken,
+IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<TextBox>& allTaken,
                     const TextBox& bounds) {
+  // Only the texts near the stretch can be in the way: every place tried
+  // lies within a label's size and two gaps of the stretch (one more pixel
+  // for the rounding down of a corner).
+  const double reachX = size.width + 2.0 * LABEL_GAP + 1.0;
+  const double reachY = size.height + 2.0 * LABEL_GAP + 1.0;
+  const double sweepLeft = std::min(s.x1, s.x2) - reachX;
+  const double sweepRight = std::max(s.x1, s.x2) + reachX;
+  const double sweepTop = std::min(s.y1, s.y2) - reachY;
+  const double sweepBottom = std::max(s.y1, s.y2) + reachY;
+  std::vector<TextBox> taken;
+  for (const TextBox& t : allTaken) {
+    if (t.right >= sweepLeft && t.left <= sweepRight && t.bottom >= sweepTop &&
+        t.top <= sweepBottom) {
+      taken.push_back(t);
+    }
+  }
   const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
   const int steps = static_cast<int>(length / SLIDE_STEP);
   std::optional<IntPoint> firstInBounds;
