@@ -49,6 +49,9 @@ void FormView::SetFieldNotice(int id, const std::string& reason) {
   const QString text = QString::fromStdString(reason);
   edit->setProperty(kNoticeProperty, text);
   edit->setStyleSheet(text.isEmpty() ? QString() : QString::fromLatin1(kNoticeStyle));
+  // Taking a style sheet off a widget drops the font it inherited from the
+  // form; the field keeps the form's font either way.
+  edit->setFont(font());
   edit->setToolTip(text);
   edit->setStatusTip(text);  // shown again whenever the pointer is over the field
   // The window's status line says it too, through the same event a status

@@ -125,6 +125,8 @@ void FormEditTest::lineTypedBeforeTheLabelsKeepsItsKeys() {
   QCOMPARE(v.view->FieldNotice(ctl::LINE0 + 2), QString());
   QCOMPARE(v.view->FieldNotice(ctl::X_LABEL), QString());
   QCOMPARE(line->styleSheet(), QString());
+  // The field looks as it did before: the form's font, not a larger one.
+  QCOMPARE(line->font(), v.Field(ctl::LINE0)->font());
   const Line& read = v.doc.model().lines[2];
   QCOMPARE(read.name, std::string("c1"));
   QCOMPARE(read.a, 2.0);
@@ -162,6 +164,8 @@ void FormEditTest::halfLineIsMarkedUntilItReads() {
   QVERIFY(TypeAtFocus(QStringLiteral("12")));
   QCOMPARE(v.view->FieldNotice(ctl::LINE0 + 2), QString());
   QCOMPARE(line->styleSheet(), QString());
+  // The field looks as it did before: the form's font, not a larger one.
+  QCOMPARE(line->font(), v.Field(ctl::LINE0)->font());
   const Line& read = v.doc.model().lines[2];
   QCOMPARE(read.name, std::string("C"));
   QCOMPARE(read.a, 3.0);
