@@ -94,7 +94,7 @@ BENCHMARK(BM_PainterLineDragStep)->Unit(benchmark::kMicrosecond);
 void BM_PainterAutoMaxClick(benchmark::State& state) {
   OpenPaintedModel m;
   for (auto _ : state) {
-    m.view.autoMax();
+    m.view.run(FormCommand::AutoMax);
   }
   state.counters["optimal"] = m.view.optimalCount;
 }

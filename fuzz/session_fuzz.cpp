@@ -22,6 +22,7 @@
 #include "support/model_edit.h"
 
 using tessaro::Document;
+using tessaro::FormCommand;
 using tessaro::FormController;
 using tessaro::LINE_COUNT;
 using tessaro::fuzz::Finding;
@@ -72,16 +73,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   eq.start();
   eq.refreshTimerFired();
 
-  eq.autoMax();
-  eq.autoMin();
-  eq.togglePreviewPayoff();
+  eq.run(FormCommand::AutoMax);
+  eq.run(FormCommand::AutoMin);
+  eq.run(FormCommand::TogglePreviewPayoff);
   for (int i = 0; i < LINE_COUNT; ++i) {
     eq.linePlusClicked(i);
     eq.lineMinusClicked(i);
   }
-  eq.togglePreviewPayoff();
-  eq.autoZoom();
-  eq.toggleIntegerDots();
+  eq.run(FormCommand::TogglePreviewPayoff);
+  eq.run(FormCommand::AutoZoom);
+  eq.run(FormCommand::ToggleIntegerDots);
   Drag(eq, gesture, 0, 1);
   Drag(eq, gesture, 2, 3);
   Drag(eq, gesture, 4, 5);
@@ -92,9 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   eq.pointerMoved(tx, ty);
   eq.rightReleased();
   eq.refreshTimerFired();
-  eq.undo();
-  eq.resetEquations();
-  eq.toggleIntegerDots();
+  eq.run(FormCommand::Undo);
+  eq.run(FormCommand::ResetEquations);
+  eq.run(FormCommand::ToggleIntegerDots);
 
   // A value may stay non-finite only where the file put that very value.
   bool spread = false;

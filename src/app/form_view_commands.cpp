@@ -8,32 +8,30 @@
 namespace tessaro::app {
 namespace {
 
-using Handler = void (tessaro::FormController::*)();
-
 struct CommandHandler {
   Command id;
-  Handler handler;
+  tessaro::FormCommand command;
 };
 
-// The commands that are one core handler each.
+// The commands the form's controller carries out.
 constexpr CommandHandler kCoreCommands[] = {
-    {cmd::AUTO_MAX, &tessaro::FormController::autoMax},
-    {cmd::AUTO_MIN, &tessaro::FormController::autoMin},
-    {cmd::AUTO_ZOOM, &tessaro::FormController::autoZoom},
-    {cmd::TOGGLE_TRIM, &tessaro::FormController::toggleTrim},
-    {cmd::TOGGLE_LABEL, &tessaro::FormController::toggleLabels},
-    {cmd::TOGGLE_COLOR, &tessaro::FormController::toggleColor},
-    {cmd::TOGGLE_GREY, &tessaro::FormController::toggleGrey},
-    {cmd::TOGGLE_INTEGER_DOT, &tessaro::FormController::toggleIntegerDots},
-    {cmd::HOLD, &tessaro::FormController::hold},
-    {cmd::RESET_EQUATIONS, &tessaro::FormController::resetEquations},
-    {cmd::EDIT_UNDO, &tessaro::FormController::undo},
-    {cmd::EDIT_REDO, &tessaro::FormController::redo},
-    {cmd::EDIT_CUT, &tessaro::FormController::cut},
-    {cmd::EDIT_COPY, &tessaro::FormController::copy},
-    {cmd::EDIT_PASTE, &tessaro::FormController::paste},
-    {cmd::PREVIEW_PAYOFF, &tessaro::FormController::togglePreviewPayoff},
-    {cmd::CONFIG_COLOR, &tessaro::FormController::configureColor},
+    {cmd::AUTO_MAX, tessaro::FormCommand::AutoMax},
+    {cmd::AUTO_MIN, tessaro::FormCommand::AutoMin},
+    {cmd::AUTO_ZOOM, tessaro::FormCommand::AutoZoom},
+    {cmd::TOGGLE_TRIM, tessaro::FormCommand::ToggleTrim},
+    {cmd::TOGGLE_LABEL, tessaro::FormCommand::ToggleLabels},
+    {cmd::TOGGLE_COLOR, tessaro::FormCommand::ToggleColor},
+    {cmd::TOGGLE_GREY, tessaro::FormCommand::ToggleGrey},
+    {cmd::TOGGLE_INTEGER_DOT, tessaro::FormCommand::ToggleIntegerDots},
+    {cmd::HOLD, tessaro::FormCommand::Hold},
+    {cmd::RESET_EQUATIONS, tessaro::FormCommand::ResetEquations},
+    {cmd::EDIT_UNDO, tessaro::FormCommand::Undo},
+    {cmd::EDIT_REDO, tessaro::FormCommand::Redo},
+    {cmd::EDIT_CUT, tessaro::FormCommand::Cut},
+    {cmd::EDIT_COPY, tessaro::FormCommand::Copy},
+    {cmd::EDIT_PASTE, tessaro::FormCommand::Paste},
+    {cmd::PREVIEW_PAYOFF, tessaro::FormCommand::TogglePreviewPayoff},
+    {cmd::CONFIG_COLOR, tessaro::FormCommand::ConfigureColor},
 };
 
 }  // namespace
@@ -42,7 +40,7 @@ bool FormView::RunCommand(Command commandId) {
   tessaro::FormController& eq = *equation_;
   for (const CommandHandler& command : kCoreCommands) {
     if (command.id == commandId) {
-      Dispatch([&eq, &command] { (eq.*command.handler)(); });
+      Dispatch([&eq, &command] { eq.run(command.command); });
       if (commandId == cmd::AUTO_MAX || commandId == cmd::AUTO_MIN) ShowSolvedSensitivity();
       return true;
     }

@@ -20,6 +20,27 @@ class Surface;
 // read, the gesture under way, the lattice points and the optimum on
 // screen); the computations it calls live in solver/ and render/ and take
 // their inputs as values.
+// The commands of the menus, the toolbar and the keys that a form answers.
+enum class FormCommand {
+  AutoMax,
+  AutoMin,
+  AutoZoom,
+  ToggleTrim,
+  ToggleLabels,
+  ToggleColor,
+  ToggleGrey,
+  ToggleIntegerDots,
+  TogglePreviewPayoff,
+  Hold,
+  ResetEquations,
+  Undo,
+  Redo,
+  Cut,
+  Copy,
+  Paste,
+  ConfigureColor,
+};
+
 class FormController : public ModelState {
  public:
   // Construction values; reads the area colour from the settings store.
@@ -52,6 +73,8 @@ class FormController : public ModelState {
   void ShowFields();
 
   bool attach(Document* document);
+  // Carries out a command of the menus, the toolbar or the keys.
+  void run(FormCommand command);
   void start();
   void SyncDecimalsSpin();
   void xLabelEdited();
@@ -112,16 +135,9 @@ class FormController : public ModelState {
   bool stepButtonClicked(int buttonId);
 
   // --- Solving, zoom and history ------------------------------------------
-  void autoMax();
-  void autoMin();
   void SolveMax();
   void SolveMin();
   void ProbeRightHandSide(int row, int step);
-  void autoZoom();
-  void hold();
-  void undo();
-  void redo();
-  void resetEquations();
   // Copies every stored field from the document into the working model.
   void LoadModelFromDoc();
 
@@ -134,14 +150,7 @@ class FormController : public ModelState {
   std::string StatusResultsText() const;
   void RefreshResultsPane();
   void ComputeIntegerDots();
-  void toggleIntegerDots();
-  void toggleTrim();
-  void toggleLabels();
-  void toggleColor();
-  void toggleGrey();
-  void togglePreviewPayoff();
   void decimalsSpinLeft();
-  void configureColor();
 
   // --- The deferred refresh ------------------------------------------------
   void painted();
@@ -156,11 +165,27 @@ class FormController : public ModelState {
   void rightReleased();
   // Whether a left press at this view point would grab something.
   bool wouldGrab(int px, int py) const;
+
+ private:
+  // The commands, one each; run() chooses.
+  void autoMax();
+  void autoMin();
+  void autoZoom();
+  void toggleTrim();
+  void toggleLabels();
+  void toggleColor();
+  void toggleGrey();
+  void toggleIntegerDots();
+  void togglePreviewPayoff();
+  void hold();
+  void resetEquations();
+  void undo();
+  void redo();
   void cut();
   void copy();
   void paste();
+  void configureColor();
 
- private:
   // Shows or (with an empty reason) clears the notice of a line field, and
   // marks the X or Y label field while a line waits for that label.
   void NoteField(int fieldId, const std::string& reason);

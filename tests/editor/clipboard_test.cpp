@@ -12,7 +12,7 @@ using test::ViewHarness;
 
 struct ClipboardRow {
   const char* name;
-  std::function<void(FormController&)> command;
+  FormCommand command;
   EditRequest request;
   int focus;  // the focused control; the request goes there whatever it is
 };
@@ -39,10 +39,10 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
   h.doc.reset(earlier);
   h.doc.apply("Edit C1", now);
 
-  r.command(h.eq);
+  h.eq.run(r.command);
   EXPECT_EQ(h.eq.editUndoFlag, 1);
-  h.eq.undo();
-  h.eq.undo();
+  h.eq.run(FormCommand::Undo);
+  h.eq.run(FormCommand::Undo);
   const std::vector<EditRequest> sent{r.request, EditRequest::Undo, EditRequest::Undo};
   EXPECT_EQ(h.host.editRequests, sent);
   EXPECT_EQ(h.eq.lineC[0], 40.0);
@@ -52,23 +52,21 @@ TEST_P(ClipboardCommand, SendsToFocusAndRoutesTheNextUndoThere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ClipboardCommand,
-    testing::Values(ClipboardRow{"CutOnPushButton", [](FormController& e) { e.cut(); },
-                                 EditRequest::Cut, ctl::PAYOFF_PLUS},
-                    ClipboardRow{"CopyInField", [](FormController& e) { e.copy(); },
-                                 EditRequest::Copy, ctl::LINE0},
-                    ClipboardRow{"PasteInField", [](FormController& e) { e.paste(); },
-                                 EditRequest::Paste, ctl::LINE0}),
+    testing::Values(
+        ClipboardRow{"CutOnPushButton", FormCommand::Cut, EditRequest::Cut, ctl::PAYOFF_PLUS},
+        ClipboardRow{"CopyInField", FormCommand::Copy, EditRequest::Copy, ctl::LINE0},
+        ClipboardRow{"PasteInField", FormCommand::Paste, EditRequest::Paste, ctl::LINE0}),
     [](const testing::TestParamInfo<ClipboardRow>& info) { return info.param.name; });
 
 TEST(ClipboardThenDrag, UndoRevertsTheDragNotThePaste) {
   ViewHarness h;
   h.SetLine(0, 2, 1, 1, REL_LE, 40);
-  h.eq.paste();
+  h.eq.run(FormCommand::Paste);
   h.LeftPress(15.5, 10);
   h.Move(20, 10);
   h.LeftRelease(20, 10);
   ASSERT_NEAR(h.eq.lineC[0], 50.0, 1e-9);
-  h.eq.undo();
+  h.eq.run(FormCommand::Undo);
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
   EXPECT_EQ(h.host.editRequests, std::vector<EditRequest>{EditRequest::Paste});
 }

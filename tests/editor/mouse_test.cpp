@@ -116,7 +116,7 @@ TEST(MouseDrag, OneUndoRevertsAWholeDrag) {
   h.LeftRelease(25, 10);
   EXPECT_EQ(h.eq.dragLine, -1);
   ASSERT_NEAR(h.eq.lineC[0], 60.0, 1e-9);
-  h.eq.undo();
+  h.eq.run(FormCommand::Undo);
   EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[0].c, 40.0, 1e-9);
 }

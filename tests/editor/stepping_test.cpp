@@ -68,7 +68,7 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
   EXPECT_NE(v.host.fields[row.field], textBefore);
   EXPECT_TRUE(v.host.messages.empty());
 
-  v.eq.undo();
+  v.eq.run(FormCommand::Undo);
   EXPECT_EQ(Value(v.eq, row), before);
   EXPECT_EQ(Value(v.doc, row), before);
   EXPECT_EQ(v.host.fields[row.field], textBefore);
@@ -161,7 +161,7 @@ TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  1.3 ");
   // Two clicks, then Undo: back to the value before the second click.
   v.eq.linePlusClicked(0);
-  v.eq.undo();
+  v.eq.run(FormCommand::Undo);
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
 }
 

@@ -136,7 +136,7 @@ void Run(const char* path) {
   eq.start();
   eq.refreshTimerFired();
   s.Report("open");
-  eq.autoMax();
+  eq.run(tessaro::FormCommand::AutoMax);
   s.Report("automax");
   eq.linePlusClicked(0);
   eq.linePlusClicked(0);
@@ -156,26 +156,26 @@ void Run(const char* path) {
     s.Drag(px, py, px + 17, py - 11);
   }
   s.Report("dragline0");
-  eq.toggleIntegerDots();
+  eq.run(tessaro::FormCommand::ToggleIntegerDots);
   s.Report("dots");
-  eq.autoMin();
+  eq.run(tessaro::FormCommand::AutoMin);
   s.Report("automin");
-  eq.toggleTrim();
-  eq.toggleColor();
+  eq.run(tessaro::FormCommand::ToggleTrim);
+  eq.run(tessaro::FormCommand::ToggleColor);
   s.Report("trimcolor");
-  eq.toggleGrey();
-  eq.toggleLabels();
+  eq.run(tessaro::FormCommand::ToggleGrey);
+  eq.run(tessaro::FormCommand::ToggleLabels);
   s.Report("greylabel");
-  eq.autoZoom();
+  eq.run(tessaro::FormCommand::AutoZoom);
   s.Report("autozoom");
   eq.zoomPlusClicked(false);
   eq.rangeMinusClicked(1);
   s.Report("zoomrange");
-  eq.undo();
+  eq.run(tessaro::FormCommand::Undo);
   s.Report("undo");
-  eq.hold();
+  eq.run(tessaro::FormCommand::Hold);
   eq.lineMinusClicked(1);
-  eq.resetEquations();
+  eq.run(tessaro::FormCommand::ResetEquations);
   s.Report("revert");
 }
 

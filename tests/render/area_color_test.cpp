@@ -67,7 +67,7 @@ TEST(configureColor, CancelChangesNothing) {
   EXPECT_EQ(AreaColor(), (Rgb{200, 254, 200}));
   host.colorChosen = false;
   host.colorToChoose = Rgb{1, 2, 3};
-  eq.configureColor();
+  eq.run(FormCommand::ConfigureColor);
   EXPECT_EQ(host.colorInitial, (Rgb{200, 254, 200}));
   EXPECT_EQ(AreaColor(), (Rgb{200, 254, 200}));
   EXPECT_TRUE(settings.writeOrder.empty());
@@ -83,7 +83,7 @@ TEST(configureColor, ChosenColourIsStoredAndReadByTheNextView) {
   eq.fillMode = 1;
   host.colorChosen = true;
   host.colorToChoose = Rgb{255, 0, 128};
-  eq.configureColor();
+  eq.run(FormCommand::ConfigureColor);
   EXPECT_EQ(AreaColor(), (Rgb{255, 0, 128}));
   EXPECT_EQ(settings.writeOrder.size(), 3u);
   EXPECT_EQ(host.presents, 1);

@@ -451,8 +451,8 @@ TEST_P(ExampleLabels, NoneOverlap) {
   eq.attach(&doc);
   eq.start();
   eq.refreshTimerFired();
-  eq.autoZoom();
-  eq.autoMax();
+  eq.run(FormCommand::AutoZoom);
+  eq.run(FormCommand::AutoMax);
   if (host.timerRunning) eq.refreshTimerFired();
 
   RecordingSurface labels;

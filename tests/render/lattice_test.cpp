@@ -80,7 +80,7 @@ TEST(toggleIntegerDots, SwitchesComputesAndRedraws) {
   RenderFixture f;
   f.SetRange(0, 10, 0, 10, 6, 6);
   f.SetLine(0, "C1", 2, 1, 3, REL_LE, 12);
-  f.eq.toggleIntegerDots();
+  f.eq.run(FormCommand::ToggleIntegerDots);
   EXPECT_EQ(f.eq.integerDotsOn, 1);
   EXPECT_EQ(int{f.document.model().integerDots}, 1);
   EXPECT_TRUE(f.document.isModified());
@@ -90,7 +90,7 @@ TEST(toggleIntegerDots, SwitchesComputesAndRedraws) {
 
   // Off: the list stays, but is no longer drawn.
   f.host.surface.Clear();
-  f.eq.toggleIntegerDots();
+  f.eq.run(FormCommand::ToggleIntegerDots);
   EXPECT_EQ(f.eq.integerDotsOn, 0);
   EXPECT_EQ(int{f.document.model().integerDots}, 0);
   EXPECT_EQ(f.eq.dotCount, 19);
@@ -99,7 +99,7 @@ TEST(toggleIntegerDots, SwitchesComputesAndRedraws) {
 
 TEST(toggleIntegerDots, TooManyPointsShowNone) {
   RenderFixture f;
-  f.eq.toggleIntegerDots();  // the whole 0..200 by 0..120 quadrant
+  f.eq.run(FormCommand::ToggleIntegerDots);  // the whole 0..200 by 0..120 quadrant
   EXPECT_EQ(f.host.MessageTexts(), std::vector<std::string>{kTooMany});
   EXPECT_EQ(f.eq.integerDotsOn, 0);
   EXPECT_EQ(f.eq.dotCount, 999);

@@ -35,7 +35,7 @@ void OpenSolved(SolverView& v) {
   v.SetDecimals(1);
   v.SetLines({Le(1, 1, 10), Le(1, 0, 6)});
   v.SetPayoff(2, 1, 1);
-  v.view.autoMax();
+  v.view.run(FormCommand::AutoMax);
 }
 
 std::vector<RecordingSurface::Call> RedDots(SolverView& v) {
@@ -61,14 +61,16 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, OptimumMarkTest,
     testing::Values(
         MarkRow{"RightAfterAutoMax", [](SolverView&) {}, 1},
-        MarkRow{"AutoZoomOnlyMovesTheView", [](SolverView& v) { v.view.autoZoom(); }, 1},
+        MarkRow{"AutoZoomOnlyMovesTheView",
+                [](SolverView& v) { v.view.run(FormCommand::AutoZoom); }, 1},
         MarkRow{"LinePlusChangesTheModel", [](SolverView& v) { v.view.linePlusClicked(0); }, 0},
         MarkRow{"PayoffStepChangesTheLevel", [](SolverView& v) { v.view.payoffPlusClicked(); }, 0},
-        MarkRow{"UndoRestoresTheUnsolvedModel", [](SolverView& v) { v.view.undo(); }, 0},
+        MarkRow{"UndoRestoresTheUnsolvedModel",
+                [](SolverView& v) { v.view.run(FormCommand::Undo); }, 0},
         MarkRow{"SolvedAgain",
                 [](SolverView& v) {
                   v.view.linePlusClicked(0);
-                  v.view.autoMax();
+                  v.view.run(FormCommand::AutoMax);
                 },
                 1}),
     [](const testing::TestParamInfo<MarkRow>& info) { return std::string(info.param.name); });
@@ -90,7 +92,7 @@ TEST(OptimumMark, EveryTiedCornerIsMarked) {
   v.SetDecimals(1);
   v.SetLines({Le(1, 1, 10), Le(1, 0, 6)});
   v.SetPayoff(1, 1, 1);
-  v.view.autoMax();
+  v.view.run(FormCommand::AutoMax);
   ASSERT_GE(v.view.optimalCount, 2);
   EXPECT_EQ(RedDots(v).size(), 2u);
 }

@@ -26,9 +26,9 @@ TEST(FillToggles, ColourGreyGreyColour) {
     f.host.surface.Clear();
     f.document.markSaved();
     if (std::string(s.command) == "Colour") {
-      f.eq.toggleColor();
+      f.eq.run(FormCommand::ToggleColor);
     } else {
-      f.eq.toggleGrey();
+      f.eq.run(FormCommand::ToggleGrey);
     }
     ++redraws;
     EXPECT_EQ(f.eq.fillMode, s.fillMode) << s.command;
@@ -49,17 +49,15 @@ TEST(FillToggles, ColourGreyGreyColour) {
 TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
   struct Row {
     const char* name;
-    std::function<void(FormController&)> command;
+    FormCommand command;
     std::function<int(const FormController&)> value;
     std::function<int(const Document&)> stored;
     int initial;
   };
   const Row rows[] = {
-      {"Trim", [](FormController& e) { e.toggleTrim(); },
-       [](const FormController& e) { return e.trimOn; },
+      {"Trim", FormCommand::ToggleTrim, [](const FormController& e) { return e.trimOn; },
        [](const Document& d) { return int{d.model().trim}; }, 0},
-      {"Label", [](FormController& e) { e.toggleLabels(); },
-       [](const FormController& e) { return e.labelsOn; },
+      {"Label", FormCommand::ToggleLabels, [](const FormController& e) { return e.labelsOn; },
        [](const Document& d) { return int{d.model().labels}; }, 1},
   };
   for (const Row& r : rows) {
@@ -67,7 +65,7 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
     ASSERT_EQ(r.value(f.eq), r.initial) << r.name;
     for (int press = 1; press <= 2; ++press) {
       f.document.markSaved();
-      r.command(f.eq);
+      f.eq.run(r.command);
       const int expected = press == 1 ? 1 - r.initial : r.initial;
       EXPECT_EQ(r.value(f.eq), expected) << r.name << " press " << press;
       EXPECT_EQ(r.stored(f.document), expected) << r.name << " press " << press;
@@ -80,8 +78,8 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
 TEST(DisplayToggles, WithoutDocumentStillSwitch) {
   RenderFixture f;
   f.eq.doc = nullptr;
-  f.eq.toggleTrim();
-  f.eq.toggleColor();
+  f.eq.run(FormCommand::ToggleTrim);
+  f.eq.run(FormCommand::ToggleColor);
   f.eq.decimalsSpinLeft();
   EXPECT_EQ(f.eq.trimOn, 1);
   EXPECT_EQ(f.eq.fillMode, 1);
@@ -90,9 +88,9 @@ TEST(DisplayToggles, WithoutDocumentStillSwitch) {
 
 TEST(PreviewPayoff, OnlyFlips) {
   RenderFixture f;
-  f.eq.togglePreviewPayoff();
+  f.eq.run(FormCommand::TogglePreviewPayoff);
   EXPECT_EQ(f.eq.previewPayoff, 1);
-  f.eq.togglePreviewPayoff();
+  f.eq.run(FormCommand::TogglePreviewPayoff);
   EXPECT_EQ(f.eq.previewPayoff, 0);
   EXPECT_FALSE(f.document.isModified());
   EXPECT_EQ(f.host.presents, 0);

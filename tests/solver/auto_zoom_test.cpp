@@ -47,7 +47,7 @@ TEST_P(AutoZoomTest, FitsRangesAndZooms) {
   v.view.LoadModelFromDoc();
   // A plot whose Auto Zoom box is 600 x 250 pixels.
   v.view.view = PlotViewOfSize(730, 332);
-  v.view.autoZoom();
+  v.view.run(FormCommand::AutoZoom);
   EXPECT_TRUE(v.host.messages.empty());
   EXPECT_EQ(v.view.xMax, c.xMax);
   EXPECT_EQ(v.view.xZoom, c.xZoom);
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {
   test::SolverView v;
   v.SetLines({Ge(1, 1, 1000)});
-  v.view.autoZoom();
+  v.view.run(FormCommand::AutoZoom);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_NO_ZOOM_AREA);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
@@ -161,7 +161,7 @@ TEST_P(AutoZoomPlotTest, FitsThePlotAsItIsNow) {
   v.SetRanges(2000, 6, 2000, 6);
   v.SetLines({Le(1, 0, 10), Le(0, 1, 20)});
   v.view.view = PlotViewOfSize(c.width, c.height);
-  v.view.autoZoom();
+  v.view.run(FormCommand::AutoZoom);
   EXPECT_EQ(v.view.xMax, 10.0);
   EXPECT_EQ(v.view.yMax, 20.0);
   EXPECT_EQ(v.view.xZoom, c.xZoom);

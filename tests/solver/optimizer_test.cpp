@@ -112,18 +112,18 @@ TEST(SolveReportTest, AutoCommandsSetDirectionAndTakeSnapshot) {
   v.SetLines({Le(1, 1, 4), Le(1, 0, 3)});
   v.SetPayoff(3, 1, 2);
   v.view.editUndoFlag = 1;
-  v.view.autoMax();
+  v.view.run(FormCommand::AutoMax);
   EXPECT_EQ(v.view.solveDirection, 1);
   EXPECT_EQ(v.view.editUndoFlag, 0);
   EXPECT_FALSE(v.view.ChangeName().empty());
   EXPECT_EQ(v.view.payoffLevel, 11.0);
   EXPECT_EQ(v.host.spinPosition, 2);
-  v.view.autoMin();
+  v.view.run(FormCommand::AutoMin);
   EXPECT_EQ(v.view.solveDirection, -1);
   EXPECT_EQ(v.view.payoffLevel, 0.0);
   // Undoing Auto Min brings back the level Auto Max had reached.
   EXPECT_EQ(v.doc.undoName(), "Auto Min");
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.payoffLevel, 11.0);
 }
 

@@ -54,7 +54,7 @@ TEST(UndoTest, GoesBackOneActionAndAgain) {
   v.SetLines({Le(1, 1, 4)});
   Act(v, 5);
   Act(v, 6);
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.lineC[0], 5.0);
   EXPECT_EQ(v.view.rowC[0], 5.0);
   EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
@@ -62,14 +62,14 @@ TEST(UndoTest, GoesBackOneActionAndAgain) {
   v.view.ContinueModelChange("Edit c1", "typing");
   v.view.StoreInDoc([](Model& m) { m.lines[0].c = 9; });
   v.view.StoreInDoc([](Model& m) { m.lines[0].c = 95; });
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.lineC[0], 5.0);
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.lineC[0], 4.0);
   EXPECT_FALSE(v.doc.isModified());
   // Redo walks forward again, typing run included.
-  v.view.redo();
-  v.view.redo();
+  v.view.run(FormCommand::Redo);
+  v.view.run(FormCommand::Redo);
   EXPECT_EQ(v.view.lineC[0], 95.0);
   EXPECT_TRUE(v.doc.isModified());
 }
@@ -78,9 +78,9 @@ TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4), Le(1, 0, 3)});
   v.SetPayoff(3, 1, 2);
-  v.view.autoMax();
+  v.view.run(FormCommand::AutoMax);
   ASSERT_EQ(v.view.payoffLevel, 11.0);
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.payoffLevel, 0.0);
   EXPECT_EQ(v.doc.model().payoff.level, 0.0);
   // Undo keeps the direction; the optimum goes with the model it was found
@@ -95,7 +95,7 @@ TEST(UndoTest, BeforeFirstSnapshotDoesNothing) {
   v.SetLines({Le(1, 1, 4)});
   EditModel(v.doc)->lines[0].c = 8;  // never loaded into the model
   const int writes = v.host.fieldWrites;
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.view.lineC[0], 4.0);
   EXPECT_EQ(v.doc.model().lines[0].c, 8.0);
   EXPECT_EQ(v.host.fieldWrites, writes);
@@ -105,7 +105,7 @@ TEST(UndoTest, AfterClipboardCommandGoesToFocusedField) {
   test::SolverView v;
   Act(v, 5);
   v.view.editUndoFlag = 1;
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   ASSERT_EQ(v.host.editRequests.size(), 1u);
   EXPECT_EQ(v.host.editRequests[0], EditRequest::Undo);
   EXPECT_EQ(v.view.lineC[0], 5.0);
@@ -125,11 +125,11 @@ TEST_P(RevertTest, PutsBackHeldVersionOnOk) {
   const RevertCase& c = GetParam();
   test::SolverView v;
   v.SetLines({Le(1, 1, 4)});
-  v.view.hold();
+  v.view.run(FormCommand::Hold);
   Act(v, 5);
   Act(v, 6);
   v.host.answers = {c.answer};
-  v.view.resetEquations();
+  v.view.run(FormCommand::ResetEquations);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, kRevertText);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::OkCancel);
@@ -138,7 +138,7 @@ TEST_P(RevertTest, PutsBackHeldVersionOnOk) {
   EXPECT_EQ(v.doc.model().lines[0].c, c.expected);
   // The reset is itself one step back: Undo returns to 6; after Cancel
   // Undo takes back the last change instead.
-  v.view.undo();
+  v.view.run(FormCommand::Undo);
   EXPECT_EQ(v.doc.model().lines[0].c, c.answer == MsgResult::Ok ? 6.0 : 5.0);
 }
 
@@ -153,7 +153,7 @@ TEST(HoldTest, LoadsDocumentAndLeavesUndoCopy) {
   test::SolverView v;
   Act(v, 5);
   EditModel(v.doc)->lines[0].c = 7;
-  v.view.hold();
+  v.view.run(FormCommand::Hold);
   EXPECT_EQ(v.view.lineC[0], 7.0);
   EXPECT_EQ(v.doc.held().lines[0].c, 7.0);
   EXPECT_FALSE(v.doc.canUndo());
