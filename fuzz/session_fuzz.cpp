@@ -77,8 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   eq.run(FormCommand::AutoMin);
   eq.run(FormCommand::TogglePreviewPayoff);
   for (int i = 0; i < LINE_COUNT; ++i) {
-    eq.linePlusClicked(i);
-    eq.lineMinusClicked(i);
+    eq.stepButtonClicked(tessaro::ctl::LINE_PLUS[i]);
+    eq.stepButtonClicked(tessaro::ctl::LINE_MINUS[i]);
   }
   eq.run(FormCommand::TogglePreviewPayoff);
   eq.run(FormCommand::AutoZoom);

@@ -121,16 +121,6 @@ class FormController : public ModelState {
   void StoreRangesInDoc();  // the six range and zoom values and decimals
   void StoreTogglesInDoc();
 
-  // Stepping buttons.
-  void payoffPlusClicked();
-  void payoffMinusClicked();
-  void linePlusClicked(int i);
-  void lineMinusClicked(int i);
-  void zoomPlusClicked(bool yAxis);
-  void zoomMinusClicked(bool yAxis);
-  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
-  void rangePlusClicked(int which);
-  void rangeMinusClicked(int which);
   // Routes a click of a "+"/"-" button by its control id; false if unknown.
   bool stepButtonClicked(int buttonId);
 
@@ -167,6 +157,16 @@ class FormController : public ModelState {
   bool wouldGrab(int px, int py) const;
 
  private:
+  // The "+" and "-" buttons, one each; stepButtonClicked() chooses.
+  void payoffPlusClicked();
+  void payoffMinusClicked();
+  void linePlusClicked(int i);
+  void lineMinusClicked(int i);
+  void zoomPlusClicked(bool yAxis);
+  void zoomMinusClicked(bool yAxis);
+  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
+  void rangePlusClicked(int which);
+  void rangeMinusClicked(int which);
   // The commands, one each; run() chooses.
   void autoMax();
   void autoMin();

@@ -182,7 +182,7 @@ TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
   v.Type(ctl::LINE0, "x <= 4");
   v.Type(ctl::LINE0, "x <= 4 apples");
   ASSERT_EQ(v.host.notices.count(ctl::LINE0), 1u);
-  v.eq.linePlusClicked(0);
+  v.eq.stepButtonClicked(ctl::LINE_PLUS[0]);
   EXPECT_TRUE(v.host.notices.empty());
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  5.0 ");
   EXPECT_EQ(v.doc.model().lines[0].c, 5.0);

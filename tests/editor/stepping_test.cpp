@@ -156,11 +156,11 @@ TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
   EditModel(v.doc)->lines[0].a = 1;
   EditModel(v.doc)->lines[0].c = 0.26;
   v.Open();
-  v.eq.linePlusClicked(0);
+  v.eq.stepButtonClicked(ctl::LINE_PLUS[0]);
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  1.3 ");
   // Two clicks, then Undo: back to the value before the second click.
-  v.eq.linePlusClicked(0);
+  v.eq.stepButtonClicked(ctl::LINE_PLUS[0]);
   v.eq.run(FormCommand::Undo);
   EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
 }

@@ -138,10 +138,10 @@ void Run(const char* path) {
   s.Report("open");
   eq.run(tessaro::FormCommand::AutoMax);
   s.Report("automax");
-  eq.linePlusClicked(0);
-  eq.linePlusClicked(0);
+  eq.stepButtonClicked(tessaro::ctl::LINE_PLUS[0]);
+  eq.stepButtonClicked(tessaro::ctl::LINE_PLUS[0]);
   s.Report("line0plus");
-  eq.payoffMinusClicked();
+  eq.stepButtonClicked(tessaro::ctl::PAYOFF_MINUS);
   s.Report("payoffminus");
   s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " <= 40");
   s.Report("typeline5");
@@ -168,13 +168,13 @@ void Run(const char* path) {
   s.Report("greylabel");
   eq.run(tessaro::FormCommand::AutoZoom);
   s.Report("autozoom");
-  eq.zoomPlusClicked(false);
-  eq.rangeMinusClicked(1);
+  eq.stepButtonClicked(tessaro::ctl::X_ZOOM_PLUS);
+  eq.stepButtonClicked(tessaro::ctl::X_MAX_MINUS);
   s.Report("zoomrange");
   eq.run(tessaro::FormCommand::Undo);
   s.Report("undo");
   eq.run(tessaro::FormCommand::Hold);
-  eq.lineMinusClicked(1);
+  eq.stepButtonClicked(tessaro::ctl::LINE_MINUS[1]);
   eq.run(tessaro::FormCommand::ResetEquations);
   s.Report("revert");
 }

@@ -59,20 +59,21 @@ TEST_P(OptimumMarkTest, DotsLastUntilTheModelChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, OptimumMarkTest,
-    testing::Values(
-        MarkRow{"RightAfterAutoMax", [](SolverView&) {}, 1},
-        MarkRow{"AutoZoomOnlyMovesTheView",
-                [](SolverView& v) { v.view.run(FormCommand::AutoZoom); }, 1},
-        MarkRow{"LinePlusChangesTheModel", [](SolverView& v) { v.view.linePlusClicked(0); }, 0},
-        MarkRow{"PayoffStepChangesTheLevel", [](SolverView& v) { v.view.payoffPlusClicked(); }, 0},
-        MarkRow{"UndoRestoresTheUnsolvedModel",
-                [](SolverView& v) { v.view.run(FormCommand::Undo); }, 0},
-        MarkRow{"SolvedAgain",
-                [](SolverView& v) {
-                  v.view.linePlusClicked(0);
-                  v.view.run(FormCommand::AutoMax);
-                },
-                1}),
+    testing::Values(MarkRow{"RightAfterAutoMax", [](SolverView&) {}, 1},
+                    MarkRow{"AutoZoomOnlyMovesTheView",
+                            [](SolverView& v) { v.view.run(FormCommand::AutoZoom); }, 1},
+                    MarkRow{"LinePlusChangesTheModel",
+                            [](SolverView& v) { v.view.stepButtonClicked(ctl::LINE_PLUS[0]); }, 0},
+                    MarkRow{"PayoffStepChangesTheLevel",
+                            [](SolverView& v) { v.view.stepButtonClicked(ctl::PAYOFF_PLUS); }, 0},
+                    MarkRow{"UndoRestoresTheUnsolvedModel",
+                            [](SolverView& v) { v.view.run(FormCommand::Undo); }, 0},
+                    MarkRow{"SolvedAgain",
+                            [](SolverView& v) {
+                              v.view.stepButtonClicked(ctl::LINE_PLUS[0]);
+                              v.view.run(FormCommand::AutoMax);
+                            },
+                            1}),
     [](const testing::TestParamInfo<MarkRow>& info) { return std::string(info.param.name); });
 
 TEST(OptimumMark, DotSitsOnTheCorner) {
