@@ -9,13 +9,7 @@ FarBounds FormFarBounds(const FormController& view) {
 }
 
 Rows FormRows(const FormController& view) {
-  Rows rows;
-  rows.rowA = view.rowA;
-  rows.rowB = view.rowB;
-  rows.rowC = view.rowC;
-  rows.rowRelation = view.rowRelation;
-  rows.rowSign = view.rowSign;
-  return rows;
+  return static_cast<const GeometryRows&>(view);
 }
 
 void ShowSolution(FormController& view, const Solution& solution) {

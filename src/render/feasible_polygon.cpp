@@ -18,27 +18,16 @@ bool OnRow(const GeometryRows& rows, int k, double x, double y) {
   return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) == RowSide::On;
 }
 
-Rows AsRows(const GeometryRows& g) {
-  Rows rows;
-  rows.rowA = g.rowA;
-  rows.rowB = g.rowB;
-  rows.rowC = g.rowC;
-  rows.rowRelation = g.rowRelation;
-  rows.rowSign = g.rowSign;
-  return rows;
-}
-
 }  // namespace
 
 VertexList BuildVertexList(const GeometryRows& g) {
   VertexList v;
-  const Rows rows = AsRows(g);
   for (int i = 0; i < ROW_COUNT; ++i) {
     if (!RowIsPresent(g, i)) continue;
     for (int j = i + 1; j < ROW_COUNT; ++j) {
       if (!RowIsPresent(g, j)) continue;
       const int k = v.count;
-      FeasibleIntersection(rows, g.rowA[i], g.rowSign[i] * g.rowB[i], g.rowC[i], g.rowA[j],
+      FeasibleIntersection(g, g.rowA[i], g.rowSign[i] * g.rowB[i], g.rowC[i], g.rowA[j],
                            g.rowSign[j] * g.rowB[j], g.rowC[j], v.x[k], v.y[k]);
       // Exact duplicates of an earlier corner are dropped; corners that
       // differ in the last bits stay and are joined by the walk.
