@@ -51,9 +51,10 @@ void FormController::payoffEdited() {
   std::string refusal;
   if (ParseEquation(payoffText, nullptr, payoffA, payoffSign, payoffB, relation, payoffLevel,
                     &refusal) == 1) {
+    // The document first, then the picture of it.
+    StorePayoffInDoc();
     if (integerDotsOn == 1) ComputeIntegerDots();
     RedrawGraph();
-    StorePayoffInDoc();
   }
   NoteField(ctl::PAYOFF, refusal);
 }
@@ -65,16 +66,13 @@ void FormController::lineEdited(int i) {
   const bool read = ParseEquation(lineText[i], &lineName[i], lineA[i], rowSign[i], lineB[i],
                                   rowRelation[i], lineC[i], &refusal) == 1;
   NoteField(ctl::LINE0 + i, refusal);
-  if (read) {
-    if (integerDotsOn == 1) ComputeIntegerDots();
-    RedrawGraph();
-  }
-  // Only a line that was read reaches the document: a refused text leaves
-  // the stored line as it was.
-  if (read) {
-    ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
-    StoreLineInDoc(i);
-  }
+  // Only a line that was read reaches the document, and then the picture:
+  // a refused text leaves the stored line and the plot as they were.
+  if (!read) return;
+  ContinueModelChange("Edit " + LineChangeName(i), "Edit line " + std::to_string(i));
+  StoreLineInDoc(i);
+  if (integerDotsOn == 1) ComputeIntegerDots();
+  RedrawGraph();
 }
 
 // The range, zoom and decimals fields are read a moment later by refreshTimerFired,
