@@ -8,6 +8,7 @@
 #include "model/model_state.h"
 #include "model/optimum_mark.h"
 #include "model/plot_view.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 
@@ -49,7 +50,6 @@ class FormController : public ModelState {
   FormController& operator=(const FormController&) = delete;
   ~FormController() = default;
 
-  FormWindow& Host() { return host_; }
   Document* doc = nullptr;
   // The plot's size and origin on screen; the window keeps it current.
   PlotView view;
@@ -65,7 +65,6 @@ class FormController : public ModelState {
   void FormatEquation(std::string& dest, std::string name, double xCoef, std::string xLabelText,
                       double sign, double yCoef, std::string yLabelText, double relation,
                       double rhs) const;
-  void RefreshEquationTexts();
   // Reads every field into the working state, with the checks of the
   // form; false at the first field refused (its message was shown).
   bool ReadFields();
@@ -83,7 +82,6 @@ class FormController : public ModelState {
   void lineEdited(int i);
   void rangeFieldEdited();
   // The notices of the fields whose text is not read.
-  const FieldNotices& Notices() const { return notices_; }
 
   // The one sequence of a model change from a button, a command or the
   // pointer. BeginModelChange clears editUndoFlag and starts a new history
@@ -93,8 +91,6 @@ class FormController : public ModelState {
   void BeginModelChange(const std::string& name);
   // Starts a new history entry only: the display toggles keep the working
   // model as it is.
-  void BeginHistoryEntry(const std::string& name);
-  void FinishModelChange(bool recomputeDots);
   // Names the change that the next stores make without starting a new
   // entry: a run of typing in one field is one entry.
   // run, when given, keeps the entry one while its name follows the text.
@@ -113,20 +109,12 @@ class FormController : public ModelState {
   }
   // The name of the change under way; empty before the first.
   const std::string& ChangeName() const { return changeName_; }
-  // The name a line goes by in the history: its own, or "Line n".
-  std::string LineChangeName(int i) const;
-  // Copy stored fields of the working model into the document.
-  void StoreLineInDoc(int i);
-  void StorePayoffInDoc();
-  void StoreRangesInDoc();  // the six range and zoom values and decimals
-  void StoreTogglesInDoc();
 
   // Routes a click of a "+"/"-" button by its control id; false if unknown.
   bool stepButtonClicked(int buttonId);
 
   // --- Solving, zoom and history ------------------------------------------
   void SolveMax();
-  void SolveMin();
   void ProbeRightHandSide(int row, int step);
   // Copies every stored field from the document into the working model.
   void LoadModelFromDoc();
@@ -145,7 +133,6 @@ class FormController : public ModelState {
   // --- The deferred refresh ------------------------------------------------
   void painted();
   void refreshTimerFired();
-  void RecomputeFarBounds();
 
   // --- Pointer gestures and the clipboard ---------------------------------
   void pointerMoved(int px, int py);
@@ -157,6 +144,30 @@ class FormController : public ModelState {
   bool wouldGrab(int px, int py) const;
 
  private:
+  // The helpers of a change: see BeginModelChange and FinishModelChange.
+  FormWindow& Host() { return host_; }
+  void RefreshEquationTexts();
+  const FieldNotices& Notices() const { return notices_; }
+  void BeginHistoryEntry(const std::string& name);
+  void FinishModelChange(bool recomputeDots);
+  // The name a line goes by in the history: its own, or "Line n".
+  std::string LineChangeName(int i) const;
+  // Copy stored fields of the working model into the document.
+  void StoreLineInDoc(int i);
+  void StorePayoffInDoc();
+  void StoreRangesInDoc();  // the six range and zoom values and decimals
+  void StoreTogglesInDoc();
+  void SolveMin();
+  void RecomputeFarBounds();
+
+  // Rebuilds the form from the document's model after it was replaced.
+  void ShowDocumentModel();
+
+  // The solve commands show their solution on the form.
+  friend void ShowSolution(FormController& view, const Solution& solution);
+  friend Solution SolveAndReport(FormController& view, bool maximize);
+  friend Solution AutoSolve(FormController& view, bool maximize);
+
   // The "+" and "-" buttons, one each; stepButtonClicked() chooses.
   void payoffPlusClicked();
   void payoffMinusClicked();
@@ -167,6 +178,9 @@ class FormController : public ModelState {
   // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
   void rangePlusClicked(int which);
   void rangeMinusClicked(int which);
+  void StepPayoff(double step);
+  void StepLine(int i, int step);  // step is +1 or -1
+  void StepRange(int which, double step);
   // The commands, one each; run() chooses.
   void autoMax();
   void autoMin();

@@ -55,18 +55,13 @@ void FormController::hold() {
   doc->hold();
 }
 
-namespace {
-
-// Rebuilds the view from the document's model after it was replaced.
-void ShowDocumentModel(FormController& view) {
-  view.LoadModelFromDoc();
-  view.RefreshEquationTexts();
-  view.ShowFields();
-  if (view.integerDotsOn != 0) view.ComputeIntegerDots();
-  view.RedrawGraph();
+void FormController::ShowDocumentModel() {
+  LoadModelFromDoc();
+  RefreshEquationTexts();
+  ShowFields();
+  if (integerDotsOn != 0) ComputeIntegerDots();
+  RedrawGraph();
 }
-
-}  // namespace
 
 void FormController::undo() {
   if (editUndoFlag == 1) {
@@ -76,13 +71,13 @@ void FormController::undo() {
   // At the start of the history there is no earlier version to go back
   // to: Undo then leaves the model alone.
   if (doc == nullptr || !doc->undo()) return;
-  ShowDocumentModel(*this);
+  ShowDocumentModel();
 }
 
 void FormController::redo() {
   editUndoFlag = 0;
   if (doc == nullptr || !doc->redo()) return;
-  ShowDocumentModel(*this);
+  ShowDocumentModel();
 }
 
 void FormController::resetEquations() {
@@ -90,7 +85,7 @@ void FormController::resetEquations() {
   if (doc == nullptr) return;
   BeginModelChange("Reset Equations");
   doc->resetToHeld("Reset Equations");
-  ShowDocumentModel(*this);
+  ShowDocumentModel();
 }
 
 }  // namespace tessaro

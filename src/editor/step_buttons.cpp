@@ -22,8 +22,11 @@ double ZoomedOut(double zoom) {
   return z;
 }
 
+}  // namespace
+
 // The PAYOFF buttons ignore Preview Payoff.
-void StepPayoff(FormController& eq, double step) {
+void FormController::StepPayoff(double step) {
+  FormController& eq = *this;
   eq.BeginModelChange(step > 0 ? "Payoff +1" : "Payoff -1");
   eq.payoffLevel += step;
   eq.StoreInDoc([&](Model& m) { m.payoff.level = eq.payoffLevel; });
@@ -32,20 +35,17 @@ void StepPayoff(FormController& eq, double step) {
   eq.FinishModelChange(true);
 }
 
-}  // namespace
-
 void FormController::payoffPlusClicked() {
-  StepPayoff(*this, kStep);
+  StepPayoff(kStep);
 }
 
 void FormController::payoffMinusClicked() {
-  StepPayoff(*this, -kStep);
+  StepPayoff(-kStep);
 }
 
-namespace {
-
 // The common body of the constraint buttons; step is +1 or -1.
-void StepLine(FormController& eq, int i, int step) {
+void FormController::StepLine(int i, int step) {
+  FormController& eq = *this;
   if (i < 0 || i >= LINE_COUNT) return;
   eq.BeginModelChange(eq.LineChangeName(i) + (step > 0 ? " +1" : " -1"));
   // With Preview Payoff on, the buttons ask for the shadow price instead;
@@ -61,14 +61,12 @@ void StepLine(FormController& eq, int i, int step) {
   eq.FinishModelChange(true);
 }
 
-}  // namespace
-
 void FormController::linePlusClicked(int i) {
-  StepLine(*this, i, +1);
+  StepLine(i, +1);
 }
 
 void FormController::lineMinusClicked(int i) {
-  StepLine(*this, i, -1);
+  StepLine(i, -1);
 }
 
 void FormController::zoomPlusClicked(bool yAxis) {
@@ -106,8 +104,11 @@ double& RangeValue(Fields& m, int which) {
   }
 }
 
+}  // namespace
+
 // Nothing compares the minimum with the maximum.
-void StepRange(FormController& eq, int which, double step) {
+void FormController::StepRange(int which, double step) {
+  FormController& eq = *this;
   if (which < 0 || which > 3) return;
   static const char* const kNames[] = {"X Min", "X Max", "Y Min", "Y Max"};
   eq.BeginModelChange(std::string(kNames[which]) + (step > 0 ? " +1" : " -1"));
@@ -117,14 +118,12 @@ void StepRange(FormController& eq, int which, double step) {
   eq.FinishModelChange(false);
 }
 
-}  // namespace
-
 void FormController::rangePlusClicked(int which) {
-  StepRange(*this, which, kStep);
+  StepRange(which, kStep);
 }
 
 void FormController::rangeMinusClicked(int which) {
-  StepRange(*this, which, -kStep);
+  StepRange(which, -kStep);
 }
 
 bool FormController::stepButtonClicked(int buttonId) {

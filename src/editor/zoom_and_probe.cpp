@@ -8,9 +8,8 @@
 
 namespace tessaro {
 
-namespace {
-
-void RunRightHandSideProbe(FormController& view, int row, int step) {
+void FormController::ProbeRightHandSide(int row, int step) {
+  FormController& view = *this;
   if (row < 0 || row >= LINE_COUNT || view.doc == nullptr) return;
   FormWindow& host = view.Host();
   if (view.solveDirection == 0) {
@@ -27,7 +26,7 @@ void RunRightHandSideProbe(FormController& view, int row, int step) {
   const Goal goal = view.solveDirection == 1 ? Goal::Maximize : Goal::Minimize;
   if (view.integerDotsOn != 0) view.ComputeIntegerDots();
   const ProbeResult probe =
-      ProbeRightHandSide(view.doc->model(), FormFarBounds(view), row, step, goal);
+      tessaro::ProbeRightHandSide(view.doc->model(), FormFarBounds(view), row, step, goal);
   ShowSolution(view, probe.first);
   if (!probe.reported) return;
 
@@ -54,8 +53,6 @@ void RunRightHandSideProbe(FormController& view, int row, int step) {
   view.RedrawGraph();
 }
 
-}  // namespace
-
 void FormController::autoZoom() {
   BeginModelChange("Auto Zoom");
   if (doc == nullptr) return;
@@ -81,10 +78,6 @@ void FormController::autoZoom() {
   SyncDecimalsSpin();
   if (integerDotsOn != 0) ComputeIntegerDots();
   RedrawGraph();
-}
-
-void FormController::ProbeRightHandSide(int row, int step) {
-  RunRightHandSideProbe(*this, row, step);
 }
 
 }  // namespace tessaro
