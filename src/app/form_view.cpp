@@ -69,7 +69,7 @@ FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWi
   connect(&refreshTimer_, &QTimer::timeout, this,
           [this] { Dispatch([this] { equation_->refreshTimerFired(); }); });
 
-  equation_ = std::make_unique<tessaro::FormController>(*this, settings);
+  equation_ = std::make_unique<tessaro::FormController>(Window(), settings);
   BuildControls();
   formReady_ = true;
   equation_->attach(doc_);

@@ -39,7 +39,7 @@ QTransform PlotTransform(const tessaro::PlotView& view, double pixelRatio);
 // core's FormController. It turns Qt events into calls of FormController's handlers
 // with plain values and carries out what the core asks through FormWindow;
 // it decides nothing about the model.
-class FormView : public QWidget, public tessaro::FormWindow {
+class FormView : public QWidget, private tessaro::FormWindow {
   Q_OBJECT
 
  public:
@@ -93,26 +93,10 @@ class FormView : public QWidget, public tessaro::FormWindow {
   // What Copy Picture and the printed page add to the model's picture.
   PictureExtras Extras() const;
 
-  // --- FormWindow -----------------------------------------------------------
-  std::string FieldText(int id) const override;
-  void SetFieldText(int id, const std::string& text) override;
-  bool FormReady() const override { return formReady_; }
-  void FocusField(int id, bool selectAll) override;
-  void SetFieldNotice(int id, const std::string& reason) override;
   // The notice a field shows; empty when its text is read.
   QString FieldNotice(int id) const;
-  MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
-  void SetStatusPane(int pane, const std::string& text) override;
-  void StartRefreshTimer() override;
-  void StopRefreshTimer() override;
-  void CreateOffscreenSurface() override;
-  Surface* OffscreenSurface() override;
-  void PresentPicture() override;
-  void SetSpinRange(int low, int high) override;
-  void SetSpinPosition(int position) override;
-  void SendEditRequest(EditRequest request) override;
-  bool ChooseColor(const Rgb& initial, Rgb& chosen) override;
-  void CloseDocument() override;
+  // The face the form's controller talks to.
+  tessaro::FormWindow& Window() { return *this; }
 
  Q_SIGNALS:
   void paneTextChanged(int pane, const QString& text);
@@ -129,6 +113,25 @@ class FormView : public QWidget, public tessaro::FormWindow {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  // --- FormWindow: what the controller asks of the form -------------------
+  std::string FieldText(int id) const override;
+  void SetFieldText(int id, const std::string& text) override;
+  bool FormReady() const override { return formReady_; }
+  void FocusField(int id, bool selectAll) override;
+  void SetFieldNotice(int id, const std::string& reason) override;
+  MsgResult ShowMessage(const std::string& text, MsgButtons buttons, MsgIcon icon) override;
+  void SetStatusPane(int pane, const std::string& text) override;
+  void StartRefreshTimer() override;
+  void StopRefreshTimer() override;
+  void CreateOffscreenSurface() override;
+  Surface* OffscreenSurface() override;
+  void PresentPicture() override;
+  void SetSpinRange(int low, int high) override;
+  void SetSpinPosition(int position) override;
+  void SendEditRequest(EditRequest request) override;
+  bool ChooseColor(const Rgb& initial, Rgb& chosen) override;
+  void CloseDocument() override;
+
   void BuildControls();
   // Gives every control the name a screen reader announces.
   void NameControls();

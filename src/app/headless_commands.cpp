@@ -92,7 +92,7 @@ class OpenedModel {
     view_->InitialUpdate();
     // The first deferred refresh, which a window runs after its first paint.
     view_->Equation().refreshTimerFired();
-    view_->StopRefreshTimer();
+    view_->Window().StopRefreshTimer();
     return true;
   }
 

@@ -288,7 +288,7 @@ class DocumentSaveTest : public QObject {
     BoxScript boxes;
     ChildWindow* child = Documents().Active();
     Change(child, "dropped");
-    child->View()->CloseDocument();
+    child->View()->Window().CloseDocument();
     QTRY_VERIFY(Documents().Documents().isEmpty());
     QVERIFY(boxes.texts.isEmpty());
   }

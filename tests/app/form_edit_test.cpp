@@ -413,9 +413,9 @@ void FormEditTest::pushKeepsCaretOfUnchangedField() {
   QCOMPARE(xMax->text(), QStringLiteral("200"));
   QCOMPARE(xMax->cursorPosition(), 1);
   // The window itself leaves an equal text alone, whoever writes it.
-  v.view->SetFieldText(ctl::X_MAX, "200");
+  v.view->Window().SetFieldText(ctl::X_MAX, "200");
   QCOMPARE(xMax->cursorPosition(), 1);
-  v.view->SetFieldText(ctl::X_MAX, "250");
+  v.view->Window().SetFieldText(ctl::X_MAX, "250");
   QCOMPARE(xMax->text(), QStringLiteral("250"));
 }
 

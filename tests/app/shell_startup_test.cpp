@@ -72,7 +72,7 @@ class ShellStartupTest : public QObject {
     QFETCH(QString, text);
     FormView* view = Window().ActiveView();
     QVERIFY(view);
-    QCOMPARE(QString::fromStdString(view->FieldText(field)), text);
+    QCOMPARE(QString::fromStdString(view->Window().FieldText(field)), text);
   }
 
   void newDocumentsCountUp() {
@@ -201,7 +201,7 @@ class ShellStartupTest : public QObject {
     QCOMPARE(strip->PaneRect(2).right() + 1, strip->width());
 
     FormView* first = Window().ActiveView();
-    first->SetStatusPane(2, "first optimum");
+    first->Window().SetStatusPane(2, "first optimum");
     QCOMPARE(strip->PaneText(2), QStringLiteral("first optimum"));
 
     // The texts stay when the window changes its size.
@@ -216,7 +216,7 @@ class ShellStartupTest : public QObject {
     FormView* second = Window().ActiveView();
     QVERIFY(second != first);
     QCOMPARE(strip->PaneText(2), second->PaneText(2));
-    first->SetStatusPane(0, "hidden pointer");
+    first->Window().SetStatusPane(0, "hidden pointer");
     QVERIFY(strip->PaneText(0) != QStringLiteral("hidden pointer"));
     Window().MdiArea()->setActiveSubWindow(Window().Documents().Documents().first());
     QCOMPARE(strip->PaneText(0), QStringLiteral("hidden pointer"));
