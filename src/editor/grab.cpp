@@ -15,16 +15,12 @@ LineEquation RowLine(const ModelState& model, int i) {
                       model.rowC[i]};
 }
 
-bool IsPlaced(double lx, double ly) {
-  return lx != NO_POINT && ly != NO_POINT && !std::isnan(lx) && !std::isnan(ly);
-}
-
 // A label is where the last drawing put it: a user's place kept within the
 // plot, or the laid-out place of a default one. Before any drawing, a
 // user's label is where its offsets say.
 bool InsideShownLabel(double lx, double ly, double shownX, double shownY, const ModelPoint& p,
                       const PlotScale& scale) {
-  if (IsPlaced(lx, ly) && !IsPlaced(shownX, shownY)) return InsideLabel(lx, ly, p, scale);
+  if (IsPlacedLabel(lx, ly) && !IsPlacedLabel(shownX, shownY)) return InsideLabel(lx, ly, p, scale);
   return InsideLabel(shownX, shownY, p, scale);
 }
 

@@ -14,8 +14,7 @@ void FormController::ComputeIntegerDots() {
   dotCount = 0;
   // The form's rows and range: while a line is being typed the form leads
   // the document, which takes the line afterwards.
-  const LatticeDots found =
-      LatticeDotsOf(FormRows(*this), PlotFrame{xMin, xMax, yMin, yMax, xZoom, yZoom});
+  const LatticeDots found = LatticeDotsOf(*this, PlotFrame{xMin, xMax, yMin, yMax, xZoom, yZoom});
   for (const IntPoint& p : found.points) {
     dotX[dotCount] = p.x;
     dotY[dotCount] = p.y;

@@ -8,10 +8,6 @@ FarBounds FormFarBounds(const FormController& view) {
   return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]};
 }
 
-Rows FormRows(const FormController& view) {
-  return static_cast<const GeometryRows&>(view);
-}
-
 void ShowSolution(FormController& view, const Solution& solution) {
   FormWindow& host = view.Host();
   // The previous optimum goes before anything is said about this model.

@@ -10,9 +10,6 @@ class FormController;
 // as they are, as they may lag behind a range being typed.
 FarBounds FormFarBounds(const FormController& view);
 
-// The form's own copy of the geometry rows, as the picture is drawn from it.
-Rows FormRows(const FormController& view);
-
 // Puts a solution on the form: the previous optimum goes, a failure shows
 // its message; an optimum stores the payoff level, marks the optimum and
 // writes the results pane, the PAYOFF text, the form, the spin position and

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "model/constants.h"
@@ -87,5 +88,11 @@ struct ModelState : GeometryRows {
   int solveDirection = 0;  // 0 none, +1 after Auto Max, -1 after Auto Min
   int editUndoFlag = 0;    // 1 after a clipboard text command
 };
+
+// Whether a label's offsets are a place the user gave it; anything else
+// (unplaced, or not a number) is laid out by the drawing.
+inline bool IsPlacedLabel(double lx, double ly) {
+  return lx != NO_POINT && ly != NO_POINT && !std::isnan(lx) && !std::isnan(ly);
+}
 
 }  // namespace tessaro

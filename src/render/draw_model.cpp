@@ -51,12 +51,6 @@ PlotFrame FrameOf(const ModelState& eq) {
   return PlotFrame{eq.xMin, eq.xMax, eq.yMin, eq.yMax, eq.xZoom, eq.yZoom};
 }
 
-// Whether a label's stored offsets are a place the user gave it; anything
-// else (unplaced, or not a number) is laid out by the drawing.
-bool IsPlaced(double lx, double ly) {
-  return lx != NO_POINT && ly != NO_POINT && !std::isnan(lx) && !std::isnan(ly);
-}
-
 // Keeps a label's offsets within the allowed box; returns where it is drawn.
 IntPoint KeepInBox(double& lx, double& ly, double xZoom, double yZoom, const LabelBox& box) {
   if (lx > box.right / xZoom) lx = box.right / xZoom;
@@ -180,7 +174,7 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
     if (!RowIsPresent(eq, i)) continue;
     LabelRequest r;
     r.size = EstimatedTextSize(texts[i]);
-    if (IsPlaced(eq.labelX[i], eq.labelY[i])) {
+    if (IsPlacedLabel(eq.labelX[i], eq.labelY[i])) {
       r.userPlaced = true;
       shown.lineX[i] = eq.labelX[i];
       shown.lineY[i] = eq.labelY[i];
@@ -253,7 +247,7 @@ IntPoint PlacePayoffLabel(const ModelState& eq, const PlotView& view, ShownLabel
   const LabelBox box = LabelBoxOf(view);
   shown.payoffX = eq.payoffLabelX;
   shown.payoffY = eq.payoffLabelY;
-  if (IsPlaced(eq.payoffLabelX, eq.payoffLabelY)) {
+  if (IsPlacedLabel(eq.payoffLabelX, eq.payoffLabelY)) {
     return KeepInBox(shown.payoffX, shown.payoffY, eq.xZoom, eq.yZoom, box);
   }
   LineEnds ends;
