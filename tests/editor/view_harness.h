@@ -69,10 +69,12 @@ struct ViewHarness {
 
   // The view pixel of a model point (the inverse of the pointer mapping).
   int Px(double x) const {
-    return static_cast<int>(std::lround(eq.view().OriginViewX() + (x - model().xMin) * model().xZoom));
+    return static_cast<int>(
+        std::lround(eq.view().OriginViewX() + (x - model().xMin) * model().xZoom));
   }
   int Py(double y) const {
-    return static_cast<int>(std::lround(eq.view().OriginViewY() - (y - model().yMin) * model().yZoom));
+    return static_cast<int>(
+        std::lround(eq.view().OriginViewY() - (y - model().yMin) * model().yZoom));
   }
 
   void LeftPress(double x, double y) { eq.leftPressed(Px(x), Py(y)); }
