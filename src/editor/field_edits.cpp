@@ -19,6 +19,8 @@ void FormController::fieldEdited(int fieldId) {
 }
 
 void FormController::labelEdited(int fieldId) {
+  // Before the form's controls exist there is nothing to read.
+  if (!window_.FormReady()) return;
   const bool xAxis = fieldId == ctl::X_LABEL;
   ContinueModelChange(xAxis ? "Edit X Label" : "Edit Y Label");
   CheckFields();

@@ -5,24 +5,13 @@
 
 #include "doc/document.h"
 #include "editor/form_controller.h"
-#include "support/fake_form_window.h"
 #include "support/model_edit.h"
+#include "support/open_view.h"
 
 namespace tessaro {
 namespace {
 
-// A form opened on its document the way the program opens one: the window
-// is created, then the initial update shows the document's model.
-struct OpenView {
-  test::FakeFormWindow host;
-  Document doc;
-  FormController eq{host, nullptr};
-
-  void Open() {
-    eq.attach(doc);
-    eq.start();
-  }
-};
+using test::OpenView;
 
 // An opened new document whose timer is idle, with labels for the texts.
 void OpenIdle(OpenView& v) {
