@@ -59,12 +59,13 @@ void FormController::DragLabelTo(int j, double x, double y) {
 // written before the redraw so that the status pane shows the new level.
 void FormController::DragPayoffTo(double x, double y) {
   const Payoff& payoff = doc_->model().payoff;
-  double level = payoff.a * x + payoff.sign * payoff.b * y;
-  if (!UsableDragValue(level)) return;
-  TruncateDecimals(level, doc_->model().decimals);
-  Change([&](Model& m) { m.payoff.level = level; });
+  double through = payoff.a * x + payoff.sign * payoff.b * y;
+  if (!UsableDragValue(through)) return;
+  TruncateDecimals(through, doc_->model().decimals);
+  const double level = through;
   // The line follows the pointer even while a right-button preview lasts.
-  if (previewLevel_) previewLevel_ = level;
+  if (previewLevel_) previewLevel_.emplace(level);
+  Change([level](Model& m) { m.payoff.level = level; });
   ShowLineText(ctl::PAYOFF);
   ShowFields();
   SyncDecimalsSpin();
@@ -174,7 +175,7 @@ void FormController::rightPressed(int px, int py) {
   if (IsFinitePoint(p)) {
     const Payoff& payoff = doc_->model().payoff;
     const double preview = payoff.a * p.x + payoff.sign * payoff.b * p.y;
-    if (UsableDragValue(preview)) previewLevel_ = preview;
+    if (UsableDragValue(preview)) previewLevel_.emplace(preview);
   }
   ShowLineText(ctl::PAYOFF);
   ShowFields();
