@@ -44,7 +44,7 @@ Document SixConstraintDocument() {
 }
 
 void OpenView(FormController& view, Document& doc) {
-  view.attach(&doc);
+  view.attach(doc);
   view.start();
 }
 

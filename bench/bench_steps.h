@@ -7,6 +7,7 @@
 #include "bench_host.h"
 #include "bench_model.h"
 #include "editor/form_controller.h"
+#include "model/format_line.h"
 
 namespace tessaro::bench {
 
@@ -15,25 +16,27 @@ namespace tessaro::bench {
 inline void RunKeystrokes(benchmark::State& state, FormController& view, BenchHost& host) {
   std::string texts[2];
   const int line = 2;
+  const std::string& name = view.document().model().lines[line].name;
+  const int decimals = view.document().model().decimals;
   for (int k = 0; k < 2; ++k) {
-    view.FormatEquation(texts[k], view.lineName[line], 1, "X", 1, 1, "Y", REL_LE, 100 + k);
+    texts[k] = FormatLine(name, 1, "X", 1, 1, "Y", REL_LE, 100 + k, decimals);
   }
   int k = 0;
   for (auto _ : state) {
     host.fields[ctl::LINE0 + line] = texts[k];
-    view.lineEdited(line);
+    view.fieldEdited(ctl::LINE0 + line);
     k = 1 - k;
   }
-  state.counters["dots"] = view.dotCount;
+  state.counters["dots"] = static_cast<double>(view.latticeDots().size());
 }
 
 // One pointer movement while dragging x <= 36 between x = 36 and x = 35.5.
 inline void RunLineDragSteps(benchmark::State& state, FormController& view) {
-  view.leftPressed(ViewPx(36), ViewPy(10));
-  if (view.dragLine != 0) {
-    state.SkipWithError("the press did not grab the line");
+  if (!view.wouldGrab(ViewPx(36), ViewPy(10))) {
+    state.SkipWithError("the press would not grab the line");
     return;
   }
+  view.leftPressed(ViewPx(36), ViewPy(10));
   const int px[2] = {ViewPx(35.5), ViewPx(36)};
   int k = 0;
   for (auto _ : state) {
@@ -41,7 +44,7 @@ inline void RunLineDragSteps(benchmark::State& state, FormController& view) {
     k = 1 - k;
   }
   view.leftReleased();
-  state.counters["dots"] = view.dotCount;
+  state.counters["dots"] = static_cast<double>(view.latticeDots().size());
 }
 
 }  // namespace tessaro::bench

@@ -10,6 +10,7 @@
 #include "bench_model.h"
 #include "bench_steps.h"
 #include "editor/form_controller.h"
+#include "solver/solution.h"
 
 namespace tessaro::bench {
 namespace {
@@ -23,9 +24,8 @@ struct OpenModel {
 
   OpenModel() { OpenView(view, doc); }
 
-  // Integer dots off in the form and in its document, which the solver reads.
+  // Integer dots off in the document, which the solver reads.
   void DotsOff() {
-    view.integerDotsOn = 0;
     Model model = doc.model();
     model.integerDots = false;
     doc.reset(model);
@@ -49,23 +49,26 @@ BENCHMARK(BM_LineDragStep)->Unit(benchmark::kMicrosecond);
 // The lattice points on the default range, and on 0..1,000,000 both ways.
 void BM_IntegerDots(benchmark::State& state) {
   OpenModel m;
+  Model model = m.doc.model();
   const double range = static_cast<double>(state.range(0));
   if (range > 0) {
-    m.view.xMax = m.view.yMax = range;
-    m.view.xZoom = m.view.yZoom = ZOOM_FIELD_MIN;
+    model.xMax = model.yMax = range;
+    model.xZoom = model.yZoom = ZOOM_FIELD_MIN;
   }
+  const PlotFrame frame{model.xMin, model.xMax, model.yMin, model.yMax, model.xZoom, model.yZoom};
   // The enumeration remembers its last few answers; cycling the first
   // right-hand side through more values than it remembers (by amounts too
   // small to move a point) makes every iteration a real enumeration.
-  const double c0 = m.view.lineC[0];
+  const double c0 = model.lines[0].c;
   int k = 0;
+  std::size_t dots = 0;
   for (auto _ : state) {
-    m.view.lineC[0] = c0 + 1e-9 * k;
+    model.lines[0].c = c0 + 1e-9 * k;
     k = (k + 1) % 16;
-    m.view.ComputeIntegerDots();
-    benchmark::DoNotOptimize(m.view.dotCount);
+    dots = LatticeDotsOf(RowsOf(model, m.view.farBounds()), frame).points.size();
+    benchmark::DoNotOptimize(dots);
   }
-  state.counters["dots"] = m.view.dotCount;
+  state.counters["dots"] = static_cast<double>(dots);
 }
 BENCHMARK(BM_IntegerDots)->Arg(0)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
@@ -74,10 +77,10 @@ void BM_SolveMax(benchmark::State& state) {
   OpenModel m;
   m.DotsOff();
   for (auto _ : state) {
-    m.view.SolveMax();
-    benchmark::DoNotOptimize(m.view.payoffLevel);
+    m.view.run(FormCommand::AutoMax);
+    benchmark::DoNotOptimize(m.doc.model().payoff.level);
   }
-  state.counters["optima"] = m.view.optimalCount;
+  state.counters["optima"] = static_cast<double>(m.view.optimum().size());
 }
 BENCHMARK(BM_SolveMax)->Unit(benchmark::kMicrosecond);
 
@@ -86,10 +89,11 @@ BENCHMARK(BM_SolveMax)->Unit(benchmark::kMicrosecond);
 void BM_Probe(benchmark::State& state) {
   OpenModel m;
   m.DotsOff();
-  m.view.SolveMax();
+  m.view.run(FormCommand::AutoMax);
+  m.view.run(FormCommand::TogglePreviewPayoff);
   for (auto _ : state) {
-    m.view.ProbeRightHandSide(0, 1);
-    benchmark::DoNotOptimize(m.view.payoffLevel);
+    m.view.stepButtonClicked(ctl::LINE_PLUS[0]);
+    benchmark::DoNotOptimize(m.doc.model().payoff.level);
   }
 }
 BENCHMARK(BM_Probe)->Unit(benchmark::kMicrosecond);

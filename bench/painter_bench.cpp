@@ -66,14 +66,14 @@ struct OpenPaintedModel {
   FormController view{host, nullptr};
 
   OpenPaintedModel() {
-    view.view = PlotViewOfSize(kPlotWidth, kPlotHeight);
+    view.setView(PlotViewOfSize(kPlotWidth, kPlotHeight));
     OpenView(view, doc);
   }
 };
 
 void BM_PainterRedraw(benchmark::State& state) {
   OpenPaintedModel m;
-  for (auto _ : state) m.view.RedrawGraph();
+  for (auto _ : state) m.view.redraw();
   benchmark::DoNotOptimize(m.host.Image().constBits());
 }
 BENCHMARK(BM_PainterRedraw)->Unit(benchmark::kMicrosecond);
@@ -96,7 +96,7 @@ void BM_PainterAutoMaxClick(benchmark::State& state) {
   for (auto _ : state) {
     m.view.run(FormCommand::AutoMax);
   }
-  state.counters["optimal"] = m.view.optimalCount;
+  state.counters["optimal"] = static_cast<double>(m.view.optimum().size());
 }
 BENCHMARK(BM_PainterAutoMaxClick)->Unit(benchmark::kMicrosecond);
 

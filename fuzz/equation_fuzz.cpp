@@ -13,11 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/form_controller.h"
+#include "model/format_line.h"
+#include "model/parse_line.h"
 #include "stored_fields.h"
-#include "support/fake_form_window.h"
 
-using tessaro::FormController;
 using tessaro::fuzz::Finding;
 
 namespace {
@@ -64,22 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   parts[2] = rest;
 
-  tessaro::test::FakeFormWindow host;
-  tessaro::test::MemorySettings settings;
-  FormController eq(host, &settings);
-  eq.xLabel = parts[0];
-  eq.yLabel = parts[1];
-  eq.decimals = decimals;
+  const std::string& xl = parts[0];
+  const std::string& yl = parts[1];
+  const tessaro::LineKind kind = payoff ? tessaro::LineKind::Payoff : tessaro::LineKind::Constraint;
+  const tessaro::ParsedLine read = tessaro::ParseLineText(parts[2], xl, yl, kind);
+  if (read.outcome != tessaro::ParseOutcome::Read) return 0;
+  const std::string& name = read.name;
+  const double x = read.xCoef, y = read.yCoef, rhs = read.rhs;
+  const int sign = read.sign;
+  // A line without a relation keeps the one it had: "<=" for a new line.
+  const double relation = read.relationFound ? read.relation : 0.0;
 
-  std::string name;
-  double x = 0, y = 0, relation = 0, rhs = 0;
-  int sign = 1;
-  if (eq.ParseEquation(parts[2], payoff ? nullptr : &name, x, sign, y, relation, rhs) != 1) {
-    return 0;
-  }
-
-  const std::string& xl = eq.xLabel;
-  const std::string& yl = eq.yLabel;
   if (!PlainWord(xl) || !PlainWord(yl) || xl.find(yl) != std::string::npos ||
       yl.find(xl) != std::string::npos) {
     return 0;
@@ -90,19 +84,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const double shownRelation = payoff ? 1.0 : relation;
-  std::string text;
-  eq.FormatEquation(text, name, x, xl, sign, y, yl, shownRelation, rhs);
+  const std::string text = tessaro::FormatLine(payoff ? std::string() : name, x, xl, sign, y, yl,
+                                               shownRelation, rhs, decimals);
 
-  std::string name2 = "unread";
-  double x2 = NAN, y2 = NAN, relation2 = 9.0, rhs2 = NAN;
-  int sign2 = 0;
-  Expect(eq.ParseEquation(text, payoff ? nullptr : &name2, x2, sign2, y2, relation2, rhs2) == 1,
-         "formatted text refused", text);
-  if (!payoff) Expect(name2 == name, "name changed", text);
-  Expect(x2 == AsShown(x, decimals), "X coefficient differs from the text", text);
-  Expect(y2 == AsShown(y, decimals), "Y coefficient differs from the text", text);
-  Expect(rhs2 == AsShown(rhs, decimals), "right-hand side differs from the text", text);
-  Expect(sign2 == sign, "sign changed", text);
-  Expect(relation2 == shownRelation, "relation changed", text);
+  const tessaro::ParsedLine again = tessaro::ParseLineText(text, xl, yl, kind);
+  Expect(again.outcome == tessaro::ParseOutcome::Read, "formatted text refused", text);
+  if (!payoff) Expect(again.name == name, "name changed", text);
+  Expect(again.xCoef == AsShown(x, decimals), "X coefficient differs from the text", text);
+  Expect(again.yCoef == AsShown(y, decimals), "Y coefficient differs from the text", text);
+  Expect(again.rhs == AsShown(rhs, decimals), "right-hand side differs from the text", text);
+  Expect(again.sign == sign, "sign changed", text);
+  Expect((again.relationFound ? again.relation : 0.0) == shownRelation, "relation changed", text);
   return 0;
 }

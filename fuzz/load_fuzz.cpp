@@ -14,9 +14,9 @@
 #include "doc/document.h"
 #include "doc/model_file.h"
 #include "editor/form_controller.h"
-#include "editor/solve_commands.h"
 #include "solver/geometry.h"
 #include "solver/row_tolerance.h"
+#include "solver/solution.h"
 #include "stored_fields.h"
 #include "support/fake_form_window.h"
 
@@ -49,13 +49,17 @@ void SolveAndCheck(const Model& model, bool maximize) {
   tessaro::test::MemorySettings settings;
   tessaro::Document doc(model);
   FormController view(host, &settings);
-  view.attach(&doc);
+  view.attach(doc);
   view.start();
   view.refreshTimerFired();
-  if (!tessaro::AutoSolve(view, maximize).isOptimal()) return;
-  for (int k = 0; k < std::min(view.optimalCount, tessaro::MAX_OPTIMAL); ++k) {
-    const double x = view.optimalX[k];
-    const double y = view.optimalY[k];
+  // An unbounded model lists the points it gathered, which need not be
+  // feasible: only an optimum is checked.
+  const tessaro::Goal goal = maximize ? tessaro::Goal::Maximize : tessaro::Goal::Minimize;
+  if (!tessaro::Solve(doc.model(), view.farBounds(), goal).isOptimal()) return;
+  view.run(maximize ? tessaro::FormCommand::AutoMax : tessaro::FormCommand::AutoMin);
+  for (const tessaro::PlanePoint& p : view.optimum()) {
+    const double x = p.x;
+    const double y = p.y;
     if (x == NO_POINT) continue;
     for (int i = 0; i < LINE_COUNT; ++i) {
       const tessaro::Line& line = model.lines[i];

@@ -9,75 +9,74 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-#include "editor/form_controller.h"
 #include "fuzz_numbers.h"
+#include "model/format_line.h"
+#include "model/model.h"
 #include "render/counting_surface.h"
+#include "render/plot_drawing.h"
 #include "solver/geometry.h"
-#include "support/fake_form_window.h"
 
-using tessaro::FormController;
 using tessaro::LINE_COUNT;
 using tessaro::MAX_OPTIMAL;
 using tessaro::fuzz::AnyDouble;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  tessaro::test::FakeFormWindow host;
-  tessaro::test::MemorySettings settings;
-  FormController eq(host, &settings);
-  host.CreateOffscreenSurface();
   // Only counted: a recording of every dash would cost more than drawing it.
   tessaro::CountingSurface surface;
+  tessaro::Model m;
 
-  eq.decimals = in.ConsumeIntegralInRange<int>(-5, 10000);
-  eq.xLabel = in.ConsumeRandomLengthString(400);
-  eq.yLabel = in.ConsumeRandomLengthString(400);
+  m.decimals = in.ConsumeIntegralInRange<int>(-5, 10000);
+  m.xLabel = in.ConsumeRandomLengthString(400);
+  m.yLabel = in.ConsumeRandomLengthString(400);
 
-  std::string text;
   const std::string name = in.ConsumeRandomLengthString(1000);
   const double x = AnyDouble(in), sign = AnyDouble(in), y = AnyDouble(in);
   const double relation = AnyDouble(in), rhs = AnyDouble(in);
-  eq.FormatEquation(text, name, x, eq.xLabel, sign, y, eq.yLabel, relation, rhs);
+  const std::string text =
+      tessaro::FormatLine(name, x, m.xLabel, sign, y, m.yLabel, relation, rhs, m.decimals);
+  static_cast<void>(text);
 
   double cut = AnyDouble(in);
   tessaro::TruncateDecimals(cut, in.ConsumeIntegralInRange<int>(-5, 10000));
 
   // Results: the optimal point list as the optimizer leaves it.
-  eq.solveDirection = in.ConsumeIntegralInRange<int>(-1, 1);
-  eq.optimalCount = in.ConsumeIntegralInRange<int>(0, MAX_OPTIMAL);
-  for (int k = 0; k < MAX_OPTIMAL; ++k) {
-    eq.optimalX[k] = AnyDouble(in);
-    eq.optimalY[k] = AnyDouble(in);
+  std::vector<tessaro::PlanePoint> optimum(
+      static_cast<std::size_t>(in.ConsumeIntegralInRange<int>(0, MAX_OPTIMAL)));
+  for (tessaro::PlanePoint& p : optimum) {
+    p.x = AnyDouble(in);
+    p.y = AnyDouble(in);
   }
-  eq.payoffA = AnyDouble(in);
-  eq.payoffB = AnyDouble(in);
-  eq.payoffLevel = AnyDouble(in);
-  eq.payoffSign = in.ConsumeIntegralInRange<int>(-2, 2);
-  const std::string status = eq.StatusResultsText();
+  m.payoff.a = AnyDouble(in);
+  m.payoff.b = AnyDouble(in);
+  m.payoff.level = AnyDouble(in);
+  m.payoff.sign = in.ConsumeIntegralInRange<int>(-2, 2);
+  const std::string status = tessaro::StatusResultsText(m, optimum);
   static_cast<void>(status);
-  eq.DrawResultsText(surface);
+  tessaro::DrawResultsText(m, optimum, surface);
 
-  // Label texts on the graph.
-  eq.xMin = AnyDouble(in);
-  eq.yMin = AnyDouble(in);
-  eq.xMax = AnyDouble(in);
-  eq.yMax = AnyDouble(in);
-  eq.xZoom = AnyDouble(in);
-  eq.yZoom = AnyDouble(in);
-  eq.labelsOn = 1;
+  // Label texts on the graph, and the optimum marked on it.
+  m.xMin = AnyDouble(in);
+  m.yMin = AnyDouble(in);
+  m.xMax = AnyDouble(in);
+  m.yMax = AnyDouble(in);
+  m.xZoom = AnyDouble(in);
+  m.yZoom = AnyDouble(in);
+  m.labels = true;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    eq.lineName[i] = in.ConsumeRandomLengthString(300);
-    eq.lineA[i] = eq.rowA[i] = AnyDouble(in);
-    eq.lineB[i] = eq.rowB[i] = AnyDouble(in);
-    eq.lineC[i] = eq.rowC[i] = AnyDouble(in);
-    eq.rowSign[i] = in.ConsumeBool() ? 1 : -1;
-    eq.rowRelation[i] = in.ConsumeIntegralInRange<int>(0, 2);
-    eq.labelX[i] = AnyDouble(in);
-    eq.labelY[i] = AnyDouble(in);
+    tessaro::Line& line = m.lines[i];
+    line.name = in.ConsumeRandomLengthString(300);
+    line.a = AnyDouble(in);
+    line.b = AnyDouble(in);
+    line.c = AnyDouble(in);
+    line.sign = in.ConsumeBool() ? 1 : -1;
+    line.relation = tessaro::RelationOfCode(in.ConsumeIntegralInRange<int>(0, 2));
+    line.label = tessaro::LabelPosition{AnyDouble(in), AnyDouble(in)};
   }
-  eq.payoffLabelX = AnyDouble(in);
-  eq.payoffLabelY = AnyDouble(in);
-  eq.DrawModel(surface);
+  m.payoff.label = tessaro::LabelPosition{AnyDouble(in), AnyDouble(in)};
+  const tessaro::PlotScene scene{m, tessaro::FarBounds{}, {}, {}, optimum};
+  static_cast<void>(tessaro::DrawModel(scene, tessaro::PlotView{}, surface));
   return 0;
 }

@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SessionHost host;
   tessaro::test::MemorySettings settings;
   FormController eq(host, &settings);
-  eq.attach(&doc);
+  eq.attach(doc);
   eq.start();
   eq.refreshTimerFired();
 

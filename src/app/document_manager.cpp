@@ -308,7 +308,7 @@ bool DocumentManager::ExportModel(ChildWindow* child) {
   const QFileInfo target(path);
   if (!target.fileName().contains(u'.')) path += QStringLiteral(".lp");
   const tessaro::Model& model = child->Document()->model();
-  const tessaro::Sense sense = child->View()->Equation().solveDirection < 0
+  const tessaro::Sense sense = child->View()->Equation().solveDirection() < 0
                                    ? tessaro::Sense::Minimize
                                    : tessaro::Sense::Maximize;
   const bool mps =

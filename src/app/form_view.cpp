@@ -47,10 +47,6 @@ void MakeOpaque(QWidget* control) {
   control->setAutoFillBackground(true);
 }
 
-bool IsRangeField(int id) {
-  return id >= ctl::X_MIN && id <= ctl::DECIMALS;
-}
-
 }  // namespace
 
 FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWidget* parent)
@@ -72,7 +68,7 @@ FormView::FormView(tessaro::Document* doc, tessaro::SettingsStore* settings, QWi
   equation_ = std::make_unique<tessaro::FormController>(Window(), settings);
   BuildControls();
   formReady_ = true;
-  equation_->attach(doc_);
+  if (doc_ != nullptr) equation_->attach(*doc_);
   lastModified_ = doc_ != nullptr && doc_->isModified();
 }
 
@@ -181,19 +177,7 @@ void FormView::ReportModified() {
 }
 
 void FormView::OnFieldEdited(int id) {
-  Dispatch([this, id] {
-    if (id == ctl::X_LABEL) {
-      equation_->xLabelEdited();
-    } else if (id == ctl::Y_LABEL) {
-      equation_->yLabelEdited();
-    } else if (id == ctl::PAYOFF) {
-      equation_->payoffEdited();
-    } else if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
-      equation_->lineEdited(id - ctl::LINE0);
-    } else if (IsRangeField(id)) {
-      equation_->rangeFieldEdited();
-    }
-  });
+  Dispatch([this, id] { equation_->fieldEdited(id); });
   // A text being typed may not read as a model yet; the numbers go all the same.
   if (sensitivity_) DropSensitivity();
 }
@@ -245,8 +229,8 @@ void FormView::SyncPlotView() {
   view.left = plot_->x();
   view.top = plot_->y();
   const double ratio = plot_->devicePixelRatioF();
-  if (view == equation_->view && ratio == pixelRatio_) return;
-  equation_->view = view;
+  if (view == equation_->view() && ratio == pixelRatio_) return;
+  equation_->setView(view);
   pixelRatio_ = ratio;
   // The picture is drawn again at the new size by the deferred refresh.
   if (formReady_) StartRefreshTimer();
@@ -255,7 +239,7 @@ void FormView::SyncPlotView() {
 void FormView::SetPixelRatio(double ratio) {
   pixelRatio_ = ratio > 0.0 ? ratio : 1.0;
   CreateOffscreenSurface();
-  Dispatch([this] { equation_->RedrawGraph(); });
+  Dispatch([this] { equation_->redraw(); });
 }
 
 void FormView::SetPlotSize(QSize size) {
@@ -265,9 +249,9 @@ void FormView::SetPlotSize(QSize size) {
     view.left = plot_->x();
     view.top = plot_->y();
   }
-  equation_->view = view;
+  equation_->setView(view);
   CreateOffscreenSurface();
-  Dispatch([this] { equation_->RedrawGraph(); });
+  Dispatch([this] { equation_->redraw(); });
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {

@@ -66,7 +66,7 @@ bool FormView::RunCommand(Command commandId) {
 }
 
 bool FormView::IsCommandChecked(Command commandId) const {
-  return commandId == cmd::PREVIEW_PAYOFF && equation_->previewPayoff == 1;
+  return commandId == cmd::PREVIEW_PAYOFF && equation_->previewsPayoff();
 }
 
 }  // namespace tessaro::app

@@ -91,7 +91,7 @@ void FormView::CreateOffscreenSurface() {
 }
 
 QSize FormView::PictureSize() const {
-  const PlotView& view = equation_->view;
+  const PlotView& view = equation_->view();
   return QSize(static_cast<int>(std::ceil(view.width * pixelRatio_)),
                static_cast<int>(std::ceil(view.height * pixelRatio_)));
 }
@@ -102,7 +102,7 @@ Surface* FormView::OffscreenSurface() {
     // The picture follows the plot's size: a resized plot gets a new image.
     if (image_.size() != PictureSize()) CreateOffscreenSurface();
     painter_.begin(&image_);
-    painter_.setTransform(PlotTransform(equation_->view, pixelRatio_));
+    painter_.setTransform(PlotTransform(equation_->view(), pixelRatio_));
     surface_.Begin(&painter_);
   }
   return &surface_;

@@ -47,12 +47,12 @@ void FormView::ShowSolvedSensitivity() {
   std::optional<ShownSensitivity> shown;
   // A failed solve may leave points listed (an unbounded model); the
   // analysis then finds no optimum either.
-  if (doc_ != nullptr && eq.optimalCount > 0) {
+  if (doc_ != nullptr && !eq.optimum().empty()) {
     std::vector<std::pair<double, double>> points;
-    for (int k = 0; k < std::min(eq.optimalCount, MAX_OPTIMAL); ++k) {
-      if (eq.optimalX[k] != NO_POINT) points.emplace_back(eq.optimalX[k], eq.optimalY[k]);
+    for (const PlanePoint& p : eq.optimum()) {
+      if (p.x != NO_POINT) points.emplace_back(p.x, p.y);
     }
-    shown = AnalyzeShownOptimum(doc_->model(), eq.solveDirection, points);
+    shown = AnalyzeShownOptimum(doc_->model(), eq.solveDirection(), points);
   }
   if (!shown && !sensitivity_) return;
   sensitivity_ = std::move(shown);
@@ -62,7 +62,7 @@ void FormView::ShowSolvedSensitivity() {
 }
 
 void FormView::RedrawForRanges() {
-  Dispatch([this] { equation_->RedrawGraph(); });
+  Dispatch([this] { equation_->redraw(); });
 }
 
 }  // namespace tessaro::app

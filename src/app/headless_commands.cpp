@@ -152,7 +152,7 @@ int ExportSvg(OpenedModel& model, const QString& out) {
   buffer.open(QIODevice::WriteOnly);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  const PlotView& view = model.Equation().view;
+  const PlotView& view = model.Equation().view();
   generator.setSize(QSize(view.width, view.height));
   generator.setViewBox(QRect(0, 0, view.width, view.height));
   generator.setResolution(ScreenDpiX());
@@ -162,8 +162,7 @@ int ExportSvg(OpenedModel& model, const QString& out) {
     painter.setTransform(QTransform::fromTranslate(view.OriginX(), view.OriginY()));
     PainterSurface surface(&painter);
     // The drawing of the screen: axes, then the model.
-    model.Equation().DrawAxes(surface);
-    model.Equation().DrawModel(surface);
+    model.Equation().drawPlot(surface, view);
   }
   return WriteOutput(out, bytes);
 }

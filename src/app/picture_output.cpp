@@ -43,9 +43,8 @@ int MulDivRound(int a, int b, int c) {
 // the form and changes nothing on it.
 void DrawFramed(const tessaro::FormController& equation, Surface& surface, int width, int originY) {
   const PlotView framed = PlotViewOfSize(width, originY + PLOT_MARGIN_BOTTOM);
-  tessaro::DrawAxes(equation, framed, surface);
-  (void)tessaro::DrawModel(equation, framed, equation.optimumMark, surface);
-  tessaro::DrawResultsText(equation, surface);
+  equation.drawPlot(surface, framed);
+  equation.drawResults(surface);
 }
 
 void DrawPictureOn(QPaintDevice& device, tessaro::FormController& equation, bool fillWhite,

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "doc/document.h"
-#include "editor/form_controller.h"
-#include "editor/solve_commands.h"
 #include "model/saturate.h"
 #include "solver/geometry.h"
 #include "solver/probe.h"
@@ -49,20 +47,19 @@ bool Binds(const Rows& rows, int row, double x, double y) {
          RowSide::On;
 }
 
-std::vector<ConstraintReport> ReportConstraints(const FormController& view, Goal goal) {
+std::vector<ConstraintReport> ReportConstraints(const Model& model, FarBounds far, PlanePoint at,
+                                                const std::array<std::string, LINE_COUNT>& texts,
+                                                Goal goal) {
   std::vector<ConstraintReport> reports;
-  if (view.optimalCount <= 0 || view.doc == nullptr) return reports;
-  const Model& model = view.doc->model();
-  const FarBounds far = FormFarBounds(view);
   const Rows rows = RowsOf(model, far);
-  const double x = view.optimalX[0];
-  const double y = view.optimalY[0];
+  const double x = at.x;
+  const double y = at.y;
   for (int row = 0; row < LINE_COUNT; ++row) {
     if (IsRowEmpty(rows, row)) continue;
     ConstraintReport report;
     report.row = row;
-    report.name = view.lineName[row];
-    report.text = view.lineText[row];
+    report.name = model.lines[row].name;
+    report.text = texts[row];
     report.slack = Slack(rows, row, x, y);
     report.binds = Binds(rows, row, x, y);
     report.plus = ProbeLineOf(model, far, row, 1, goal);

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
+#include "solver/geometry.h"
 #include "solver/rows.h"
 #include "solver/solution.h"
 
 namespace tessaro {
-
-class FormController;
 
 // One probe of a right-hand side, as the command line reports it.
 struct ProbeLine {
@@ -34,9 +34,11 @@ double Slack(const Rows& rows, int row, double x, double y);
 // that every feasibility test uses (solver/row_tolerance.h).
 bool Binds(const Rows& rows, int row, double x, double y);
 
-// For every present constraint of a solved view: its slack at the first
-// optimal point and the two probes of its right-hand side. The probes run
-// on copies of the document's model.
-std::vector<ConstraintReport> ReportConstraints(const FormController& view, Goal goal);
+// For every present constraint of a solved model: its text as the form
+// shows it, its slack at the optimal point `at` and the two probes of its
+// right-hand side. The probes run on copies of the model.
+std::vector<ConstraintReport> ReportConstraints(const Model& model, FarBounds far, PlanePoint at,
+                                                const std::array<std::string, LINE_COUNT>& texts,
+                                                Goal goal);
 
 }  // namespace tessaro

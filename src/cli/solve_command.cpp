@@ -1,6 +1,8 @@
 #include "cli/solve_command.h"
 
+#include <array>
 #include <ostream>
+#include <span>
 #include <utility>
 
 #include "cli/constraint_report.h"
@@ -10,7 +12,6 @@
 #include "doc/file_store.h"
 #include "doc/model_file.h"
 #include "editor/form_controller.h"
-#include "editor/solve_commands.h"
 #include "model/number_text.h"
 
 namespace tessaro {
@@ -61,7 +62,7 @@ struct LoadedView {
       return false;
     }
     doc.reset(model);
-    view.attach(&doc);
+    view.attach(doc);
     view.start();
     view.refreshTimerFired();
     return true;
@@ -77,7 +78,11 @@ SolveReport SolveLoaded(LoadedView& loaded, bool maximize) {
   SolveReport report;
   report.maximize = maximize;
   report.model = loaded.model;
-  const Solution solution = AutoSolve(loaded.view, maximize);
+  // The solver's answer for the form's model, then the form's own Auto Max
+  // or Auto Min on it, which writes the texts the report prints.
+  const Solution solution = Solve(loaded.doc.model(), loaded.view.farBounds(),
+                                  maximize ? Goal::Maximize : Goal::Minimize);
+  loaded.view.run(maximize ? FormCommand::AutoMax : FormCommand::AutoMin);
   if (!solution.isOptimal()) {
     report.message = solution.message;
     report.result = solution.status == SolveStatus::Infeasible  ? SolveResult::Infeasible
@@ -130,17 +135,22 @@ int RunSolveCommand(const std::string& path, bool maximize, std::ostream& out, s
     out << "message: " << report.message << '\n';
     return 2;
   }
-  const FormController& view = loaded.view;
-  const int decimals = view.decimals;
+  const Model& model = loaded.doc.model();
+  const int decimals = model.decimals;
   out << "result: optimal\n";
-  out << "payoff: " << Number(view.payoffLevel, decimals) << '\n';
-  out << "payoff text: " << TrimRight(view.payoffText) << '\n';
+  out << "payoff: " << Number(model.payoff.level, decimals) << '\n';
+  out << "payoff text: " << TrimRight(host.FieldText(ctl::PAYOFF)) << '\n';
   out << "decisions: " << TrimRight(host.Pane(2)) << '\n';
   for (const auto& p : report.points) {
     out << "point: " << Number(p[0], decimals) << ' ' << Number(p[1], decimals) << '\n';
   }
+  std::array<std::string, LINE_COUNT> texts;
+  for (int i = 0; i < LINE_COUNT; ++i) texts[i] = host.FieldText(ctl::LINE0 + i);
+  const std::span<const PlanePoint> optimum = loaded.view.optimum();
   for (const ConstraintReport& r :
-       ReportConstraints(loaded.view, maximize ? Goal::Maximize : Goal::Minimize)) {
+       optimum.empty() ? std::vector<ConstraintReport>()
+                       : ReportConstraints(model, loaded.view.farBounds(), optimum.front(), texts,
+                                           maximize ? Goal::Maximize : Goal::Minimize)) {
     PrintConstraint(r, decimals, out);
   }
   out << SensitivityText(report);

@@ -5,33 +5,47 @@
 
 namespace tessaro {
 
-FormController::FormController(FormWindow& host, SettingsStore* settings)
-    : host_(host), settings_(settings) {
+FormController::FormController(FormWindow& window, SettingsStore* settings)
+    : window_(window), settings_(settings) {
   if (settings_ != nullptr) {
     AreaColor() = LoadAreaColor(*settings_);
   }
 }
 
+void FormController::attach(Document& document) {
+  doc_ = &document;
+}
+
+void FormController::start() {
+  doc_->hold();
+  window_.SetSpinRange(0, DECIMALS_SPIN_MAX);
+  ShowLineTexts();
+  window_.CreateOffscreenSurface();
+  ShowFields();
+  SyncDecimalsSpin();
+  if (doc_->model().integerDots) ComputeIntegerDots();
+  redraw();
+}
+
 void FormController::run(FormCommand command) {
   switch (command) {
     case FormCommand::AutoMax:
-      return autoMax();
+      return AutoSolve(true);
     case FormCommand::AutoMin:
-      return autoMin();
+      return AutoSolve(false);
     case FormCommand::AutoZoom:
       return autoZoom();
     case FormCommand::ToggleTrim:
-      return toggleTrim();
     case FormCommand::ToggleLabels:
-      return toggleLabels();
     case FormCommand::ToggleColor:
-      return toggleColor();
     case FormCommand::ToggleGrey:
-      return toggleGrey();
+      return toggleDisplay(command);
     case FormCommand::ToggleIntegerDots:
       return toggleIntegerDots();
     case FormCommand::TogglePreviewPayoff:
-      return togglePreviewPayoff();
+      // Only the switch: neither the document nor the picture changes.
+      previewPayoff_ = !previewPayoff_;
+      return;
     case FormCommand::Hold:
       return hold();
     case FormCommand::ResetEquations:
@@ -41,14 +55,54 @@ void FormController::run(FormCommand command) {
     case FormCommand::Redo:
       return redo();
     case FormCommand::Cut:
-      return cut();
+      return editRequest(EditRequest::Cut);
     case FormCommand::Copy:
-      return copy();
+      return editRequest(EditRequest::Copy);
     case FormCommand::Paste:
-      return paste();
+      return editRequest(EditRequest::Paste);
     case FormCommand::ConfigureColor:
       return configureColor();
   }
+}
+
+const Model& FormController::Shown() const {
+  if (!previewLevel_) return doc_->model();
+  previewed_ = doc_->model();
+  previewed_.payoff.level = *previewLevel_;
+  return previewed_;
+}
+
+// --- The one road of a change ---------------------------------------------
+
+// A change starts from the stored model: a right-button preview ends.
+void FormController::BeginModelChange(const std::string& name) {
+  fieldUndo_ = false;
+  previewLevel_.reset();
+  BeginHistoryEntry(name);
+}
+
+void FormController::BeginHistoryEntry(const std::string& name) {
+  changeName_ = name;
+  changeRun_.clear();
+  doc_->closeEntry();
+}
+
+void FormController::ContinueModelChange(const std::string& name, const std::string& run) {
+  changeName_ = name;
+  changeRun_ = run;
+}
+
+void FormController::FinishModelChange(bool recomputeDots) {
+  ShowFields();
+  if (recomputeDots && doc_->model().integerDots) ComputeIntegerDots();
+  redraw();
+}
+
+std::string FormController::LineChangeName(int i) const {
+  if (i >= 0 && i < LINE_COUNT && !doc_->model().lines[i].name.empty()) {
+    return doc_->model().lines[i].name;
+  }
+  return "Line " + std::to_string(i + 1);
 }
 
 }  // namespace tessaro

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "doc/document.h"
 #include "editor/field_notices.h"
 #include "editor/form_window.h"
-#include "model/model_state.h"
-#include "model/optimum_mark.h"
 #include "model/plot_view.h"
+#include "render/plot_drawing.h"
 #include "solver/solution.h"
 
 namespace tessaro {
@@ -15,12 +17,9 @@ namespace tessaro {
 class SettingsStore;
 class Surface;
 
-// The controller of one form: it turns a field edit, a button, a command or
-// a pointer gesture into one change on its document, then refreshes the
-// form through FormWindow. It keeps the form's working state (the fields as
-// read, the gesture under way, the lattice points and the optimum on
-// screen); the computations it calls live in solver/ and render/ and take
-// their inputs as values.
+// The decimals field is read up to this many characters.
+inline constexpr std::size_t kIntegerChars = 9;
+
 // The commands of the menus, the toolbar and the keys that a form answers.
 enum class FormCommand {
   AutoMax,
@@ -42,99 +41,38 @@ enum class FormCommand {
   ConfigureColor,
 };
 
-class FormController : public ModelState {
+// The controller of one form: it turns a field edit, a button, a command or
+// a pointer gesture into one change on its document's model, then
+// refreshes the form through FormWindow, always in that order. The model
+// lives only in the document; the controller keeps what the form shows
+// beside it (the gesture under way, the lattice points, the optimum found,
+// where the labels were drawn) and computes everything else from the model
+// when it needs it.
+class FormController {
  public:
-  // Construction values; reads the area colour from the settings store.
-  FormController(FormWindow& host, SettingsStore* settings);
+  // Reads the area colour from the settings store. Until a document is
+  // attached, the form works on a new model of its own.
+  FormController(FormWindow& window, SettingsStore* settings);
   FormController(const FormController&) = delete;
   FormController& operator=(const FormController&) = delete;
   ~FormController() = default;
 
-  Document* doc = nullptr;
-  // The plot's size and origin on screen; the window keeps it current.
-  PlotView view;
-  // The optimum of the last Auto Max or Auto Min, marked until the model changes.
-  OptimumMark optimumMark;
-
-  // --- Line texts, form exchange, field edits -----------------------------
-  // Cuts a line text into its parts; 1 when read, 0 when refused, with
-  // the reason in *refusal when given (nothing is shown). name is null for
-  // the PAYOFF line, which has no name and needs no right-hand side.
-  int ParseEquation(std::string text, std::string* name, double& xCoef, int& sign, double& yCoef,
-                    double& relation, double& rhs, std::string* refusal = nullptr);
-  void FormatEquation(std::string& dest, std::string name, double xCoef, std::string xLabelText,
-                      double sign, double yCoef, std::string yLabelText, double relation,
-                      double rhs) const;
-  // Reads every field into the working state, with the checks of the
-  // form; false at the first field refused (its message was shown).
-  bool ReadFields();
-  // Writes the working state into the fields that show something else.
-  void ShowFields();
-
-  bool attach(Document* document);
-  // Carries out a command of the menus, the toolbar or the keys.
-  void run(FormCommand command);
+  // The document whose model the form shows; it must outlive the form.
+  void attach(Document& document);
+  // Shows the model in the fields and draws it, taking it as the held version.
   void start();
-  void SyncDecimalsSpin();
-  void xLabelEdited();
-  void yLabelEdited();
-  void payoffEdited();
-  void lineEdited(int i);
-  void rangeFieldEdited();
-  // The notices of the fields whose text is not read.
+  const Document& document() const { return *doc_; }
 
-  // The one sequence of a model change from a button, a command or the
-  // pointer. BeginModelChange clears editUndoFlag and starts a new history
-  // entry with this name. FinishModelChange pushes the model into the form,
-  // recomputes the lattice points when they are shown (if asked) and
-  // redraws.
-  void BeginModelChange(const std::string& name);
-  // Starts a new history entry only: the display toggles keep the working
-  // model as it is.
-  // Names the change that the next stores make without starting a new
-  // entry: a run of typing in one field is one entry.
-  // run, when given, keeps the entry one while its name follows the text.
-  void ContinueModelChange(const std::string& name, const std::string& run = {}) {
-    changeName_ = name;
-    changeRun_ = run;
-  }
-  // Applies edit to a copy of the document's model and stores the result
-  // under the current change's name.
-  template <class Edit>
-  void StoreInDoc(Edit&& edit) {
-    if (doc == nullptr) return;
-    Model changed = doc->model();
-    edit(changed);
-    doc->apply(changeName_, std::move(changed), changeRun_);
-  }
-  // The name of the change under way; empty before the first.
-  const std::string& ChangeName() const { return changeName_; }
+  // The plot's size and origin on screen; the window keeps it current.
+  const PlotView& view() const { return view_; }
+  void setView(const PlotView& view) { view_ = view; }
 
+  // What the user did.
+  void run(FormCommand command);
+  void fieldEdited(int fieldId);
   // Routes a click of a "+"/"-" button by its control id; false if unknown.
   bool stepButtonClicked(int buttonId);
-
-  // --- Solving, zoom and history ------------------------------------------
-  void SolveMax();
-  void ProbeRightHandSide(int row, int step);
-  // Copies every stored field from the document into the working model.
-  void LoadModelFromDoc();
-
-  // --- The picture and the display toggles --------------------------------
-  void RedrawGraph();
-  void DrawAxes(Surface& surface) const;
-  void DrawModel(Surface& surface);
-  void DrawResultsText(Surface& surface) const;
-  // The optimal-decisions text of status pane 2; empty when no optimum.
-  std::string StatusResultsText() const;
-  void RefreshResultsPane();
-  void ComputeIntegerDots();
   void decimalsSpinLeft();
-
-  // --- The deferred refresh ------------------------------------------------
-  void painted();
-  void refreshTimerFired();
-
-  // --- Pointer gestures and the clipboard ---------------------------------
   void pointerMoved(int px, int py);
   void leftPressed(int px, int py);
   void leftReleased();
@@ -143,78 +81,139 @@ class FormController : public ModelState {
   // Whether a left press at this view point would grab something.
   bool wouldGrab(int px, int py) const;
 
+  // The deferred refresh: painting arms it, the timer reads the range
+  // fields and draws.
+  void painted();
+  void refreshTimerFired();
+
+  // Draws the model onto the form's picture and presents it.
+  void redraw();
+  // The plot (axes and model) as the form shows it, onto another surface
+  // with another view, and the printed results under it.
+  void drawPlot(Surface& surface, const PlotView& view) const;
+  void drawResults(Surface& surface) const;
+
+  // The optimal point list of the last solve; empty when none is shown.
+  std::span<const PlanePoint> optimum() const { return optimum_; }
+  // +1 after Auto Max, -1 after Auto Min, 0 before either.
+  int solveDirection() const { return solveDirection_; }
+  bool previewsPayoff() const { return previewPayoff_; }
+  // Where the plot closes the plane for the solver, as the deferred
+  // refresh last set it.
+  FarBounds farBounds() const { return far_; }
+  // The lattice points shown while the model shows integer dots.
+  std::span<const IntPoint> latticeDots() const { return dots_; }
+
  private:
-  // The helpers of a change: see BeginModelChange and FinishModelChange.
-  FormWindow& Host() { return host_; }
-  void RefreshEquationTexts();
-  const FieldNotices& Notices() const { return notices_; }
+  // The model as the form shows it: the document's, with the payoff level
+  // of a right-button preview while one lasts.
+  const Model& Shown() const;
+  PlotScene SceneOf(const Model& model) const;
+
+  // --- The one road of a change -------------------------------------------
+  // BeginModelChange ends the field's own undo and starts a new history
+  // entry with this name; ContinueModelChange names the change the next
+  // stores make without starting one (a run of typing in one field is one
+  // entry; run keeps the entry one while its name follows the text).
+  void BeginModelChange(const std::string& name);
+  // Starts a new history entry only: the field's own undo stays.
   void BeginHistoryEntry(const std::string& name);
+  void ContinueModelChange(const std::string& name, const std::string& run = {});
+  // Applies edit to a copy of the document's model and stores the result
+  // under the current change's name.
+  template <class Edit>
+  void Change(Edit&& edit) {
+    Model changed = doc_->model();
+    edit(changed);
+    doc_->apply(changeName_, std::move(changed), changeRun_);
+  }
+  // Shows the fields, recomputes the lattice points when they are shown
+  // (if asked) and redraws.
   void FinishModelChange(bool recomputeDots);
   // The name a line goes by in the history: its own, or "Line n".
   std::string LineChangeName(int i) const;
-  // Copy stored fields of the working model into the document.
-  void StoreLineInDoc(int i);
-  void StorePayoffInDoc();
-  void StoreRangesInDoc();  // the six range and zoom values and decimals
-  void StoreTogglesInDoc();
-  void SolveMin();
-  void RecomputeFarBounds();
 
+  // --- The fields ---------------------------------------------------------
+  // Checks every number field in the form's order; false at the first
+  // field refused, whose message was shown.
+  bool CheckFields();
+  // Writes the labels, ranges, zooms and decimals of the model into the
+  // fields that show something else.
+  void ShowFields();
+  // Writes a line's (or the PAYOFF's) text from the model; a refused text
+  // that differs goes with its notice.
+  void ShowLineText(int fieldId);
+  // Writes every line text from the model, except those still refused.
+  void ShowLineTexts();
+  void SyncDecimalsSpin();
+  void labelEdited(int fieldId);
+  void payoffEdited();
+  void lineEdited(int i);
+  void rangeFieldEdited();
+  // Shows or (with an empty reason) clears the notice of a line field, and
+  // marks the X or Y label field while a line waits for that label.
+  void NoteField(int fieldId, const std::string& reason);
+  static bool IsLineField(int id);
+  // Shows the line texts from the model, then reads the refused texts
+  // again as typed: a label change may make them read.
+  void ShowTextsRereadingRefused();
   // Rebuilds the form from the document's model after it was replaced.
   void ShowDocumentModel();
 
-  // The solve commands show their solution on the form.
-  friend void ShowSolution(FormController& view, const Solution& solution);
-  friend Solution SolveAndReport(FormController& view, bool maximize);
-  friend Solution AutoSolve(FormController& view, bool maximize);
+  // --- Solving and the lattice ---------------------------------------------
+  void ComputeIntegerDots();
+  void ShowSolution(const Solution& solution);
+  Solution SolveAndReport(bool maximize);
+  void AutoSolve(bool maximize);
+  void ProbeRightHandSide(int row, int step);
+  void RefreshResultsPane();
 
-  // The "+" and "-" buttons, one each; stepButtonClicked() chooses.
-  void payoffPlusClicked();
-  void payoffMinusClicked();
-  void linePlusClicked(int i);
-  void lineMinusClicked(int i);
-  void zoomPlusClicked(bool yAxis);
-  void zoomMinusClicked(bool yAxis);
-  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax.
-  void rangePlusClicked(int which);
-  void rangeMinusClicked(int which);
+  // --- Buttons and commands -------------------------------------------------
   void StepPayoff(double step);
   void StepLine(int i, int step);  // step is +1 or -1
-  void StepRange(int which, double step);
-  // The commands, one each; run() chooses.
-  void autoMax();
-  void autoMin();
+  void StepZoom(bool yAxis, bool in);
+  void StepRange(int which, double step);  // which: 0 xMin, 1 xMax, 2 yMin, 3 yMax
   void autoZoom();
-  void toggleTrim();
-  void toggleLabels();
-  void toggleColor();
-  void toggleGrey();
+  void toggleDisplay(FormCommand command);
   void toggleIntegerDots();
-  void togglePreviewPayoff();
   void hold();
   void resetEquations();
   void undo();
   void redo();
-  void cut();
-  void copy();
-  void paste();
+  void editRequest(EditRequest request);
   void configureColor();
 
-  // Shows or (with an empty reason) clears the notice of a line field, and
-  // marks the X or Y label field while a line waits for that label.
-  void NoteField(int fieldId, const std::string& reason);
-  // The text of a line or PAYOFF field in the working model.
-  std::string TypedText(int fieldId) const;
-  static bool IsLineField(int id) { return id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT; }
-  // A field written with another text than the one refused (a button, a
-  // drag, the optimizer) shows the model's line again: its notice goes.
-  void DropStaleNotices();
-  // Writes the line texts from the model, then reads the refused texts
-  // again as typed: a label change may make them read.
-  void RefreshTextsRereadingRefused();
+  // --- The pointer -----------------------------------------------------------
+  void DragLineTo(int i, double x, double y);
+  void DragLabelTo(int j, double x, double y);
+  void DragPayoffTo(double x, double y);
+  void RotatePayoffTo(double x, double y);
+  void DragPayoffLabelTo(double x, double y);
+  void EndGestures();
 
-  FormWindow& host_;
+  FormWindow& window_;
   SettingsStore* settings_;
+  Document ownDocument_;
+  Document* doc_ = &ownDocument_;
+  PlotView view_;
+  // Where the plot closes the plane: recomputed by the deferred refresh, so
+  // that the zoom buttons leave it where it was.
+  FarBounds far_;
+  PointerGesture gesture_;
+  // The payoff level shown while the right button is held, and the copy of
+  // the model that shows it.
+  std::optional<double> previewLevel_;
+  mutable Model previewed_;
+  std::vector<IntPoint> dots_;
+  std::vector<PlanePoint> optimum_;
+  // The model the optimum belongs to: once a line, the payoff or the
+  // lattice mode differs, the optimum goes.
+  std::optional<Model> optimumModel_;
+  ShownLabels shownLabels_;
+  int solveDirection_ = 0;
+  bool previewPayoff_ = false;
+  // After Cut, Copy or Paste, Undo goes to the field with the focus.
+  bool fieldUndo_ = false;
   std::string changeName_;
   std::string changeRun_;
   FieldNotices notices_;

@@ -3,44 +3,31 @@
 
 #include "editor/form_controller.h"
 #include "editor/form_messages.h"
+#include "model/format_line.h"
 #include "model/number_text.h"
 
 namespace tessaro {
 
 namespace {
 
-enum class Kind { Text, Number, Zoom, Integer };
+enum class Kind { Number, Zoom, Integer };
 
-// One entry of the form exchange: a field and the model value bound to it.
-struct Entry {
+// The number fields in the form's order, and where the model keeps each.
+struct NumberField {
   int id;
   Kind kind;
-  std::string* text = nullptr;
-  double* number = nullptr;
-  int* integer = nullptr;
+  double Model::*number;
 };
 
-// The exchange table in exchange order; a failing pull stops at its entry.
-std::array<Entry, 16> ExchangeTable(ModelState& m) {
-  return {{
-      {ctl::X_LABEL, Kind::Text, &m.xLabel},
-      {ctl::Y_LABEL, Kind::Text, &m.yLabel},
-      {ctl::X_MAX, Kind::Number, nullptr, &m.xMax},
-      {ctl::X_MIN, Kind::Number, nullptr, &m.xMin},
-      {ctl::X_ZOOM, Kind::Zoom, nullptr, &m.xZoom},
-      {ctl::Y_MAX, Kind::Number, nullptr, &m.yMax},
-      {ctl::Y_MIN, Kind::Number, nullptr, &m.yMin},
-      {ctl::Y_ZOOM, Kind::Zoom, nullptr, &m.yZoom},
-      {ctl::DECIMALS, Kind::Integer, nullptr, nullptr, &m.decimals},
-      {ctl::PAYOFF, Kind::Text, &m.payoffText},
-      {ctl::LINE0 + 0, Kind::Text, &m.lineText[0]},
-      {ctl::LINE0 + 1, Kind::Text, &m.lineText[1]},
-      {ctl::LINE0 + 2, Kind::Text, &m.lineText[2]},
-      {ctl::LINE0 + 3, Kind::Text, &m.lineText[3]},
-      {ctl::LINE0 + 4, Kind::Text, &m.lineText[4]},
-      {ctl::LINE0 + 5, Kind::Text, &m.lineText[5]},
-  }};
-}
+constexpr std::array<NumberField, 7> kNumberFields{{
+    {ctl::X_MAX, Kind::Number, &Model::xMax},
+    {ctl::X_MIN, Kind::Number, &Model::xMin},
+    {ctl::X_ZOOM, Kind::Zoom, &Model::xZoom},
+    {ctl::Y_MAX, Kind::Number, &Model::yMax},
+    {ctl::Y_MIN, Kind::Number, &Model::yMin},
+    {ctl::Y_ZOOM, Kind::Zoom, &Model::yZoom},
+    {ctl::DECIMALS, Kind::Integer, nullptr},
+}};
 
 std::string ReplaceFirst(std::string text, const std::string& place, const std::string& value) {
   std::size_t at = text.find(place);
@@ -54,89 +41,87 @@ std::string ZoomRangeMessage() {
   return ReplaceFirst(text, "%2", FormatGeneral(ZOOM_FIELD_MAX));
 }
 
-int FailAt(FormWindow& host, int id, const std::string& message) {
-  host.ShowMessage(message, MsgButtons::Ok, MsgIcon::Exclamation);
-  host.FocusField(id, true);
-  return 0;
-}
-
-// Fields to model. Entries before a failing one have been stored; the
-// failing entry and the ones after it keep their model values.
-int Pull(ModelState& m, FormWindow& host) {
-  // A range whose minimum would lie above its maximum keeps both ends as
-  // they were; the deferred refresh refuses it with its message.
-  const double xMaxBefore = m.xMax;
-  const double yMaxBefore = m.yMax;
-  for (const Entry& e : ExchangeTable(m)) {
-    const std::string text = host.FieldText(e.id);
-    switch (e.kind) {
-      case Kind::Text:
-        *e.text = text;
-        break;
-      case Kind::Number:
-      case Kind::Zoom: {
-        double value = 0.0;
-        if (!ParseFormNumber(text, value)) return FailAt(host, e.id, MSG_ENTER_NUMBER);
-        if (e.kind == Kind::Zoom && !(value >= ZOOM_FIELD_MIN && value <= ZOOM_FIELD_MAX)) {
-          return FailAt(host, e.id, ZoomRangeMessage());
-        }
-        if (e.id == ctl::X_MIN && value > m.xMax) {
-          m.xMax = xMaxBefore;
-          break;
-        }
-        if (e.id == ctl::Y_MIN && value > m.yMax) {
-          m.yMax = yMaxBefore;
-          break;
-        }
-        *e.number = value;
-        break;
-      }
-      case Kind::Integer: {
-        int value = 0;
-        if (!ParseFormInteger(text, value)) return FailAt(host, e.id, MSG_ENTER_INTEGER);
-        *e.integer = value;
-        break;
-      }
-    }
-  }
-  return 1;
-}
-
-// Model to fields; a field that already shows the text is not written, so
-// its caret and selection stay.
-void Push(ModelState& m, FormWindow& host) {
-  std::string formatted;
-  for (const Entry& e : ExchangeTable(m)) {
-    // A text field is compared with the model's own string, not a copy: the
-    // line texts can hold thousands of characters and every change pushes.
-    const std::string* text = &formatted;
-    switch (e.kind) {
-      case Kind::Text:
-        text = e.text;
-        break;
-      case Kind::Number:
-      case Kind::Zoom:
-        formatted = FormatGeneral(*e.number);
-        break;
-      case Kind::Integer:
-        formatted = std::to_string(*e.integer);
-        break;
-    }
-    if (host.FieldText(e.id) != *text) host.SetFieldText(e.id, *text);
-  }
+bool FailAt(FormWindow& window, int id, const std::string& message) {
+  window.ShowMessage(message, MsgButtons::Ok, MsgIcon::Exclamation);
+  window.FocusField(id, true);
+  return false;
 }
 
 }  // namespace
 
-// Before the form's controls exist there is nothing to exchange.
-bool FormController::ReadFields() {
-  return host_.FormReady() && Pull(*this, host_) == 1;
+// The fields are read by the edit that changed them (a label, a line) or by
+// the deferred refresh (the numbers); an edit elsewhere only checks that
+// every number field reads, as a box at the first that does not.
+bool FormController::CheckFields() {
+  if (!window_.FormReady()) return false;
+  for (const NumberField& field : kNumberFields) {
+    const std::string text = window_.FieldText(field.id);
+    if (field.kind == Kind::Integer) {
+      int value = 0;
+      if (!ParseFormInteger(text, value)) return FailAt(window_, field.id, MSG_ENTER_INTEGER);
+      continue;
+    }
+    double value = 0.0;
+    if (!ParseFormNumber(text, value)) return FailAt(window_, field.id, MSG_ENTER_NUMBER);
+    if (field.kind == Kind::Zoom && !(value >= ZOOM_FIELD_MIN && value <= ZOOM_FIELD_MAX)) {
+      return FailAt(window_, field.id, ZoomRangeMessage());
+    }
+  }
+  return true;
 }
 
+// A field that already shows the text is not written, so its caret and
+// selection stay.
 void FormController::ShowFields() {
-  if (!host_.FormReady()) return;
-  Push(*this, host_);
-  DropStaleNotices();
+  if (!window_.FormReady()) return;
+  const Model& model = Shown();
+  auto show = [this](int id, const std::string& text) {
+    if (window_.FieldText(id) != text) window_.SetFieldText(id, text);
+  };
+  show(ctl::X_LABEL, model.xLabel);
+  show(ctl::Y_LABEL, model.yLabel);
+  for (const NumberField& field : kNumberFields) {
+    show(field.id, field.kind == Kind::Integer ? std::to_string(model.decimals)
+                                               : FormatGeneral(model.*field.number));
+  }
+}
+
+void FormController::ShowLineText(int fieldId) {
+  if (!window_.FormReady()) return;
+  const Model& m = Shown();
+  std::string text;
+  if (fieldId == ctl::PAYOFF) {
+    text = FormatLine("", m.payoff.a, m.xLabel, m.payoff.sign, m.payoff.b, m.yLabel, REL_EQ,
+                      m.payoff.level, m.decimals);
+  } else if (IsLineField(fieldId)) {
+    const Line& line = m.lines[static_cast<std::size_t>(fieldId - ctl::LINE0)];
+    text = FormatLine(line.name, line.a, m.xLabel, line.sign, line.b, m.yLabel,
+                      RelationCode(line.relation), line.c, m.decimals);
+  } else {
+    return;
+  }
+  // A field written with another text than the one refused shows the
+  // model's line again: its notice goes.
+  if (!notices_.Reason(fieldId).empty() && notices_.Text(fieldId) != text) NoteField(fieldId, "");
+  if (window_.FieldText(fieldId) != text) window_.SetFieldText(fieldId, text);
+}
+
+// A field whose text is not read keeps it: the user is still typing there.
+void FormController::ShowLineTexts() {
+  if (notices_.Reason(ctl::PAYOFF).empty()) ShowLineText(ctl::PAYOFF);
+  for (int i = 0; i < LINE_COUNT; ++i) {
+    if (notices_.Reason(ctl::LINE0 + i).empty()) ShowLineText(ctl::LINE0 + i);
+  }
+}
+
+void FormController::SyncDecimalsSpin() {
+  // The spin control keeps a 16-bit position: the low 16 bits of decimals.
+  window_.SetSpinPosition(
+      static_cast<std::int16_t>(static_cast<std::uint32_t>(Shown().decimals) & 0xFFFFu));
+}
+
+bool FormController::IsLineField(int id) {
+  return id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT;
 }
 
 }  // namespace tessaro

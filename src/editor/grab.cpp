@@ -6,13 +6,8 @@ namespace tessaro {
 
 namespace {
 
-bool EmptyRow(const ModelState& model, int i) {
-  return model.rowA[i] == 0.0 && model.rowB[i] == 0.0;
-}
-
-LineEquation RowLine(const ModelState& model, int i) {
-  return LineEquation{model.rowA[i], static_cast<double>(model.rowSign[i]), model.rowB[i],
-                      model.rowC[i]};
+LineEquation RowLine(const Line& line) {
+  return LineEquation{line.a, static_cast<double>(line.sign), line.b, line.c};
 }
 
 // A label is where the last drawing put it: a user's place kept within the
@@ -24,24 +19,25 @@ bool InsideShownLabel(double lx, double ly, double shownX, double shownY, const 
   return InsideLabel(shownX, shownY, p, scale);
 }
 
-bool InsideLineLabel(const ModelState& model, int j, const ModelPoint& p, const PlotScale& scale) {
-  return InsideShownLabel(model.labelX[j], model.labelY[j], model.shownLabelX[j],
-                          model.shownLabelY[j], p, scale);
+bool InsideLineLabel(const Model& model, const ShownLabels& shown, int j, const ModelPoint& p,
+                     const PlotScale& scale) {
+  const LabelPosition& label = model.lines[j].label;
+  return InsideShownLabel(label.x, label.y, shown.lineX[j], shown.lineY[j], p, scale);
 }
 
-bool InsidePayoffLabel(const ModelState& model, const ModelPoint& p, const PlotScale& scale) {
-  return InsideShownLabel(model.payoffLabelX, model.payoffLabelY, model.shownPayoffLabelX,
-                          model.shownPayoffLabelY, p, scale);
+bool InsidePayoffLabel(const Model& model, const ShownLabels& shown, const ModelPoint& p,
+                       const PlotScale& scale) {
+  const LabelPosition& label = model.payoff.label;
+  return InsideShownLabel(label.x, label.y, shown.payoffX, shown.payoffY, p, scale);
 }
 
 }  // namespace
 
-LineEquation PayoffLine(const ModelState& model) {
-  return LineEquation{model.payoffA, static_cast<double>(model.payoffSign), model.payoffB,
-                      model.payoffLevel};
+LineEquation PayoffLine(const Payoff& payoff) {
+  return LineEquation{payoff.a, static_cast<double>(payoff.sign), payoff.b, payoff.level};
 }
 
-GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
+GrabTargets FindGrabTargets(const Model& model, const ShownLabels& shown, const ModelPoint& p) {
   GrabTargets grab;
   if (!IsFinitePoint(p)) return grab;
   // Label boxes are measured from (xMin, yMin) in pixels; where the origin
@@ -50,10 +46,10 @@ GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
 
   // Trimmed lines are drawn only along the feasible area, so they cannot
   // be grabbed at all.
-  if (model.trimOn == 0) {
+  if (!model.trim) {
     for (int i = 0; i < LINE_COUNT; ++i) {
-      if (EmptyRow(model, i)) continue;
-      if (NearLine(RowLine(model, i), p, model.xZoom, model.yZoom)) {
+      if (!model.lines[i].isPresent()) continue;
+      if (NearLine(RowLine(model.lines[i]), p, model.xZoom, model.yZoom)) {
         grab.line = i;
         break;
       }
@@ -61,18 +57,19 @@ GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p) {
   }
   if (grab.line < 0) {
     for (int j = 0; j < LINE_COUNT; ++j) {
-      if (EmptyRow(model, j)) continue;
-      if (InsideLineLabel(model, j, p, scale)) {
+      if (!model.lines[j].isPresent()) continue;
+      if (InsideLineLabel(model, shown, j, p, scale)) {
         grab.label = j;
         break;
       }
     }
   }
   // The payoff test does not look at the label grab.
-  if (grab.line < 0 && NearLine(PayoffLine(model), p, model.xZoom, model.yZoom)) {
+  if (grab.line < 0 && NearLine(PayoffLine(model.payoff), p, model.xZoom, model.yZoom)) {
     grab.payoff = true;
   }
-  if (!grab.payoff && grab.line < 0 && grab.label < 0 && InsidePayoffLabel(model, p, scale)) {
+  if (!grab.payoff && grab.line < 0 && grab.label < 0 &&
+      InsidePayoffLabel(model, shown, p, scale)) {
     grab.payoffLabel = true;
   }
   return grab;

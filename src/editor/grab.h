@@ -2,7 +2,8 @@
 
 #include "editor/hit_test.h"
 #include "editor/pointer_mapping.h"
-#include "model/model_state.h"
+#include "model/model.h"
+#include "render/plot_drawing.h"
 
 namespace tessaro {
 
@@ -21,10 +22,11 @@ struct GrabTargets {
 // constraint line within reach (not while the lines are trimmed), else the
 // first label whose box holds p (hidden labels too); the payoff line when
 // no constraint line was grabbed; the payoff label when neither a line, a
-// label nor the payoff line was. Empty lines take no part.
-GrabTargets FindGrabTargets(const ModelState& model, const ModelPoint& p);
+// label nor the payoff line was. Empty lines take no part. A label is
+// grabbed where the last drawing showed it.
+GrabTargets FindGrabTargets(const Model& model, const ShownLabels& shown, const ModelPoint& p);
 
 // The payoff line as a line equation, its level as the right-hand side.
-LineEquation PayoffLine(const ModelState& model);
+LineEquation PayoffLine(const Payoff& payoff);
 
 }  // namespace tessaro

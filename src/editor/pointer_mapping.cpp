@@ -16,7 +16,7 @@ double AxisToModel(double pixelsFromOrigin, double zoom, double origin) {
 
 }  // namespace
 
-PlotScale ScaleOf(const ModelState& model, const PlotView& view) {
+PlotScale ScaleOf(const Model& model, const PlotView& view) {
   return PlotScale{model.xMin,  model.yMin,         model.xZoom,
                    model.yZoom, view.OriginViewX(), view.OriginViewY()};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/model_state.h"
+#include "model/model.h"
 #include "model/plot_view.h"
 
 namespace tessaro {
@@ -23,7 +23,7 @@ struct PlotScale {
   int originY = PlotView{}.OriginViewY();
 };
 
-PlotScale ScaleOf(const ModelState& model, const PlotView& view);
+PlotScale ScaleOf(const Model& model, const PlotView& view);
 
 // Maps a view pixel to model units.
 // No rounding is applied. A zero or non-finite zoom gives a non-finite

@@ -5,59 +5,73 @@
 
 namespace tessaro {
 
-void FormController::RedrawGraph() {
-  if (xZoom == 0.0 || yZoom == 0.0 || decimals < 0) {
-    // The fields have not settled yet: let the timer try again.
-    host_.StopRefreshTimer();
-    host_.StartRefreshTimer();
-    return;
-  }
+namespace {
+
+// Whether an optimum found for one model holds for another: the lines, the
+// payoff and whether the optimum is taken over the lattice points are the
+// same. A change of a name, a label place, the range or the zoom only moves
+// the view and keeps the optimum.
+bool SameProblem(const Model& a, const Model& b) {
   for (int i = 0; i < LINE_COUNT; ++i) {
-    rowA[i] = lineA[i];
-    rowB[i] = lineB[i];
-    rowC[i] = lineC[i];
+    const Line& p = a.lines[i];
+    const Line& q = b.lines[i];
+    if (p.a != q.a || p.b != q.b || p.c != q.c || p.relation != q.relation || p.sign != q.sign) {
+      return false;
+    }
+  }
+  return a.payoff.a == b.payoff.a && a.payoff.b == b.payoff.b && a.payoff.sign == b.payoff.sign &&
+         a.payoff.level == b.payoff.level && a.integerDots == b.integerDots;
+}
+
+}  // namespace
+
+PlotScene FormController::SceneOf(const Model& model) const {
+  // An optimum is marked only while the model is the one it was found for.
+  const bool marked = optimumModel_ && SameProblem(*optimumModel_, model);
+  return PlotScene{model, far_, gesture_, dots_,
+                   marked ? std::span<const PlanePoint>(optimum_) : std::span<const PlanePoint>()};
+}
+
+void FormController::redraw() {
+  const Model& model = Shown();
+  if (model.xZoom == 0.0 || model.yZoom == 0.0 || model.decimals < 0) {
+    // The fields have not settled yet: let the timer try again.
+    window_.StopRefreshTimer();
+    window_.StartRefreshTimer();
+    return;
   }
   // What a solve found holds only for the model it was found for: once a
   // line, the payoff or the lattice mode changed, the optimum on screen and
   // its text go at once.
-  if (optimalCount > 0 && OptimumModelKey(*this) != optimumMark.modelKey) {
-    optimalCount = 0;
-    optimumMark = OptimumMark();
-    host_.SetStatusPane(2, std::string());
+  if (!optimum_.empty() && !(optimumModel_ && SameProblem(*optimumModel_, model))) {
+    optimum_.clear();
+    optimumModel_.reset();
+    window_.SetStatusPane(2, std::string());
   }
-  Surface* surface = host_.OffscreenSurface();
+  Surface* surface = window_.OffscreenSurface();
   if (surface == nullptr) return;
-  DrawAxes(*surface);
-  DrawModel(*surface);
-  host_.PresentPicture();
+  DrawAxes(model, view_, *surface);
+  const DrawnPlot drawn = DrawModel(SceneOf(model), view_, *surface);
+  shownLabels_ = drawn.labels;
+  if (!drawn.draggedText.empty()) window_.SetStatusPane(1, drawn.draggedText);
+  window_.PresentPicture();
   RefreshResultsPane();
 }
 
-void FormController::DrawAxes(Surface& surface) const {
-  tessaro::DrawAxes(*this, view, surface);
+void FormController::drawPlot(Surface& surface, const PlotView& view) const {
+  const Model& model = Shown();
+  DrawAxes(model, view, surface);
+  (void)DrawModel(SceneOf(model), view, surface);
 }
 
-void FormController::DrawModel(Surface& surface) {
-  const DrawnPlot drawn = tessaro::DrawModel(*this, view, optimumMark, surface);
-  shownLabelX = drawn.labels.lineX;
-  shownLabelY = drawn.labels.lineY;
-  shownPayoffLabelX = drawn.labels.payoffX;
-  shownPayoffLabelY = drawn.labels.payoffY;
-  if (!drawn.draggedText.empty()) host_.SetStatusPane(1, drawn.draggedText);
-}
-
-void FormController::DrawResultsText(Surface& surface) const {
-  tessaro::DrawResultsText(*this, surface);
-}
-
-std::string FormController::StatusResultsText() const {
-  return tessaro::StatusResultsText(*this);
+void FormController::drawResults(Surface& surface) const {
+  DrawResultsText(Shown(), optimum_, surface);
 }
 
 void FormController::RefreshResultsPane() {
   // Without an optimum the pane keeps what was written last.
-  if (optimalCount <= 0) return;
-  host_.SetStatusPane(2, StatusResultsText());
+  if (optimum_.empty()) return;
+  window_.SetStatusPane(2, StatusResultsText(Shown(), optimum_));
 }
 
 }  // namespace tessaro

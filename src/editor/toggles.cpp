@@ -1,66 +1,77 @@
 #include "editor/form_controller.h"
-#include "model/saturate.h"
+#include "model/number_text.h"
 #include "model/settings_store.h"
 #include "render/area_color.h"
 
 namespace tessaro {
 
-namespace {
-
-constexpr int FILL_COLOR = 1;
-constexpr int FILL_GREY = 2;
-
-}  // namespace
-
-// The four display toggles each change their option, store it into the
-// document as one history entry and redraw.
-
-void FormController::toggleTrim() {
-  BeginHistoryEntry("Trim");
-  trimOn = ToggledFlag(trimOn);
-  StoreTogglesInDoc();
-  RedrawGraph();
+// The four display toggles each change their option as one history entry
+// and redraw. Colour and Grey share the fill: each switches its own mode
+// on, replacing the other, or off when it is the current one.
+void FormController::toggleDisplay(FormCommand command) {
+  switch (command) {
+    case FormCommand::ToggleTrim:
+      BeginHistoryEntry("Trim");
+      Change([](Model& m) { m.trim = !m.trim; });
+      break;
+    case FormCommand::ToggleLabels:
+      BeginHistoryEntry("Labels");
+      Change([](Model& m) { m.labels = !m.labels; });
+      break;
+    case FormCommand::ToggleColor:
+      BeginHistoryEntry("Colour Fill");
+      Change(
+          [](Model& m) { m.fill = m.fill == FillMode::Color ? FillMode::None : FillMode::Color; });
+      break;
+    default:
+      BeginHistoryEntry("Grey Fill");
+      Change([](Model& m) { m.fill = m.fill == FillMode::Grey ? FillMode::None : FillMode::Grey; });
+      break;
+  }
+  redraw();
 }
 
-void FormController::toggleLabels() {
-  BeginHistoryEntry("Labels");
-  labelsOn = ToggledFlag(labelsOn);
-  StoreTogglesInDoc();
-  RedrawGraph();
+void FormController::toggleIntegerDots() {
+  BeginHistoryEntry("Integer Dots");
+  Change([](Model& m) { m.integerDots = !m.integerDots; });
+  if (doc_->model().integerDots) ComputeIntegerDots();
+  redraw();
 }
 
-// Colour and Grey share fillMode: each switches its own mode on, replacing
-// the other, or off when it is the current one.
-void FormController::toggleColor() {
-  BeginHistoryEntry("Colour Fill");
-  fillMode = fillMode == FILL_COLOR ? 0 : FILL_COLOR;
-  StoreTogglesInDoc();
-  RedrawGraph();
+void FormController::ComputeIntegerDots() {
+  const Model& m = doc_->model();
+  const LatticeDots found =
+      LatticeDotsOf(RowsOf(m, far_), PlotFrame{m.xMin, m.xMax, m.yMin, m.yMax, m.xZoom, m.yZoom});
+  dots_.assign(found.points.begin(), found.points.end());
+  if (found.limitReached) {
+    window_.ShowMessage(MSG_TOO_MANY_DOTS, MsgButtons::Ok, MsgIcon::None);
+    Change([](Model& model) { model.integerDots = false; });
+  }
 }
 
-void FormController::toggleGrey() {
-  BeginHistoryEntry("Grey Fill");
-  fillMode = fillMode == FILL_GREY ? 0 : FILL_GREY;
-  StoreTogglesInDoc();
-  RedrawGraph();
-}
-
-// Only the switch: neither the document nor the picture changes.
-void FormController::togglePreviewPayoff() {
-  previewPayoff = ToggledFlag(previewPayoff);
-}
-
+// Leaving the up-down control stores the decimals its field shows, read as
+// the deferred refresh reads them; the picture follows at that refresh.
 void FormController::decimalsSpinLeft() {
+  if (!window_.FormReady()) return;
+  const int decimals = ConvertInteger(window_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
   ContinueModelChange("Decimals");
-  StoreInDoc([&](Model& m) { m.decimals = decimals; });
+  Change([&](Model& m) { m.decimals = decimals; });
+}
+
+// Cut, Copy and Paste act on the text of whichever control has the focus.
+// Each one, even Copy, sends the next Undo to that control instead of the
+// history, until the next change of the model.
+void FormController::editRequest(EditRequest request) {
+  window_.SendEditRequest(request);
+  fieldUndo_ = true;
 }
 
 void FormController::configureColor() {
   Rgb chosen = AreaColor();
-  if (!host_.ChooseColor(AreaColor(), chosen)) return;
+  if (!window_.ChooseColor(AreaColor(), chosen)) return;
   AreaColor() = chosen;
   if (settings_ != nullptr) StoreAreaColor(*settings_, chosen);
-  RedrawGraph();
+  redraw();
 }
 
 }  // namespace tessaro

@@ -1,6 +1,6 @@
 #pragma once
 
-// Fixed sizes, markers and identifiers of the working model. The numeric
+// Fixed sizes, markers and identifiers of a model and its form. The numeric
 // identifiers are the ones model files and the form refer to.
 
 namespace tessaro {
@@ -23,7 +23,7 @@ inline constexpr int POLYGON_CAPACITY = 3000;
 // Far bounds lie this many pixels beyond the right and top ends of the range.
 inline constexpr double FAR_BOUND_PIXELS = 500.0;
 
-// Relation codes, held as doubles in the model and the file.
+// Relation codes, as the file holds them.
 inline constexpr double REL_LE = 0.0;
 inline constexpr double REL_EQ = 1.0;
 inline constexpr double REL_GE = 2.0;
@@ -35,8 +35,6 @@ inline constexpr double ZOOM_FIELD_MAX = 10000.0;
 inline constexpr double ZOOM_FLOOR = 0.00001;
 
 inline constexpr int DECIMALS_SPIN_MAX = 10000;
-
-inline constexpr int TIMER_REFRESH = 1;  // the deferred refresh timer
 
 // Form control ids.
 namespace ctl {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -63,6 +64,12 @@ struct Payoff {
   double valueAt(double x, double y) const { return a * x + yCoefficient() * y; }
   bool operator==(const Payoff&) const = default;
 };
+
+// Whether a label's offsets are a place the user gave it; anything else
+// (unplaced, or not a number) is laid out by the drawing.
+inline bool IsPlacedLabel(double lx, double ly) {
+  return lx != kNoPoint && ly != kNoPoint && !std::isnan(lx) && !std::isnan(ly);
+}
 
 enum class FillMode : std::uint8_t { None = 0, Color = 1, Grey = 2 };
 

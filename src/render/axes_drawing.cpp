@@ -15,7 +15,7 @@ constexpr int ERASE_OVERLAP = 2;
 
 }  // namespace
 
-void DrawAxes(const ModelState& state, const PlotView& view, Surface& surface) {
+void DrawAxes(const Model& state, const PlotView& view, Surface& surface) {
   surface.SelectPen(SolidPen(1, COLOR_WHITE));
   surface.SelectDefaultBrush();
   // The whole plot, in units from the origin (Y growing downwards).

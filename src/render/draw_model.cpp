@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "render/label_text.h"
 #include "render/line_ends.h"
 #include "render/plot_drawing.h"
+#include "solver/rows.h"
 
 namespace tessaro {
 
@@ -47,9 +49,18 @@ constexpr int PAYOFF_DASH_LENGTH = 16;
 // Half the side of the box of a lattice dot.
 constexpr double DOT_RADIUS = 2.0;
 
-PlotFrame FrameOf(const ModelState& eq) {
-  return PlotFrame{eq.xMin, eq.xMax, eq.yMin, eq.yMax, eq.xZoom, eq.yZoom};
+PlotFrame FrameOf(const Model& m) {
+  return PlotFrame{m.xMin, m.xMax, m.yMin, m.yMax, m.xZoom, m.yZoom};
 }
+
+// One drawing's inputs, with the model's rows worked out once.
+struct Scene {
+  const Model& m;
+  Rows rows;
+  const PointerGesture& g;
+  std::span<const IntPoint> dots;
+  std::span<const PlanePoint> optimum;
+};
 
 // Keeps a label's offsets within the allowed box; returns where it is drawn.
 IntPoint KeepInBox(double& lx, double& ly, double xZoom, double yZoom, const LabelBox& box) {
@@ -99,61 +110,61 @@ void FillPolygon(Surface& s, const std::vector<IntPoint>& points, const Rgb& col
 // while a line or the payoff moves; with trim it is always built, painted
 // white without a fill, and filled only when the walk joined more than one
 // pair of corners.
-void DrawFeasibleArea(const ModelState& eq, Surface& s) {
-  const bool trim = eq.trimOn != 0;
-  if (!trim && !(eq.fillMode > 0 && eq.dragLine < 0 && eq.dragPayoff != 1 && eq.rotatePayoff < 1)) {
+void DrawFeasibleArea(const Scene& eq, Surface& s) {
+  const bool trim = eq.m.trim;
+  if (!trim && !(eq.m.fill != FillMode::None && eq.g.line < 0 && !eq.g.payoff && !eq.g.turning())) {
     return;
   }
-  const PolygonWalk walk = WalkFeasiblePolygon(eq, BuildVertexList(eq));
+  const PolygonWalk walk = WalkFeasiblePolygon(eq.rows, eq.m, BuildVertexList(eq.rows));
   if (walk.points.empty()) return;
-  const Rgb fill = eq.fillMode == 2 ? COLOR_GREY_FILL : AreaColor();
+  const Rgb fill = eq.m.fill == FillMode::Grey ? COLOR_GREY_FILL : AreaColor();
   if (!trim) {
     FillPolygon(s, walk.points, fill);
-  } else if (eq.fillMode == 0) {
+  } else if (eq.m.fill == FillMode::None) {
     s.Polygon(walk.points);
-  } else if (eq.fillMode > 0 && walk.joins > 1) {
+  } else if (eq.m.fill != FillMode::None && walk.joins > 1) {
     FillPolygon(s, walk.points, fill);
   }
 }
 
 // Constraint line i: dotted blue while dragged, thick blue while its label
 // is dragged. Coordinates are limited to 32000 from above.
-void DrawConstraintLine(const ModelState& eq, Surface& s, int i) {
+void DrawConstraintLine(const Scene& eq, Surface& s, int i) {
   LineEnds ends;
-  if (!ComputeLineEnds(eq.rowA[i], eq.rowSign[i] * eq.rowB[i], eq.rowB[i], eq.rowC[i], FrameOf(eq),
-                       ends)) {
+  if (!ComputeLineEnds(eq.rows.rowA[i], eq.rows.rowSign[i] * eq.rows.rowB[i], eq.rows.rowB[i],
+                       eq.rows.rowC[i], FrameOf(eq.m), ends)) {
     return;
   }
   bool blue = false;
-  if (eq.dragLine == i) {
+  if (eq.g.line == i) {
     s.SelectPen(Pen{PenStyle::Dotted, 1, COLOR_DRAG_BLUE});
     blue = true;
   }
-  if (eq.dragLabel == i) {
+  if (eq.g.label == i) {
     s.SelectPen(SolidPen(2, COLOR_DRAG_BLUE));
     blue = true;
   }
   auto limit = [](double v) { return SaturateToInt(std::min(v, COORD_LIMIT)); };
-  s.MoveTo(limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1));
-  s.LineTo(limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2));
+  s.MoveTo(limit(eq.m.xZoom * ends.dx1), limit(-eq.m.yZoom * ends.dy1));
+  s.LineTo(limit(eq.m.xZoom * ends.dx2), limit(-eq.m.yZoom * ends.dy2));
   if (blue) s.SelectPen(BlackPen());
 }
 
-std::string ConstraintLabelText(const ModelState& eq, int i) {
-  return LineLabelText(eq.lineName[i], eq.rowA[i], eq.xLabel, eq.rowSign[i] > 0, eq.rowB[i],
-                       eq.yLabel, eq.rowC[i], eq.decimals);
+std::string ConstraintLabelText(const Scene& eq, int i) {
+  return LineLabelText(eq.m.lines[i].name, eq.rows.rowA[i], eq.m.xLabel, eq.rows.rowSign[i] > 0,
+                       eq.rows.rowB[i], eq.m.yLabel, eq.rows.rowC[i], eq.m.decimals);
 }
 
-std::string PayoffText(const ModelState& eq) {
-  return PayoffLabelText(eq.payoffA, eq.xLabel, eq.payoffSign > 0, eq.payoffB, eq.yLabel,
-                         eq.payoffLevel, eq.decimals);
+std::string PayoffText(const Scene& eq) {
+  return PayoffLabelText(eq.m.payoff.a, eq.m.xLabel, eq.m.payoff.sign > 0, eq.m.payoff.b,
+                         eq.m.yLabel, eq.m.payoff.level, eq.m.decimals);
 }
 
 // The plot's texts that line labels keep off: the tick numbers and the
 // axes' names.
-std::vector<TextBox> AxisTextBoxes(const ModelState& eq) {
+std::vector<TextBox> AxisTextBoxes(const Scene& eq) {
   std::vector<TextBox> boxes;
-  for (const PlacedText& t : AxisTexts(FrameOf(eq), eq.xLabel, eq.yLabel)) {
+  for (const PlacedText& t : AxisTexts(FrameOf(eq.m), eq.m.xLabel, eq.m.yLabel)) {
     boxes.push_back(TextBoxAt(t.at, EstimatedTextSize(t.text)));
   }
   return boxes;
@@ -165,32 +176,32 @@ std::vector<TextBox> AxisTextBoxes(const ModelState& eq) {
 // every place for the pointer; the stored offsets of a default label are
 // left as they are.
 std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
-    const ModelState& eq, const PlotView& v, const std::array<std::string, LINE_COUNT>& texts,
+    const Scene& eq, const PlotView& v, const std::array<std::string, LINE_COUNT>& texts,
     const std::optional<TextBox>& payoffBox, ShownLabels& shown) {
   const LabelBox box = LabelBoxOf(v);
   std::vector<LabelRequest> requests;
   std::vector<int> rows;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (!RowIsPresent(eq, i)) continue;
+    if (!RowIsPresent(eq.rows, i)) continue;
     LabelRequest r;
     r.size = EstimatedTextSize(texts[i]);
-    if (IsPlacedLabel(eq.labelX[i], eq.labelY[i])) {
+    if (IsPlacedLabel(eq.m.lines[i].label.x, eq.m.lines[i].label.y)) {
       r.userPlaced = true;
-      shown.lineX[i] = eq.labelX[i];
-      shown.lineY[i] = eq.labelY[i];
-      r.at = KeepInBox(shown.lineX[i], shown.lineY[i], eq.xZoom, eq.yZoom, box);
+      shown.lineX[i] = eq.m.lines[i].label.x;
+      shown.lineY[i] = eq.m.lines[i].label.y;
+      r.at = KeepInBox(shown.lineX[i], shown.lineY[i], eq.m.xZoom, eq.m.yZoom, box);
     } else {
       // Where the label goes when its line shows nowhere: a step right and
       // up from the previous line's.
-      double lx = eq.labelX[i];
-      double ly = eq.labelY[i];
-      r.at = DefaultPlace(lx, ly, LABEL_STEP_PIXELS * i / eq.xZoom,
-                          LABEL_STEP_PIXELS * i / eq.yZoom, eq.xZoom, eq.yZoom, box);
+      double lx = eq.m.lines[i].label.x;
+      double ly = eq.m.lines[i].label.y;
+      r.at = DefaultPlace(lx, ly, LABEL_STEP_PIXELS * i / eq.m.xZoom,
+                          LABEL_STEP_PIXELS * i / eq.m.yZoom, eq.m.xZoom, eq.m.yZoom, box);
       LineEnds ends;
-      if (ComputeLineEnds(eq.rowA[i], eq.rowSign[i] * eq.rowB[i], eq.rowB[i], eq.rowC[i],
-                          FrameOf(eq), ends)) {
-        r.line = PixelSegment{eq.xZoom * ends.dx1, -eq.yZoom * ends.dy1, eq.xZoom * ends.dx2,
-                              -eq.yZoom * ends.dy2};
+      if (ComputeLineEnds(eq.rows.rowA[i], eq.rows.rowSign[i] * eq.rows.rowB[i], eq.rows.rowB[i],
+                          eq.rows.rowC[i], FrameOf(eq.m), ends)) {
+        r.line = PixelSegment{eq.m.xZoom * ends.dx1, -eq.m.yZoom * ends.dy1, eq.m.xZoom * ends.dx2,
+                              -eq.m.yZoom * ends.dy2};
       }
     }
     requests.push_back(r);
@@ -208,87 +219,85 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
     const int i = rows[k];
     at[i] = places[k];
     if (!requests[k].userPlaced)
-      ShowAt(places[k], eq.xZoom, eq.yZoom, shown.lineX[i], shown.lineY[i]);
+      ShowAt(places[k], eq.m.xZoom, eq.m.yZoom, shown.lineX[i], shown.lineY[i]);
   }
   return at;
 }
 
-void DrawConstraintLabel(const ModelState& eq, Surface& s, int i, IntPoint at,
-                         const std::string& text, std::string& draggedText) {
-  if (eq.dragLine == i || eq.dragLabel == i) {
+void DrawConstraintLabel(const Scene& eq, Surface& s, int i, IntPoint at, const std::string& text,
+                         std::string& draggedText) {
+  if (eq.g.line == i || eq.g.label == i) {
     DrawHighlightedText(s, at, text);
-  } else if (eq.labelsOn == 1) {
+  } else if (eq.m.labels) {
     s.TextOut(at.x, at.y, text);
   }
-  if (eq.dragLine == i) draggedText = text;
+  if (eq.g.line == i) draggedText = text;
 }
 
-void DrawLatticeDots(const ModelState& eq, Surface& s) {
+void DrawLatticeDots(const Scene& eq, Surface& s) {
   s.SelectPen(SolidPen(3, COLOR_ACTIVE_BLUE));
-  const int count = std::clamp(eq.dotCount, 0, DOT_CAPACITY);
-  for (int k = 0; k < count; ++k) {
-    const double px = std::min((eq.dotX[k] - eq.xMin) * eq.xZoom, COORD_LIMIT);
-    const double py = std::min(-(eq.dotY[k] - eq.yMin) * eq.yZoom, COORD_LIMIT);
+  for (const IntPoint& dot : eq.dots) {
+    const double px = std::min((dot.x - eq.m.xMin) * eq.m.xZoom, COORD_LIMIT);
+    const double py = std::min(-(dot.y - eq.m.yMin) * eq.m.yZoom, COORD_LIMIT);
     s.Ellipse(SaturateToInt(px - DOT_RADIUS), SaturateToInt(py + DOT_RADIUS),
               SaturateToInt(px + DOT_RADIUS), SaturateToInt(py - DOT_RADIUS));
   }
   s.SelectPen(BlackPen());
 }
 
-bool PayoffLineEnds(const ModelState& eq, LineEnds& ends) {
-  return ComputeLineEnds(eq.payoffA, eq.payoffSign * eq.payoffB, eq.payoffB, eq.payoffLevel,
-                         FrameOf(eq), ends);
+bool PayoffLineEnds(const Scene& eq, LineEnds& ends) {
+  return ComputeLineEnds(eq.m.payoff.a, eq.m.payoff.sign * eq.m.payoff.b, eq.m.payoff.b,
+                         eq.m.payoff.level, FrameOf(eq.m), ends);
 }
 
 // Where the payoff label is drawn: where the user put it (kept within the
 // box), or else at the first end point of the line, the origin when there
 // is no line. Records the place for the pointer.
-IntPoint PlacePayoffLabel(const ModelState& eq, const PlotView& view, ShownLabels& shown) {
+IntPoint PlacePayoffLabel(const Scene& eq, const PlotView& view, ShownLabels& shown) {
   const LabelBox box = LabelBoxOf(view);
-  shown.payoffX = eq.payoffLabelX;
-  shown.payoffY = eq.payoffLabelY;
-  if (IsPlacedLabel(eq.payoffLabelX, eq.payoffLabelY)) {
-    return KeepInBox(shown.payoffX, shown.payoffY, eq.xZoom, eq.yZoom, box);
+  shown.payoffX = eq.m.payoff.label.x;
+  shown.payoffY = eq.m.payoff.label.y;
+  if (IsPlacedLabel(eq.m.payoff.label.x, eq.m.payoff.label.y)) {
+    return KeepInBox(shown.payoffX, shown.payoffY, eq.m.xZoom, eq.m.yZoom, box);
   }
   LineEnds ends;
   const bool drawable = PayoffLineEnds(eq, ends);
   return DefaultPlace(shown.payoffX, shown.payoffY, drawable ? ends.dx1 : 0.0,
-                      drawable ? ends.dy1 : 0.0, eq.xZoom, eq.yZoom, box);
+                      drawable ? ends.dy1 : 0.0, eq.m.xZoom, eq.m.yZoom, box);
 }
 
 // The payoff line, dashed, and its label at `at`, which shows whatever
 // labelsOn says.
-void DrawPayoff(const ModelState& eq, Surface& s, IntPoint at, const std::string& text,
+void DrawPayoff(const Scene& eq, Surface& s, IntPoint at, const std::string& text,
                 std::string& draggedText) {
-  const bool moving =
-      eq.dragPayoff == 1 || eq.rotatePayoff == 1 || eq.rotatePayoff == 2 || eq.dragPayoffLabel == 1;
+  const bool moving = eq.g.payoff || eq.g.turning() || eq.g.payoffLabel;
   s.SelectPen(SolidPen(1, moving ? COLOR_ACTIVE_BLUE : COLOR_PAYOFF_RED));
   LineEnds ends;
   if (PayoffLineEnds(eq, ends)) {
     auto limit = [](double v) {
       return SaturateToRange(v, -static_cast<int>(COORD_LIMIT), static_cast<int>(COORD_LIMIT));
     };
-    DrawDashedLine(s, limit(eq.xZoom * ends.dx1), limit(-eq.yZoom * ends.dy1),
-                   limit(eq.xZoom * ends.dx2), limit(-eq.yZoom * ends.dy2), PAYOFF_DASH_LENGTH);
+    DrawDashedLine(s, limit(eq.m.xZoom * ends.dx1), limit(-eq.m.yZoom * ends.dy1),
+                   limit(eq.m.xZoom * ends.dx2), limit(-eq.m.yZoom * ends.dy2), PAYOFF_DASH_LENGTH);
   }
-  if (eq.dragPayoffLabel == 1 || eq.dragPayoff > 0 || eq.rotatePayoff > 0) {
+  if (eq.g.payoffLabel || eq.g.payoff || eq.g.turning()) {
     DrawHighlightedText(s, at, text);
   } else {
     s.TextOut(at.x, at.y, text);
   }
-  if (eq.dragPayoff == 1) draggedText = text;
+  if (eq.g.payoff) draggedText = text;
 }
 
-// A filled dot in the payoff line's colour on each optimal corner, as long
-// as the model is the one the optimum was found for.
-void DrawOptimumDots(const ModelState& eq, const OptimumMark& mark, Surface& s) {
-  const auto& points = MarkedPoints(mark, eq);
-  if (points.empty()) return;
+// A filled dot in the payoff line's colour on each optimal corner marked;
+// entries marked NO_POINT are left out.
+void DrawOptimumDots(const Scene& eq, Surface& s) {
+  if (eq.optimum.empty()) return;
   s.SelectPen(SolidPen(1, COLOR_PAYOFF_RED));
   s.SelectBrush(COLOR_PAYOFF_RED);
-  for (const OptimumMark::Point& p : points) {
-    const double px = std::clamp((p.x - eq.xMin) * eq.xZoom, -COORD_LIMIT, COORD_LIMIT);
-    const double py = std::clamp(-(p.y - eq.yMin) * eq.yZoom, -COORD_LIMIT, COORD_LIMIT);
+  for (const PlanePoint& p : eq.optimum) {
+    if (p.x == NO_POINT || p.y == NO_POINT) continue;
+    const double px = std::clamp((p.x - eq.m.xMin) * eq.m.xZoom, -COORD_LIMIT, COORD_LIMIT);
+    const double py = std::clamp(-(p.y - eq.m.yMin) * eq.m.yZoom, -COORD_LIMIT, COORD_LIMIT);
     const int cx = SaturateToInt(px);
     const int cy = SaturateToInt(py);
     s.Ellipse(cx - OPTIMUM_DOT_RADIUS, cy - OPTIMUM_DOT_RADIUS, cx + OPTIMUM_DOT_RADIUS + 1,
@@ -300,15 +309,16 @@ void DrawOptimumDots(const ModelState& eq, const OptimumMark& mark, Surface& s) 
 
 }  // namespace
 
-DrawnPlot DrawModel(const ModelState& state, const PlotView& view, const OptimumMark& mark,
-                    Surface& surface) {
+DrawnPlot DrawModel(const PlotScene& scene, const PlotView& view, Surface& surface) {
+  const Scene state{scene.model, RowsOf(scene.model, scene.far), scene.gesture, scene.dots,
+                    scene.optimum};
   DrawnPlot drawn;
   surface.SelectPen(BlackPen());
   surface.SelectFont(DrawingFont(false));
   surface.SetTransparentBackground();
 
   // The payoff label is placed first: the line labels keep off it.
-  const bool payoffShown = state.payoffA != 0.0 || state.payoffB != 0.0;
+  const bool payoffShown = state.m.payoff.a != 0.0 || state.m.payoff.b != 0.0;
   std::string payoffText;
   IntPoint payoffAt;
   std::optional<TextBox> payoffBox;
@@ -319,25 +329,25 @@ DrawnPlot DrawModel(const ModelState& state, const PlotView& view, const Optimum
   }
   std::array<std::string, LINE_COUNT> labelTexts;
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (RowIsPresent(state, i)) labelTexts[i] = ConstraintLabelText(state, i);
+    if (RowIsPresent(state.rows, i)) labelTexts[i] = ConstraintLabelText(state, i);
   }
   const std::array<IntPoint, LINE_COUNT> labelAt =
       PlaceConstraintLabels(state, view, labelTexts, payoffBox, drawn.labels);
 
   DrawFeasibleArea(state, surface);
-  if (state.trimOn == 0) {
+  if (!state.m.trim) {
     for (int i = 0; i < LINE_COUNT; ++i) {
-      if (RowIsPresent(state, i)) DrawConstraintLine(state, surface, i);
+      if (RowIsPresent(state.rows, i)) DrawConstraintLine(state, surface, i);
     }
   }
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (RowIsPresent(state, i)) {
+    if (RowIsPresent(state.rows, i)) {
       DrawConstraintLabel(state, surface, i, labelAt[i], labelTexts[i], drawn.draggedText);
     }
   }
-  if (state.integerDotsOn == 1) DrawLatticeDots(state, surface);
+  if (state.m.integerDots) DrawLatticeDots(state, surface);
   if (payoffShown) DrawPayoff(state, surface, payoffAt, payoffText, drawn.draggedText);
-  DrawOptimumDots(state, mark, surface);
+  DrawOptimumDots(state, surface);
   surface.SelectPen(BlackPen());
   return drawn;
 }

@@ -14,13 +14,13 @@ bool IsAbsent(const VertexList& v, int k) {
 }
 
 // Within the tolerance of every feasibility test, relative to the row's size.
-bool OnRow(const GeometryRows& rows, int k, double x, double y) {
+bool OnRow(const Rows& rows, int k, double x, double y) {
   return SideOfRow(rows.rowA[k], rows.rowSign[k] * rows.rowB[k], rows.rowC[k], x, y) == RowSide::On;
 }
 
 }  // namespace
 
-VertexList BuildVertexList(const GeometryRows& g) {
+VertexList BuildVertexList(const Rows& g) {
   VertexList v;
   for (int i = 0; i < ROW_COUNT; ++i) {
     if (!RowIsPresent(g, i)) continue;
@@ -44,14 +44,14 @@ VertexList BuildVertexList(const GeometryRows& g) {
   return v;
 }
 
-bool SharesLine(const GeometryRows& rows, double x1, double y1, double x2, double y2) {
+bool SharesLine(const Rows& rows, double x1, double y1, double x2, double y2) {
   for (int k = 0; k < ROW_COUNT; ++k) {
     if (RowIsPresent(rows, k) && OnRow(rows, k, x1, y1) && OnRow(rows, k, x2, y2)) return true;
   }
   return false;
 }
 
-PolygonWalk WalkFeasiblePolygon(const ModelState& eq, VertexList v) {
+PolygonWalk WalkFeasiblePolygon(const Rows& rows, const Model& eq, VertexList v) {
   PolygonWalk walk;
   const int count = v.count;
   int i = 0;
@@ -67,7 +67,7 @@ PolygonWalk WalkFeasiblePolygon(const ModelState& eq, VertexList v) {
                            SaturateToInt(-(v.y[i] - eq.yMin) * eq.yZoom)});
     int next = -1;
     for (int j = 0; j < count; ++j) {
-      if (j != i && !IsAbsent(v, j) && SharesLine(eq, v.x[j], v.y[j], v.x[i], v.y[i])) {
+      if (j != i && !IsAbsent(v, j) && SharesLine(rows, v.x[j], v.y[j], v.x[i], v.y[i])) {
         next = j;
         break;
       }

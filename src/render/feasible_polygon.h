@@ -3,14 +3,15 @@
 #include <array>
 #include <vector>
 
-#include "model/model_state.h"
+#include "model/model.h"
 #include "render/surface.h"
+#include "solver/rows.h"
 
 namespace tessaro {
 
 // A geometry row takes part when its X or Y coefficient is not zero (a
 // negative zero counts as zero).
-inline bool RowIsPresent(const GeometryRows& rows, int k) {
+inline bool RowIsPresent(const Rows& rows, int k) {
   return rows.rowA[k] != 0.0 || rows.rowB[k] != 0.0;
 }
 
@@ -22,11 +23,11 @@ struct VertexList {
   int count = 0;
 };
 
-[[nodiscard]] VertexList BuildVertexList(const GeometryRows& rows);
+[[nodiscard]] VertexList BuildVertexList(const Rows& rows);
 
 // Whether both points lie on one present row, within the tolerance of every
 // feasibility test.
-[[nodiscard]] bool SharesLine(const GeometryRows& rows, double x1, double y1, double x2, double y2);
+[[nodiscard]] bool SharesLine(const Rows& rows, double x1, double y1, double x2, double y2);
 
 // The feasible polygon in plot units, closed (its first point repeated at
 // the end), and the number of joins the walk made between corners.
@@ -36,8 +37,9 @@ struct PolygonWalk {
 };
 
 // Walks the vertex list from corner to corner along shared lines, starting
-// at the first present corner, with the plot's minimum and zoom of state.
-// No point at all means no feasible corner.
-[[nodiscard]] PolygonWalk WalkFeasiblePolygon(const ModelState& state, VertexList vertices);
+// at the first present corner, with the plot's minimum and zoom of the
+// model. No point at all means no feasible corner.
+[[nodiscard]] PolygonWalk WalkFeasiblePolygon(const Rows& rows, const Model& model,
+                                              VertexList vertices);
 
 }  // namespace tessaro

@@ -16,33 +16,35 @@ constexpr double PRINTED_FIRST_LINE_Y = 55.0;
 constexpr double PRINTED_LINE_SPACING = 15.0;
 
 // The optimal points one after another, entries marked NO_POINT left out.
-std::string OptimalPieces(const ModelState& eq) {
+std::string OptimalPieces(std::span<const PlanePoint> optimum, int decimals) {
   std::string pieces;
-  const int count = std::min(eq.optimalCount, MAX_OPTIMAL);
-  for (int k = 0; k < count; ++k) {
-    if (eq.optimalX[k] == NO_POINT) continue;
-    pieces += OptimalPointPiece(eq.optimalX[k], eq.optimalY[k], eq.decimals);
+  const std::size_t count = std::min(optimum.size(), static_cast<std::size_t>(MAX_OPTIMAL));
+  for (std::size_t k = 0; k < count; ++k) {
+    if (optimum[k].x == NO_POINT) continue;
+    pieces += OptimalPointPiece(optimum[k].x, optimum[k].y, decimals);
   }
   return pieces;
 }
 
 }  // namespace
 
-std::string StatusResultsText(const ModelState& state) {
-  if (state.optimalCount <= 0) return {};
-  return StatusHead(state.xLabel, state.yLabel) + OptimalPieces(state);
+std::string StatusResultsText(const Model& model, std::span<const PlanePoint> optimum) {
+  if (optimum.empty()) return {};
+  return StatusHead(model.xLabel, model.yLabel) + OptimalPieces(optimum, model.decimals);
 }
 
-void DrawResultsText(const ModelState& state, Surface& surface) {
-  if (state.optimalCount > 0) {
-    surface.TextOut(0, PRINTED_HEAD_Y,
-                    PrintedHead(state.xLabel, state.yLabel) + OptimalPieces(state));
+void DrawResultsText(const Model& model, std::span<const PlanePoint> optimum, Surface& surface) {
+  if (!optimum.empty()) {
+    surface.TextOut(
+        0, PRINTED_HEAD_Y,
+        PrintedHead(model.xLabel, model.yLabel) + OptimalPieces(optimum, model.decimals));
   }
   for (int i = 0; i < LINE_COUNT; ++i) {
-    if (!RowIsPresent(state, i)) continue;
-    const std::string text = PrintedConstraintText(
-        state.lineName[i], state.rowA[i], state.xLabel, state.rowSign[i] > 0, state.rowB[i],
-        state.yLabel, SaturateToInt(state.rowRelation[i]), state.rowC[i], state.decimals);
+    const Line& line = model.lines[i];
+    if (!line.isPresent()) continue;
+    const std::string text =
+        PrintedConstraintText(line.name, line.a, model.xLabel, line.sign > 0, line.b, model.yLabel,
+                              SaturateToInt(RelationCode(line.relation)), line.c, model.decimals);
     surface.TextOut(0, SaturateToInt(PRINTED_FIRST_LINE_Y + PRINTED_LINE_SPACING * i), text);
   }
 }

@@ -143,7 +143,7 @@ class ConfigColorTest : public QObject {
     QCOMPARE(window.Documents().Active()->IsModified(), false);
 
     // The other open view takes it at its next redraw.
-    first->Equation().RedrawGraph();
+    first->Equation().redraw();
     QVERIFY(PixelsOf(first->OffscreenImage(), fill) > 1000);
 
     // A document opened afterwards reads the colour back from the file.

@@ -86,7 +86,7 @@ void FormCommandsTest::autoMaxShowsOptimum() {
   // 3x + 2y over 2x + y <= 40 and x + y <= 30 is best at (10, 20): 70.
   QVERIFY(v.view->RunCommand(cmd::AUTO_MAX));
   QVERIFY(messages.shown.empty());
-  QCOMPARE(v.Eq().payoffLevel, 70.0);
+  QCOMPARE(v.doc.model().payoff.level, 70.0);
   QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("= 70.0")),
            qPrintable(v.Field(ctl::PAYOFF)->text()));
   QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  (10.0, 20.0)"));
@@ -111,7 +111,7 @@ void FormCommandsTest::autoMinShowsOptimum() {
   // the crossing (3, 1) gives 9.
   QVERIFY(v.view->RunCommand(cmd::AUTO_MIN));
   QVERIFY(messages.shown.empty());
-  QCOMPARE(v.Eq().payoffLevel, 9.0);
+  QCOMPARE(v.doc.model().payoff.level, 9.0);
   QVERIFY2(v.Field(ctl::PAYOFF)->text().contains(QStringLiteral("=  9.0")),
            qPrintable(v.Field(ctl::PAYOFF)->text()));
   QCOMPARE(v.view->PaneText(2), QStringLiteral("Optimal Decisions(x, y):  ( 3.0,  1.0)"));
@@ -146,8 +146,8 @@ void FormCommandsTest::previewPayoffProbesShadowPrice() {
   QVERIFY2(messages.Saw(report.toStdString()),
            qPrintable(QString::fromStdString(messages.Texts().back())));
   // The probe puts the right-hand sides back.
-  QCOMPARE(v.Eq().lineC[0], 40.0);
-  QCOMPARE(v.Eq().lineC[1], 30.0);
+  QCOMPARE(v.doc.model().lines[0].c, 40.0);
+  QCOMPARE(v.doc.model().lines[1].c, 30.0);
 }
 
 void FormCommandsTest::autoZoomFitsTheArea() {

@@ -163,7 +163,7 @@ void HeadlessCommandsTest::exportMatchesTheWindow() {
   MessageRecorder messages;
   ShownView v(doc);
   QVERIFY(v.Settle());
-  QTRY_COMPARE(v.Eq().rowC[ROW_FAR_X], 200.0 + 500.0 / 6.0);  // the first refresh ran
+  QTRY_COMPARE(v.Eq().farBounds().x, 200.0 + 500.0 / 6.0);  // the first refresh ran
   v.Flush();
   // An export at the size of the window's plot shows what the window shows.
   const QImage window = v.view->OffscreenImage();

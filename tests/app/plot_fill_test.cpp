@@ -53,7 +53,7 @@ void PlotFillTest::autoZoomFillsThePlot() {
 
   const QSize plot = v.view->Plot()->size();
   QCOMPARE(plot, QSize(window.width() - 15, window.height() - 120));
-  const FormController& eq = v.Eq();
+  const Model& eq = v.doc.model();
   const double width = (eq.xMax - eq.xMin) * eq.xZoom;
   const double height = (eq.yMax - eq.yMin) * eq.yZoom;
   QVERIFY2(width >= 0.8 * plot.width(), qPrintable(QString::number(width)));

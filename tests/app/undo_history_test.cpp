@@ -29,7 +29,7 @@ namespace {
 // The view pixel of a model point at zoom 6 with the range starting at 0:
 // the plot's origin lies at its widget's bottom-left, inside the margins.
 QPoint ViewPoint(FormView* view, double x, double y) {
-  const PlotView& plot = view->Equation().view;
+  const PlotView& plot = view->Equation().view();
   const QPoint origin = view->Plot()->geometry().topLeft() + QPoint(plot.OriginX(), plot.OriginY());
   return origin + QPoint(static_cast<int>(x * 6), -static_cast<int>(y * 6));
 }

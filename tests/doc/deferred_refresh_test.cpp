@@ -3,6 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "doc/document.h"
+#include "editor/form_controller.h"
+#include "support/model_edit.h"
 #include "support/open_view.h"
 
 namespace tessaro {
@@ -42,21 +45,17 @@ TEST(DeferredRefresh, AppliesTheFieldsInOneGo) {
   v.eq.refreshTimerFired();
 
   EXPECT_FALSE(v.host.timerRunning);
-  EXPECT_EQ(v.eq.xZoom, 3.0);
-  EXPECT_EQ(v.eq.yZoom, 4.5);
-  EXPECT_EQ(v.eq.xMax, 100.0);
-  EXPECT_EQ(v.eq.yMax, 80.0);
-  EXPECT_EQ(v.eq.xMin, -10.0);
-  EXPECT_EQ(v.eq.yMin, 0.0);
-  EXPECT_EQ(v.eq.decimals, 2);
   EXPECT_EQ(v.doc.model().xZoom, 3.0);
+  EXPECT_EQ(v.doc.model().yZoom, 4.5);
+  EXPECT_EQ(v.doc.model().xMax, 100.0);
   EXPECT_EQ(v.doc.model().yMax, 80.0);
   EXPECT_EQ(v.doc.model().xMin, -10.0);
+  EXPECT_EQ(v.doc.model().yMin, 0.0);
   EXPECT_EQ(v.doc.model().decimals, 2);
   // New ranges typed into the fields are a change of the model.
   EXPECT_TRUE(v.doc.isModified());
-  EXPECT_DOUBLE_EQ(v.eq.rowC[ROW_FAR_X], 100.0 + 500.0 / 3.0);
-  EXPECT_DOUBLE_EQ(v.eq.rowC[ROW_FAR_Y], 80.0 + 500.0 / 4.5);
+  EXPECT_DOUBLE_EQ(v.eq.farBounds().x, 100.0 + 500.0 / 3.0);
+  EXPECT_DOUBLE_EQ(v.eq.farBounds().y, 80.0 + 500.0 / 4.5);
   EXPECT_EQ(v.host.fields[ctl::LINE0], "0.00 x + 0.00 y <= 0.00 ");
   EXPECT_EQ(v.host.fields[ctl::Y_MAX], "80");
   EXPECT_GT(v.host.presents, presents);
@@ -80,8 +79,8 @@ TEST(DeferredRefresh, WaitsWhileAZoomReadsZero) {
     v.eq.refreshTimerFired();
     EXPECT_TRUE(v.host.timerRunning);
     EXPECT_EQ(v.host.timerStarts, starts + 1);
-    EXPECT_EQ(v.eq.xZoom, 6.0);
-    EXPECT_EQ(v.eq.xMax, 200.0);
+    EXPECT_EQ(v.doc.model().xZoom, 6.0);
+    EXPECT_EQ(v.doc.model().xMax, 200.0);
   }
 }
 
@@ -91,7 +90,6 @@ TEST(DeferredRefresh, ZeroZoomFromAFileIsReplacedByTheField) {
   OpenIdle(v);
   v.host.fields[ctl::X_ZOOM] = "4";
   v.eq.refreshTimerFired();
-  EXPECT_EQ(v.eq.xZoom, 4.0);
   EXPECT_EQ(v.doc.model().xZoom, 4.0);
 }
 
@@ -102,14 +100,14 @@ TEST(DeferredRefresh, NoInfinityEntersFromAField) {
   v.host.fields[ctl::Y_ZOOM] = "-1e400";
   v.host.fields[ctl::X_ZOOM] = "1e-320";  // so small that 500 / zoom overflows
   v.host.fields[ctl::DECIMALS] = "12345678901";
-  const double farX = v.eq.rowC[ROW_FAR_X];
+  const double farX = v.eq.farBounds().x;
   v.eq.refreshTimerFired();
-  EXPECT_EQ(v.eq.xMax, 200.0);
-  EXPECT_EQ(v.eq.yZoom, 6.0);
-  EXPECT_GT(v.eq.xZoom, 0.0);
-  EXPECT_EQ(v.eq.rowC[ROW_FAR_X], farX);
-  EXPECT_TRUE(std::isfinite(v.eq.rowC[ROW_FAR_Y]));
-  EXPECT_EQ(v.eq.decimals, 123456789);  // nine characters are read
+  EXPECT_EQ(v.doc.model().xMax, 200.0);
+  EXPECT_EQ(v.doc.model().yZoom, 6.0);
+  EXPECT_GT(v.doc.model().xZoom, 0.0);
+  EXPECT_EQ(v.eq.farBounds().x, farX);
+  EXPECT_TRUE(std::isfinite(v.eq.farBounds().y));
+  EXPECT_EQ(v.doc.model().decimals, 123456789);  // nine characters are read
   // The texts are written with the most decimals a text takes.
   EXPECT_EQ(v.host.fields[ctl::LINE0].size(), 3u * 10002u + 12u);
 }
@@ -139,18 +137,18 @@ TEST(DeferredRefresh, RefusesAMinimumAboveItsMaximum) {
     v.eq.refreshTimerFired();
     if (*row.message == 0) {
       EXPECT_TRUE(v.host.messages.empty());
-      EXPECT_EQ(v.eq.xMin, std::stod(row.xMin));
+      EXPECT_EQ(v.doc.model().xMin, std::stod(row.xMin));
       EXPECT_EQ(v.doc.model().yMax, std::stod(row.yMax));
-      EXPECT_EQ(v.eq.xZoom, 3.0);
+      EXPECT_EQ(v.doc.model().xZoom, 3.0);
       continue;
     }
     EXPECT_EQ(v.host.MessageTexts(), std::vector<std::string>{row.message});
     EXPECT_EQ(v.host.focusedField, row.focused);
     // Nothing is applied and the fields show the range in force again, so
     // the next refresh (a paint arms one) is quiet.
-    EXPECT_EQ(v.eq.xMin, 0.0);
+    EXPECT_EQ(v.doc.model().xMin, 0.0);
     EXPECT_EQ(v.doc.model().xMax, 200.0);
-    EXPECT_EQ(v.eq.xZoom, 6.0);
+    EXPECT_EQ(v.doc.model().xZoom, 6.0);
     EXPECT_EQ(v.host.fields[ctl::X_MIN], "0");
     EXPECT_EQ(v.host.fields[ctl::Y_MAX], "120");
     v.eq.refreshTimerFired();
@@ -166,7 +164,7 @@ TEST(DeferredRefresh, ReadsNothingFromAViewWithoutForm) {
   v.host.formReady = false;
   v.eq.refreshTimerFired();
   EXPECT_FALSE(v.host.timerRunning);
-  EXPECT_EQ(v.eq.xZoom, 6.0);
+  EXPECT_EQ(v.doc.model().xZoom, 6.0);
 }
 
 }  // namespace

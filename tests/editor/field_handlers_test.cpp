@@ -54,7 +54,7 @@ TEST(FieldHandlers, ALineTypedBeforeTheLabelsWaitsForThem) {
       {ctl::X_LABEL, "Please specify label of X axis first!"},
       {ctl::LINE0, "Please specify label of X axis first!"}};
   EXPECT_EQ(v.host.notices, waitsForX);
-  EXPECT_EQ(v.eq.lineA[0], 0.0);
+  EXPECT_EQ(v.doc.model().lines[0].a, 0.0);
   EXPECT_FALSE(v.doc.isModified());
 
   v.Type(ctl::X_LABEL, "x");
@@ -91,7 +91,7 @@ TEST(FieldHandlers, LabelsRelabelEveryLineAtOnce) {
   EXPECT_EQ(v.host.fields[ctl::PAYOFF], " 0.0 x +  1.0 Tables =  0.0 ");
   v.Type(ctl::X_LABEL, "");
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 2.0 +  0.0 Tables <=  0.0 ");
-  EXPECT_EQ(v.eq.lineA[0], 2.0);
+  EXPECT_EQ(v.doc.model().lines[0].a, 2.0);
 }
 
 TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
@@ -103,19 +103,15 @@ TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   const int presents = v.host.presents;
   v.Type(ctl::LINE0 + 2, "c3: 2x - 3y >= 12");
   EXPECT_TRUE(v.host.messages.empty());
-  EXPECT_EQ(v.eq.lineName[2], "c3");
-  EXPECT_EQ(v.eq.lineA[2], 2.0);
-  EXPECT_EQ(v.eq.rowSign[2], -1);
-  EXPECT_EQ(v.eq.lineB[2], 3.0);
-  EXPECT_EQ(v.eq.rowRelation[2], 2.0);
-  EXPECT_EQ(v.eq.lineC[2], 12.0);
-  EXPECT_EQ(v.doc.model().lines[2].name, "c3");
-  EXPECT_EQ(v.doc.model().lines[2].sign, -1.0);
-  EXPECT_EQ(RelationCode(v.doc.model().lines[2].relation), 2.0);
-  EXPECT_EQ(v.doc.model().lines[2].c, 12.0);
+  const Line& line = v.doc.model().lines[2];
+  EXPECT_EQ(line.name, "c3");
+  EXPECT_EQ(line.a, 2.0);
+  EXPECT_EQ(line.sign, -1);
+  EXPECT_EQ(line.b, 3.0);
+  EXPECT_EQ(line.relation, Relation::GreaterEqual);
+  EXPECT_EQ(line.c, 12.0);
   EXPECT_TRUE(v.doc.isModified());
   EXPECT_GT(v.host.presents, presents);
-  EXPECT_EQ(v.eq.rowC[2], 12.0);
   EXPECT_EQ(v.host.fields[ctl::LINE0 + 2], "c3: 2x - 3y >= 12");
 
   // The payoff keeps no relation; its level is the right-hand side.
@@ -200,9 +196,9 @@ TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {
   v.Type(ctl::LINE0, "x <= 9");
   EXPECT_EQ(v.host.MessageTexts(), std::vector<std::string>{"Please enter a number."});
   EXPECT_EQ(v.host.focusedField, ctl::X_MAX);
-  EXPECT_EQ(v.eq.xMin, 0.0);
-  // The line's previous text is parsed again.
-  EXPECT_EQ(v.eq.lineC[0], 4.0);
+  EXPECT_EQ(v.doc.model().xMin, 0.0);
+  // The line is not taken: the model keeps the line last read.
+  EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
 }
 
 TEST(FieldHandlers, RangeFieldsOnlyArmTheRefresh) {
@@ -212,7 +208,7 @@ TEST(FieldHandlers, RangeFieldsOnlyArmTheRefresh) {
   const int writes = v.host.fieldWrites;
   v.Type(ctl::X_ZOOM, "3");
   EXPECT_TRUE(v.host.timerRunning);
-  EXPECT_EQ(v.eq.xZoom, 6.0);
+  EXPECT_EQ(v.doc.model().xZoom, 6.0);
   EXPECT_EQ(v.host.fieldWrites, writes);
   EXPECT_FALSE(v.doc.isModified());
 }

@@ -4,75 +4,101 @@
 #include <string>
 #include <vector>
 
+#include "doc/document.h"
 #include "editor/form_controller.h"
 #include "support/fake_form_window.h"
+#include "support/form_setup.h"
+#include "support/model_edit.h"
 
 namespace tessaro {
 namespace {
 
-// The exchange entries in exchange order, each with a valid new text and a
-// check that the model took it.
+// The fields in the form's order, each with a valid new text and a check
+// that the model took it.
 struct Slot {
   int id;
   const char* text;
-  std::function<bool(const FormController&)> stored;
+  std::function<bool(const Model&)> stored;
 };
 
 std::vector<Slot> Slots() {
   std::vector<Slot> slots = {
-      {ctl::X_LABEL, "p", [](const FormController& e) { return e.xLabel == "p"; }},
-      {ctl::Y_LABEL, "q", [](const FormController& e) { return e.yLabel == "q"; }},
-      {ctl::X_MAX, "50", [](const FormController& e) { return e.xMax == 50.0; }},
-      {ctl::X_MIN, " -5 ", [](const FormController& e) { return e.xMin == -5.0; }},
-      {ctl::X_ZOOM, "0.001", [](const FormController& e) { return e.xZoom == 0.001; }},
-      {ctl::Y_MAX, "6e1", [](const FormController& e) { return e.yMax == 60.0; }},
-      {ctl::Y_MIN, "-6", [](const FormController& e) { return e.yMin == -6.0; }},
-      {ctl::Y_ZOOM, "10000", [](const FormController& e) { return e.yZoom == 10000.0; }},
-      {ctl::DECIMALS, "3", [](const FormController& e) { return e.decimals == 3; }},
-      {ctl::PAYOFF, "payoff", [](const FormController& e) { return e.payoffText == "payoff"; }},
+      {ctl::X_LABEL, "p", [](const Model& m) { return m.xLabel == "p"; }},
+      {ctl::Y_LABEL, "q", [](const Model& m) { return m.yLabel == "q"; }},
+      {ctl::X_MAX, "50", [](const Model& m) { return m.xMax == 50.0; }},
+      {ctl::X_MIN, " -5 ", [](const Model& m) { return m.xMin == -5.0; }},
+      {ctl::X_ZOOM, "0.001", [](const Model& m) { return m.xZoom == 0.001; }},
+      {ctl::Y_MAX, "6e1", [](const Model& m) { return m.yMax == 60.0; }},
+      {ctl::Y_MIN, "-6", [](const Model& m) { return m.yMin == -6.0; }},
+      {ctl::Y_ZOOM, "10000", [](const Model& m) { return m.yZoom == 10000.0; }},
+      {ctl::DECIMALS, "3", [](const Model& m) { return m.decimals == 3; }},
+      {ctl::PAYOFF, "3p - 2q = 7", [](const Model& m) { return m.payoff.level == 7.0; }},
   };
   for (int i = 0; i < LINE_COUNT; ++i) {
-    static const char* const texts[] = {"l0", "l1", "l2", "l3", "l4", "l5"};
+    static const char* const texts[] = {"l0: p <= 1", "l1: p <= 2", "l2: p <= 3",
+                                        "l3: p <= 4", "l4: p <= 5", "l5: p <= 6"};
     slots.push_back({ctl::LINE0 + i, texts[i],
-                     [i](const FormController& e) { return e.lineText[i] == texts[i]; }});
+                     [i](const Model& m) { return m.lines[i].name == "l" + std::to_string(i); }});
   }
   return slots;
 }
 
-struct PullFailure {
+bool IsNumberField(int id) {
+  return id >= ctl::X_MIN && id <= ctl::DECIMALS;
+}
+
+// A form on a document whose labels are those of the slots.
+struct Form {
+  test::FakeFormWindow host;
+  Document doc;
+  FormController eq{host, nullptr};
+
+  Form() {
+    eq.attach(doc);
+    EditModel(doc)->xLabel = "p";
+    EditModel(doc)->yLabel = "q";
+    test::ShowOnForm(eq, host);
+  }
+};
+
+struct CheckFailure {
   const char* what;
   int id;
   const char* text;
   const char* message;
 };
 
-void PrintTo(const PullFailure& row, std::ostream* os) {
+void PrintTo(const CheckFailure& row, std::ostream* os) {
   *os << row.what;
 }
 
-class PullFailureTable : public testing::TestWithParam<PullFailure> {};
+class CheckFailureTable : public testing::TestWithParam<CheckFailure> {};
 
-TEST_P(PullFailureTable, StopsAtTheFailingEntry) {
-  const PullFailure& row = GetParam();
-  test::FakeFormWindow host;
-  FormController eq(host, nullptr);
-  for (const Slot& s : Slots()) host.fields[s.id] = s.text;
-  host.fields[row.id] = row.text;
-  const double zoomBefore = eq.xZoom;
-
-  EXPECT_FALSE(eq.ReadFields());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text, row.message);
-  EXPECT_EQ(host.messages[0].buttons, MsgButtons::Ok);
-  EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
-  EXPECT_EQ(host.focusedField, row.id);
-  EXPECT_TRUE(host.focusSelectedAll);
-  bool reached = false;
+// An edit of a line checks every number field first, in the form's order:
+// the first field refused shows its box and takes the focus, and the line
+// is not taken. The fields after it are refused too here, so only the order
+// decides which one speaks.
+TEST_P(CheckFailureTable, StopsAtTheFirstFieldRefused) {
+  const CheckFailure& row = GetParam();
+  Form f;
+  bool after = false;
   for (const Slot& s : Slots()) {
-    if (s.id == row.id) reached = true;
-    EXPECT_EQ(s.stored(eq), !reached) << "field " << s.id;
+    f.host.fields[s.id] = s.text;
+    if (after && IsNumberField(s.id)) f.host.fields[s.id] = "?";
+    if (s.id == row.id) after = true;
   }
-  if (row.id == ctl::X_ZOOM) EXPECT_EQ(eq.xZoom, zoomBefore);
+  f.host.fields[row.id] = row.text;
+  const Model before = f.doc.model();
+
+  f.eq.fieldEdited(ctl::LINE0);
+  ASSERT_EQ(f.host.messages.size(), 1u);
+  EXPECT_EQ(f.host.messages[0].text, row.message);
+  EXPECT_EQ(f.host.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(f.host.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(f.host.focusedField, row.id);
+  EXPECT_TRUE(f.host.focusSelectedAll);
+  EXPECT_EQ(f.doc.model(), before);
+  EXPECT_FALSE(f.doc.isModified());
 }
 
 const char* const kNumber = "Please enter a number.";
@@ -80,72 +106,85 @@ const char* const kInteger = "Please enter an integer.";
 const char* const kRange = "Please enter a number between 0.001 and 10000.";
 
 INSTANTIATE_TEST_SUITE_P(
-    Messages, PullFailureTable,
-    testing::Values(PullFailure{"letter in X Max", ctl::X_MAX, "12a", kNumber},
-                    PullFailure{"point zero in X Min", ctl::X_MIN, ".0", kNumber},
-                    PullFailure{"X Zoom too large", ctl::X_ZOOM, "20000", kRange},
-                    PullFailure{"X Zoom too small", ctl::X_ZOOM, "0.0009", kRange},
-                    PullFailure{"empty Y Max", ctl::Y_MAX, "", kNumber},
-                    PullFailure{"minus zero in Y Min", ctl::Y_MIN, "-0", kNumber},
-                    PullFailure{"Y Zoom zero", ctl::Y_ZOOM, "0", kRange},
-                    PullFailure{"Y Zoom not a number", ctl::Y_ZOOM, "abc", kNumber},
-                    PullFailure{"fractional decimals", ctl::DECIMALS, "1.5", kInteger},
-                    PullFailure{"huge decimals", ctl::DECIMALS, "99999999999", kInteger}));
+    Messages, CheckFailureTable,
+    testing::Values(CheckFailure{"letter in X Max", ctl::X_MAX, "12a", kNumber},
+                    CheckFailure{"point zero in X Min", ctl::X_MIN, ".0", kNumber},
+                    CheckFailure{"X Zoom too large", ctl::X_ZOOM, "20000", kRange},
+                    CheckFailure{"X Zoom too small", ctl::X_ZOOM, "0.0009", kRange},
+                    CheckFailure{"empty Y Max", ctl::Y_MAX, "", kNumber},
+                    CheckFailure{"minus zero in Y Min", ctl::Y_MIN, "-0", kNumber},
+                    CheckFailure{"Y Zoom zero", ctl::Y_ZOOM, "0", kRange},
+                    CheckFailure{"Y Zoom not a number", ctl::Y_ZOOM, "abc", kNumber},
+                    CheckFailure{"fractional decimals", ctl::DECIMALS, "1.5", kInteger},
+                    CheckFailure{"huge decimals", ctl::DECIMALS, "99999999999", kInteger}));
 
-TEST(FormExchange, PullStoresEveryEntry) {
-  test::FakeFormWindow host;
-  FormController eq(host, nullptr);
-  for (const Slot& s : Slots()) host.fields[s.id] = s.text;
-  EXPECT_EQ(eq.ReadFields(), 1);
-  EXPECT_TRUE(host.messages.empty());
-  for (const Slot& s : Slots()) EXPECT_TRUE(s.stored(eq)) << "field " << s.id;
+// Each field is read by the edit that changes it: a label or a line at
+// once, the numbers by the deferred refresh that the edit arms.
+TEST(FormExchange, EveryFieldIsStoredByTheEditThatReadsIt) {
+  Form f;
+  EditModel(f.doc)->xLabel = "";
+  EditModel(f.doc)->yLabel = "";
+  for (const Slot& s : Slots()) {
+    f.host.fields[s.id] = s.text;
+    f.eq.fieldEdited(s.id);
+  }
+  f.eq.refreshTimerFired();
+  EXPECT_TRUE(f.host.messages.empty());
+  for (const Slot& s : Slots()) EXPECT_TRUE(s.stored(f.doc.model())) << "field " << s.id;
 }
 
-TEST(FormExchange, PullKeepsARangeWhoseMinimumIsAboveItsMaximum) {
-  test::FakeFormWindow host;
-  FormController eq(host, nullptr);
-  eq.xMax = 200.0;
-  eq.yMax = 120.0;
-  for (const Slot& s : Slots()) host.fields[s.id] = s.text;
-  host.fields[ctl::X_MAX] = "4";
-  host.fields[ctl::X_MIN] = "5";
-  host.fields[ctl::Y_MAX] = "-7";  // below Y Min -6
-  EXPECT_EQ(eq.ReadFields(), 1);
-  // Both ends keep their values; the other entries are taken as usual.
-  EXPECT_EQ(eq.xMin, 0.0);
-  EXPECT_EQ(eq.xMax, 200.0);
-  EXPECT_EQ(eq.yMin, 0.0);
-  EXPECT_EQ(eq.yMax, 120.0);
-  EXPECT_EQ(eq.xZoom, 0.001);
-  EXPECT_EQ(eq.lineText[5], "l5");
+// The check reads each number on its own: a minimum above its maximum is
+// no reason to refuse a line. The ranges and zooms typed wait for the
+// deferred refresh, which refuses such a range.
+TEST(FormExchange, ALineEditTakesTheLineAndLeavesTheRangesToTheRefresh) {
+  Form f;
+  for (const Slot& s : Slots()) f.host.fields[s.id] = s.text;
+  f.host.fields[ctl::X_MAX] = "4";
+  f.host.fields[ctl::X_MIN] = "5";
+  f.host.fields[ctl::Y_MAX] = "-7";  // below Y Min -6
+  f.eq.fieldEdited(ctl::LINE0 + 5);
+  EXPECT_TRUE(f.host.messages.empty());
+  const Model& m = f.doc.model();
+  EXPECT_EQ(m.lines[5].name, "l5");
+  EXPECT_EQ(m.xMin, 0.0);
+  EXPECT_EQ(m.xMax, 200.0);
+  EXPECT_EQ(m.yMin, 0.0);
+  EXPECT_EQ(m.yMax, 120.0);
+  EXPECT_EQ(m.xZoom, 6.0);
 }
 
-TEST(FormExchange, PushWritesEveryFieldButThoseAlreadyShowingTheirText) {
+TEST(FormExchange, ShowWritesEveryFieldButThoseAlreadyShowingTheirText) {
   test::FakeFormWindow host;
+  Document doc;
+  {
+    ModelEdit m = EditModel(doc);
+    m->xLabel = "x";
+    m->xMin = 0.00001;
+    m->yZoom = 0.8333333333333334;
+    m->decimals = -2;
+  }
   FormController eq(host, nullptr);
-  eq.xLabel = "x";
-  eq.xMin = 0.00001;
-  eq.yZoom = 0.8333333333333334;
-  eq.decimals = -2;
-  eq.lineText[5] = "last";
-  host.fields[ctl::X_MAX] = "0";
-  eq.ShowFields();
+  eq.attach(doc);
+  host.fields[ctl::X_MAX] = "200";
+  host.fields[ctl::LINE0 + 5] = "   0 x +    0 <=    0 ";
+  eq.start();
   const std::pair<int, const char*> shown[] = {
       {ctl::X_LABEL, "x"},
       {ctl::X_MIN, "1e-005"},
-      {ctl::X_ZOOM, "3"},
-      {ctl::Y_MAX, "0"},
+      {ctl::X_ZOOM, "6"},
+      {ctl::Y_MAX, "120"},
       {ctl::Y_ZOOM, "0.833333333333333"},
       {ctl::DECIMALS, "-2"},
-      {ctl::PAYOFF, ""},
-      {ctl::LINE0 + 5, "last"},
+      {ctl::PAYOFF, "   0 x +    0 =    0 "},
+      {ctl::LINE0 + 5, "   0 x +    0 <=    0 "},
   };
   for (const auto& [id, text] : shown) EXPECT_EQ(host.fields[id], text) << "field " << id;
-  // Written: the label, the five numbers other than X Max, decimals and the
-  // last line; the empty texts and X Max already showed theirs.
-  EXPECT_EQ(host.fieldWrites, 8);
-  eq.ShowFields();
-  EXPECT_EQ(host.fieldWrites, 8);
+  // Written: the X label, the six fields other than X Max, the PAYOFF and
+  // five lines; the empty Y label, X Max and the last line already showed
+  // theirs.
+  EXPECT_EQ(host.fieldWrites, 13);
+  eq.start();
+  EXPECT_EQ(host.fieldWrites, 13);
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -153,10 +192,16 @@ TEST(FormExchange, NothingIsExchangedBeforeTheFormExists) {
   test::FakeFormWindow host;
   host.formReady = false;
   host.fields[ctl::X_LABEL] = "x";
+  host.fields[ctl::LINE0] = "c1: 2 <= 4";
+  Document doc;
   FormController eq(host, nullptr);
-  EXPECT_FALSE(eq.ReadFields());
-  EXPECT_EQ(eq.xLabel, "");
-  eq.ShowFields();
+  eq.attach(doc);
+  eq.start();
+  eq.fieldEdited(ctl::X_LABEL);
+  eq.fieldEdited(ctl::LINE0);
+  EXPECT_EQ(doc.model().xLabel, "");
+  EXPECT_FALSE(doc.model().lines[0].isPresent());
+  EXPECT_EQ(doc.historySize(), 0u);
   EXPECT_EQ(host.fieldWrites, 0);
   EXPECT_TRUE(host.messages.empty());
 }

@@ -11,21 +11,22 @@ namespace {
 // Zoom 6 from (0, 0). Line 0: 2x + y <= 40; line 1: x <= 30; line 2 empty
 // with its label at (50, 80); label 0 at (50, 60); payoff x + y = 300 with
 // its label at (80, 100).
-ModelState BaseModel() {
-  ModelState m;
+// No drawing has placed a label yet, so each is where its offsets say.
+Model BaseModel() {
+  Model m;
   m.xZoom = m.yZoom = 6;
-  m.rowA[0] = 2, m.rowB[0] = 1, m.rowC[0] = 40;
-  m.rowA[1] = 1, m.rowB[1] = 0, m.rowC[1] = 30;
-  m.labelX[0] = 50, m.labelY[0] = 60;
-  m.labelX[2] = 50, m.labelY[2] = 80;
-  m.payoffA = 1, m.payoffB = 1, m.payoffLevel = 300;
-  m.payoffLabelX = 80, m.payoffLabelY = 100;
+  m.lines[0].a = 2, m.lines[0].b = 1, m.lines[0].c = 40;
+  m.lines[1].a = 1, m.lines[1].b = 0, m.lines[1].c = 30;
+  m.lines[0].label = {50, 60};
+  m.lines[2].label = {50, 80};
+  m.payoff.a = 1, m.payoff.b = 1, m.payoff.level = 300;
+  m.payoff.label = {80, 100};
   return m;
 }
 
 struct GrabRow {
   const char* name;
-  std::function<void(ModelState&)> change;
+  std::function<void(Model&)> change;
   ModelPoint p;
   int line, label;
   bool payoff, payoffLabel;
@@ -40,16 +41,16 @@ class GrabTest : public testing::TestWithParam<GrabRow> {};
 
 TEST_P(GrabTest, Targets) {
   const GrabRow& r = GetParam();
-  ModelState m = BaseModel();
+  Model m = BaseModel();
   if (r.change) r.change(m);
-  const GrabTargets g = FindGrabTargets(m, r.p);
+  const GrabTargets g = FindGrabTargets(m, ShownLabels{}, r.p);
   EXPECT_EQ(g.line, r.line);
   EXPECT_EQ(g.label, r.label);
   EXPECT_EQ(g.payoff, r.payoff);
   EXPECT_EQ(g.payoffLabel, r.payoffLabel);
 }
 
-const auto kTrim = [](ModelState& m) { m.trimOn = 1; };
+const auto kTrim = [](Model& m) { m.trim = true; };
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, GrabTest,
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                     GrabRow{"TrimOnLinesUngrabbable", kTrim, {15.5, 10}, -1, -1, false, false},
                     GrabRow{"TrimOnLabelStillGrabbed", kTrim, {51, 59}, -1, 0, false, false},
                     GrabRow{"HiddenLabelGrabbed",
-                            [](ModelState& m) { m.labelsOn = 0; },
+                            [](Model& m) { m.labels = false; },
                             {51, 59},
                             -1,
                             0,
@@ -67,8 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
                             false},
                     GrabRow{"LabelOfEmptyLineIgnored", nullptr, {51, 79}, -1, -1, false, false},
                     GrabRow{"LabelAndPayoffTogether",
-                            [](ModelState& m) {
-                              m.labelX[0] = 100, m.labelY[0] = 81, m.payoffLevel = 180;
+                            [](Model& m) {
+                              m.lines[0].label = {100, 81};
+                              m.payoff.level = 180;
                             },
                             {100.5, 79.5},
                             -1,
@@ -76,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                             true,
                             false},
                     GrabRow{"LineBlocksPayoff",
-                            [](ModelState& m) { m.payoffLevel = 70; },
+                            [](Model& m) { m.payoff.level = 70; },
                             {-30, 100},
                             0,
                             -1,
@@ -84,14 +86,16 @@ INSTANTIATE_TEST_SUITE_P(
                             false},
                     GrabRow{"PayoffLabel", nullptr, {81, 99}, -1, -1, false, true},
                     GrabRow{"LabelBlocksPayoffLabel",
-                            [](ModelState& m) { m.labelX[0] = 80, m.labelY[0] = 100; },
+                            [](Model& m) {
+                              m.lines[0].label = {80, 100};
+                            },
                             {81, 99},
                             -1,
                             0,
                             false,
                             false},
                     GrabRow{"PayoffBlocksPayoffLabel",
-                            [](ModelState& m) { m.payoffLevel = 180; },
+                            [](Model& m) { m.payoff.level = 180; },
                             {81, 99},
                             -1,
                             -1,

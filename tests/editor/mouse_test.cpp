@@ -7,12 +7,34 @@
 
 #include "editor/pointer_mapping.h"
 #include "editor/rotation.h"
+#include "model/format_line.h"
+#include "render/drawing_style.h"
+#include "render/plot_drawing.h"
+#include "render/recording_surface.h"
 #include "view_harness.h"
 
 namespace tessaro {
 namespace {
 
 using test::ViewHarness;
+
+// Whether the form's picture shows the payoff line held by the pointer
+// (dragged, turned, or its label moved): it is then drawn in the active blue.
+bool PayoffDrawnHeld(const ViewHarness& h) {
+  RecordingSurface picture;
+  h.eq.drawPlot(picture, h.eq.view());
+  for (const RecordingSurface::Call& call : picture.CallsOf("line")) {
+    if (call.pen.color == COLOR_ACTIVE_BLUE) return true;
+  }
+  return false;
+}
+
+// The PAYOFF text the form shows for this level of the model's payoff.
+std::string PayoffText(const ViewHarness& h, double level) {
+  const Model& m = h.model();
+  return FormatLine("", m.payoff.a, m.xLabel, m.payoff.sign, m.payoff.b, m.yLabel, REL_EQ, level,
+                    m.decimals);
+}
 
 // --- pane 0 ---------------------------------------------------------------
 
@@ -83,20 +105,22 @@ TEST_P(LineDrag, RightHandSideFollowsThePointer) {
   ViewHarness h;
   h.SetDecimals(r.decimals);
   h.SetLine(0, 2, 1, 1, REL_LE, 40);  // 2x + 1y <= 40
-  h.eq.editUndoFlag = 1;
+  // Copy sends the next Undo to the focused control; the grab takes it back.
+  h.eq.run(FormCommand::Copy);
   h.LeftPress(15.5, 10);
-  ASSERT_EQ(h.eq.dragLine, 0);
-  EXPECT_EQ(h.eq.editUndoFlag, 0);
 
   h.eq.pointerMoved(r.px, h.Py(10));
-  EXPECT_NEAR(h.eq.lineC[0], r.rhs, 1e-9);
-  EXPECT_NEAR(h.eq.rowC[0], r.rhs, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[0].c, r.rhs, 1e-9);
   EXPECT_TRUE(h.doc.isModified());
-  EXPECT_NE(h.eq.lineText[0].find(r.shown), std::string::npos) << h.eq.lineText[0];
-  EXPECT_EQ(h.host.fields[ctl::LINE0], h.eq.lineText[0]);
+  EXPECT_EQ(h.doc.undoName(), "Drag C1");
+  const std::string& text = h.host.fields[ctl::LINE0];
+  EXPECT_NE(text.find(r.shown), std::string::npos) << text;
   // The drawing shows the dragged line's text in pane 1.
   EXPECT_FALSE(h.host.panes[1].empty());
+
+  h.eq.run(FormCommand::Undo);
+  EXPECT_EQ(h.host.editRequests, std::vector<EditRequest>{EditRequest::Copy});
+  EXPECT_EQ(h.doc.model().lines[0].c, 40.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LineDrag,
@@ -114,24 +138,27 @@ TEST(MouseDrag, OneUndoRevertsAWholeDrag) {
   h.LeftPress(15.5, 10);
   for (double x : {18.0, 20.0, 25.0}) h.Move(x, 10);
   h.LeftRelease(25, 10);
-  EXPECT_EQ(h.eq.dragLine, -1);
-  ASSERT_NEAR(h.eq.lineC[0], 60.0, 1e-9);
+  ASSERT_NEAR(h.doc.model().lines[0].c, 60.0, 1e-9);
+  // The release let the line go.
+  h.Move(30, 10);
+  EXPECT_NEAR(h.doc.model().lines[0].c, 60.0, 1e-9);
   h.eq.run(FormCommand::Undo);
-  EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[0].c, 40.0, 1e-9);
 }
 
 TEST(MouseDrag, PressOnNothingTakesNoSnapshot) {
   ViewHarness h;
   h.SetLine(0, 2, 1, 1, REL_LE, 40);
-  h.eq.editUndoFlag = 1;
+  h.eq.run(FormCommand::Copy);
   h.LeftPress(16, 10);
-  EXPECT_EQ(h.eq.dragLine, -1);
-  EXPECT_EQ(h.eq.editUndoFlag, 1);
-  EXPECT_TRUE(h.eq.ChangeName().empty());
   h.Move(30, 10);
-  EXPECT_NEAR(h.eq.lineC[0], 40.0, 1e-9);
+  EXPECT_NEAR(h.doc.model().lines[0].c, 40.0, 1e-9);
   EXPECT_FALSE(h.doc.isModified());
+  EXPECT_EQ(h.doc.historySize(), 0u);
+  // The control keeps the next Undo.
+  h.eq.run(FormCommand::Undo);
+  const std::vector<EditRequest> sent{EditRequest::Copy, EditRequest::Undo};
+  EXPECT_EQ(h.host.editRequests, sent);
 }
 
 TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
@@ -139,13 +166,12 @@ TEST(MouseDrag, ZeroZoomFromAFileGrabsNothing) {
     ViewHarness h;
     h.SetLine(0, 2, 1, 1, REL_LE, 40);
     const int px = h.Px(15.5), py = h.Py(10);
-    (yAxis ? h.eq.yZoom : h.eq.xZoom) = 0;
     (yAxis ? EditModel(h.doc)->yZoom : EditModel(h.doc)->xZoom) = 0;
     EXPECT_FALSE(h.eq.wouldGrab(px, py));
     h.eq.leftPressed(px, py);
     h.eq.pointerMoved(px + 30, py);
-    EXPECT_EQ(h.eq.dragLine, -1);
-    EXPECT_EQ(h.eq.lineC[0], 40.0);
+    EXPECT_EQ(h.doc.model().lines[0].c, 40.0);
+    EXPECT_FALSE(h.doc.isModified());
   }
 }
 
@@ -164,15 +190,14 @@ TEST(MouseDrag, LabelsFollowThePointerFromTheRangeStart) {
       h.SetLabel(0, 40, 50);
     }
     h.LeftPress(51, 54);
-    EXPECT_EQ(h.eq.dragLabel, payoffLabel ? -1 : 0);
-    EXPECT_EQ(h.eq.dragPayoffLabel, payoffLabel ? 1 : -1);
     h.Move(70, 30);
-    const double lx = payoffLabel ? h.eq.payoffLabelX : h.eq.labelX[0];
-    const double ly = payoffLabel ? h.eq.payoffLabelY : h.eq.labelY[0];
-    EXPECT_NEAR(lx, 60.0, 1e-9);
-    EXPECT_NEAR(ly, 25.0, 1e-9);
-    EXPECT_EQ(payoffLabel ? h.doc.model().payoff.label.x : h.doc.model().lines[0].label.x, lx);
-    EXPECT_EQ(payoffLabel ? h.doc.model().payoff.label.y : h.doc.model().lines[0].label.y, ly);
+    const Model& m = h.doc.model();
+    const LabelPosition moved = payoffLabel ? m.payoff.label : m.lines[0].label;
+    EXPECT_NEAR(moved.x, 60.0, 1e-9);
+    EXPECT_NEAR(moved.y, 25.0, 1e-9);
+    // Only the label pressed moves.
+    EXPECT_EQ(payoffLabel ? m.lines[0].label : m.payoff.label, LabelPosition{});
+    EXPECT_EQ(h.doc.undoName(), payoffLabel ? "Move Payoff Label" : "Move C1 Label");
     EXPECT_TRUE(h.doc.isModified());
   }
 }
@@ -183,16 +208,20 @@ TEST(MouseDrag, DefaultLabelIsGrabbedWhereTheDrawingPutIt) {
   // the first, and the drawing stores neither place.
   h.SetLine(0, 1, 1, 1, REL_LE, 50);
   h.SetLine(1, 1, 1, 1, REL_LE, 50);
-  h.eq.RedrawGraph();
+  h.eq.redraw();
   EXPECT_EQ(h.doc.model().lines[1].label, LabelPosition{});
   EXPECT_FALSE(h.doc.isModified());
-  const double lx = h.eq.shownLabelX[1];
-  const double ly = h.eq.shownLabelY[1];
-  ASSERT_GT(lx, h.eq.shownLabelX[0]);
+  // Where that drawing put the labels.
+  RecordingSurface scratch;
+  const ShownLabels shown =
+      DrawModel(PlotScene{h.model(), h.eq.farBounds(), {}, {}, {}}, h.eq.view(), scratch).labels;
+  const double lx = shown.lineX[1];
+  const double ly = shown.lineY[1];
+  ASSERT_GT(lx, shown.lineX[0]);
   // Ten pixels into the text, four below its top.
   h.LeftPress(lx + 10.0 / 6, ly - 4.0 / 6);
-  EXPECT_EQ(h.eq.dragLabel, 1);
   h.Move(70, 30);
+  EXPECT_EQ(h.doc.undoName(), "Move C2 Label");
   EXPECT_NEAR(h.doc.model().lines[1].label.x, 70.0, 1e-9);
   EXPECT_NEAR(h.doc.model().lines[1].label.y, 30.0, 1e-9);
   EXPECT_EQ(h.doc.model().lines[0].label, LabelPosition{});
@@ -202,12 +231,11 @@ TEST(MouseDrag, PayoffLineMovesParallelAndShowsItsNewText) {
   ViewHarness h;
   h.SetPayoff(3, 1, 2, 12);
   h.LeftPress(2, 3);
-  ASSERT_EQ(h.eq.dragPayoff, 1);
   h.eq.pointerMoved(h.Px(10) + 1, h.Py(5));  // x = 10.1667: 40.5 cut to 40.5
-  EXPECT_NEAR(h.eq.payoffLevel, 40.5, 1e-9);
-  EXPECT_EQ(h.doc.model().payoff.level, h.eq.payoffLevel);
-  EXPECT_NE(h.eq.payoffText.find("= 40.5 "), std::string::npos) << h.eq.payoffText;
-  EXPECT_EQ(h.host.fields[ctl::PAYOFF], h.eq.payoffText);
+  EXPECT_NEAR(h.doc.model().payoff.level, 40.5, 1e-9);
+  EXPECT_EQ(h.doc.undoName(), "Drag Payoff");
+  const std::string& text = h.host.fields[ctl::PAYOFF];
+  EXPECT_NE(text.find("= 40.5 "), std::string::npos) << text;
   // Pane 1 shows this step's level, not the previous one.
   EXPECT_NE(h.host.panes[1].find("40.5"), std::string::npos) << h.host.panes[1];
 }
@@ -232,15 +260,20 @@ TEST_P(RightPress, PreviewsAndStartsRotationOnTheLine) {
   ViewHarness h;
   h.SetPayoff(r.a, 1, r.b, r.level);
   h.RightPress(r.x, r.y);
-  EXPECT_EQ(h.eq.rotatePayoff, r.rotate);
-  EXPECT_EQ(!h.eq.ChangeName().empty(), r.rotate != ROTATE_NONE);
-  // The preview runs the line through the press, unstored and uncut.
-  EXPECT_NEAR(h.eq.payoffLevel, r.a * r.x + r.b * r.y, 1e-9);
+  // The preview runs the line through the press, unstored and uncut (the
+  // text rounds it).
+  EXPECT_EQ(h.host.fields[ctl::PAYOFF], PayoffText(h, r.a * r.x + r.b * r.y));
   EXPECT_EQ(h.doc.model().payoff.level, r.level);
+  EXPECT_EQ(PayoffDrawnHeld(h), r.rotate != ROTATE_NONE);
+  // A rotation turns the coefficient of its mode as the pointer moves.
+  h.Move(2, 2);
+  EXPECT_EQ(h.doc.model().payoff.a != r.a, r.rotate == ROTATE_KEEP_Y_INTERCEPT);
+  EXPECT_EQ(h.doc.model().payoff.b != r.b, r.rotate == ROTATE_KEEP_X_INTERCEPT);
+  EXPECT_EQ(h.doc.undoName(), r.rotate != ROTATE_NONE ? "Turn Payoff" : "");
   h.RightRelease(r.x, r.y);
-  EXPECT_EQ(h.eq.payoffLevel, r.level);
-  EXPECT_EQ(h.eq.rotatePayoff, ROTATE_NONE);
-  EXPECT_EQ(h.host.fields[ctl::PAYOFF], h.eq.payoffText);
+  EXPECT_EQ(h.doc.model().payoff.level, r.level);
+  EXPECT_EQ(h.host.fields[ctl::PAYOFF], PayoffText(h, r.level));
+  EXPECT_FALSE(PayoffDrawnHeld(h));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -273,18 +306,18 @@ TEST(MouseRotation, UndefinedStepsLeaveTheCoefficientsAndRotationGoesOn) {
     ViewHarness h;
     h.SetPayoff(c.a, 1, c.b, 12);
     h.RightPress(c.pressX, c.pressY);
-    ASSERT_NE(h.eq.rotatePayoff, ROTATE_NONE);
+    ASSERT_TRUE(PayoffDrawnHeld(h));
     for (const Step& s : c.steps) {
       h.Move(s.x, s.y);
-      EXPECT_NEAR(h.eq.payoffA, s.a, 1e-9) << "at " << s.x << ", " << s.y;
-      EXPECT_NEAR(h.eq.payoffB, s.b, 1e-9) << "at " << s.x << ", " << s.y;
-      EXPECT_EQ(h.doc.model().payoff.a, h.eq.payoffA);
-      EXPECT_EQ(h.doc.model().payoff.b, h.eq.payoffB);
-      EXPECT_EQ(h.eq.payoffText.find("nan"), std::string::npos) << h.eq.payoffText;
-      EXPECT_EQ(h.eq.payoffText.find("inf"), std::string::npos) << h.eq.payoffText;
+      EXPECT_NEAR(h.doc.model().payoff.a, s.a, 1e-9) << "at " << s.x << ", " << s.y;
+      EXPECT_NEAR(h.doc.model().payoff.b, s.b, 1e-9) << "at " << s.x << ", " << s.y;
+      const std::string& text = h.host.fields[ctl::PAYOFF];
+      EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+      EXPECT_EQ(text.find("inf"), std::string::npos) << text;
     }
     h.RightRelease(0, 0);
-    EXPECT_EQ(h.eq.payoffLevel, 12.0);
+    EXPECT_EQ(h.doc.model().payoff.level, 12.0);
+    EXPECT_EQ(h.host.fields[ctl::PAYOFF], PayoffText(h, 12.0));
   }
 }
 
@@ -292,7 +325,8 @@ TEST(MouseRotation, ReleaseWithoutPressKeepsThePayoff) {
   ViewHarness h;
   h.SetPayoff(3, 1, 2, 12);
   h.RightRelease(4, 0);
-  EXPECT_EQ(h.eq.payoffLevel, 12.0);
+  EXPECT_EQ(h.doc.model().payoff.level, 12.0);
+  EXPECT_EQ(h.host.fields[ctl::PAYOFF], PayoffText(h, 12.0));
 }
 
 TEST(MouseRotation, LeftGrabDuringRotationKeepsRotating) {
@@ -300,12 +334,18 @@ TEST(MouseRotation, LeftGrabDuringRotationKeepsRotating) {
   h.SetPayoff(3, 1, 2, 12);
   h.SetLine(0, 2, 1, 1, REL_LE, 40);
   h.RightPress(4, 0);
-  ASSERT_EQ(h.eq.rotatePayoff, ROTATE_KEEP_Y_INTERCEPT);
+  ASSERT_TRUE(PayoffDrawnHeld(h));
   h.LeftPress(15.5, 10);
-  EXPECT_EQ(h.eq.dragLine, 0);
-  EXPECT_EQ(h.eq.rotatePayoff, ROTATE_KEEP_Y_INTERCEPT);
-  h.LeftRelease(15.5, 10);
-  EXPECT_EQ(h.eq.rotatePayoff, ROTATE_KEEP_Y_INTERCEPT);
+  EXPECT_TRUE(PayoffDrawnHeld(h));
+  h.Move(20, 10);
+  EXPECT_NEAR(h.doc.model().lines[0].c, 50.0, 1e-9);  // the line grabbed follows
+  h.LeftRelease(20, 10);
+  EXPECT_TRUE(PayoffDrawnHeld(h));
+  // Still turning about the Y intercept: only the X coefficient follows.
+  h.Move(2, 2);
+  EXPECT_NEAR(h.doc.model().payoff.a, 4.0, 1e-9);
+  EXPECT_EQ(h.doc.model().payoff.b, 2.0);
+  EXPECT_NEAR(h.doc.model().lines[0].c, 50.0, 1e-9);
 }
 
 // --- extreme zooms and ranges --------------------------------------------
@@ -350,22 +390,22 @@ TEST_P(ExtremeDrag, EveryStoredNumberStaysFiniteAndReadable) {
   const int far[] = {INT_MIN, -100000, 0, 45, 1279, 100000, INT_MAX};
 
   h.eq.leftPressed(145, 320);
-  EXPECT_EQ(h.eq.dragLine, 0);
   for (int k = 0; k < 7; ++k) h.eq.pointerMoved(far[k], far[6 - k]);
   h.eq.leftReleased();
+  EXPECT_EQ(h.doc.undoName(), "Drag C1");  // the press held the line
   h.eq.rightPressed(145, 320);
-  EXPECT_NE(h.eq.rotatePayoff, ROTATE_NONE);
+  EXPECT_TRUE(PayoffDrawnHeld(h));  // turning
   for (int px : far) h.eq.pointerMoved(px, px);
   h.eq.rightReleased();
   h.eq.leftPressed(50, 425);  // inside the box of the label at the origin
-  EXPECT_EQ(h.eq.dragLabel, 0);
   for (int px : far) h.eq.pointerMoved(px, px);
   h.eq.leftReleased();
+  EXPECT_EQ(h.doc.undoName(), "Move C1 Label");  // and this one the label
 
   EXPECT_TRUE(AllStoredFinite(h.doc));
-  EXPECT_TRUE(std::isfinite(h.eq.payoffLevel));
-  EXPECT_LT(h.eq.lineText[0].size(), r.lineTextLimit) << h.eq.lineText[0];
-  for (const std::string& text : {h.eq.lineText[0], h.eq.payoffText, h.host.panes[0]}) {
+  const std::string& lineText = h.host.fields[ctl::LINE0];
+  EXPECT_LT(lineText.size(), r.lineTextLimit) << lineText;
+  for (const std::string& text : {lineText, h.host.fields[ctl::PAYOFF], h.host.panes[0]}) {
     EXPECT_EQ(text.find("nan"), std::string::npos) << text;
     EXPECT_EQ(text.find("inf"), std::string::npos) << text;
   }
@@ -403,11 +443,14 @@ TEST(wouldGrab, AgreesWithThePressAndChangesNothing) {
     ViewHarness pressed;
     SetUpGrabModel(pressed);
     pressed.LeftPress(p.x, p.y);
-    EXPECT_EQ(would, !pressed.eq.ChangeName().empty());
+    pressed.Move(p.x + 5, p.y + 5);
+    EXPECT_EQ(would, pressed.doc.isModified());
     grabs += would ? 1 : 0;
   }
   EXPECT_EQ(grabs, 3);
-  EXPECT_TRUE(probed.eq.ChangeName().empty());
+  // Probing grabbed nothing.
+  probed.Move(30, 30);
+  EXPECT_FALSE(probed.doc.isModified());
 }
 
 }  // namespace

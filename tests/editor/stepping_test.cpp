@@ -30,7 +30,6 @@ void OpenModel(OpenView& v) {
 struct ButtonRow {
   const char* what;
   int id;
-  double ModelState::*model;
   double (*stored)(const Model&);
   int line;
   double delta;  // zooms start at 6, so both zoom rules step by 1 here
@@ -41,9 +40,6 @@ void PrintTo(const ButtonRow& row, std::ostream* os) {
   *os << row.what;
 }
 
-double& Value(ModelState& m, const ButtonRow& r) {
-  return r.line >= 0 ? m.lineC[r.line] : m.*r.model;
-}
 double Value(const Document& d, const ButtonRow& r) {
   return r.line >= 0 ? d.model().lines[r.line].c : r.stored(d.model());
 }
@@ -54,28 +50,27 @@ TEST_P(ButtonTable, OneClickIsOneUndoableStep) {
   const ButtonRow& row = GetParam();
   OpenView v;
   OpenModel(v);
-  const double before = Value(v.eq, row);
+  const double before = Value(v.doc, row);
   const std::string textBefore = v.host.fields[row.field];
   const int presents = v.host.presents;
-  v.eq.editUndoFlag = 1;
+  // Copy sends the next Undo to the focused control; the click takes it
+  // back to the history.
+  v.eq.run(FormCommand::Copy);
 
   ASSERT_TRUE(v.eq.stepButtonClicked(row.id));
-  EXPECT_EQ(Value(v.eq, row), before + row.delta);
   EXPECT_EQ(Value(v.doc, row), before + row.delta);
   EXPECT_TRUE(v.doc.isModified());
-  EXPECT_EQ(v.eq.editUndoFlag, 0);
   EXPECT_GT(v.host.presents, presents);
   EXPECT_NE(v.host.fields[row.field], textBefore);
   EXPECT_TRUE(v.host.messages.empty());
 
   v.eq.run(FormCommand::Undo);
-  EXPECT_EQ(Value(v.eq, row), before);
+  EXPECT_EQ(v.host.editRequests, std::vector<EditRequest>{EditRequest::Copy});
   EXPECT_EQ(Value(v.doc, row), before);
   EXPECT_EQ(v.host.fields[row.field], textBefore);
 }
 
 std::vector<ButtonRow> Buttons() {
-  using M = ModelState;
   struct S {
     static double payoffLevel(const Model& m) { return m.payoff.level; }
     static double xZoom(const Model& m) { return m.xZoom; }
@@ -86,27 +81,27 @@ std::vector<ButtonRow> Buttons() {
     static double yMax(const Model& m) { return m.yMax; }
   };
   std::vector<ButtonRow> rows = {
-      {"payoff +", ctl::PAYOFF_PLUS, &M::payoffLevel, S::payoffLevel, -1, 1, ctl::PAYOFF},
-      {"payoff -", ctl::PAYOFF_MINUS, &M::payoffLevel, S::payoffLevel, -1, -1, ctl::PAYOFF},
-      {"X zoom +", ctl::X_ZOOM_PLUS, &M::xZoom, S::xZoom, -1, 1, ctl::X_ZOOM},
-      {"X zoom -", ctl::X_ZOOM_MINUS, &M::xZoom, S::xZoom, -1, -1, ctl::X_ZOOM},
-      {"Y zoom +", ctl::Y_ZOOM_PLUS, &M::yZoom, S::yZoom, -1, 1, ctl::Y_ZOOM},
-      {"Y zoom -", ctl::Y_ZOOM_MINUS, &M::yZoom, S::yZoom, -1, -1, ctl::Y_ZOOM},
-      {"X Min +", ctl::X_MIN_PLUS, &M::xMin, S::xMin, -1, 1, ctl::X_MIN},
-      {"X Min -", ctl::X_MIN_MINUS, &M::xMin, S::xMin, -1, -1, ctl::X_MIN},
-      {"X Max +", ctl::X_MAX_PLUS, &M::xMax, S::xMax, -1, 1, ctl::X_MAX},
-      {"X Max -", ctl::X_MAX_MINUS, &M::xMax, S::xMax, -1, -1, ctl::X_MAX},
-      {"Y Min +", ctl::Y_MIN_PLUS, &M::yMin, S::yMin, -1, 1, ctl::Y_MIN},
-      {"Y Min -", ctl::Y_MIN_MINUS, &M::yMin, S::yMin, -1, -1, ctl::Y_MIN},
-      {"Y Max +", ctl::Y_MAX_PLUS, &M::yMax, S::yMax, -1, 1, ctl::Y_MAX},
-      {"Y Max -", ctl::Y_MAX_MINUS, &M::yMax, S::yMax, -1, -1, ctl::Y_MAX},
+      {"payoff +", ctl::PAYOFF_PLUS, S::payoffLevel, -1, 1, ctl::PAYOFF},
+      {"payoff -", ctl::PAYOFF_MINUS, S::payoffLevel, -1, -1, ctl::PAYOFF},
+      {"X zoom +", ctl::X_ZOOM_PLUS, S::xZoom, -1, 1, ctl::X_ZOOM},
+      {"X zoom -", ctl::X_ZOOM_MINUS, S::xZoom, -1, -1, ctl::X_ZOOM},
+      {"Y zoom +", ctl::Y_ZOOM_PLUS, S::yZoom, -1, 1, ctl::Y_ZOOM},
+      {"Y zoom -", ctl::Y_ZOOM_MINUS, S::yZoom, -1, -1, ctl::Y_ZOOM},
+      {"X Min +", ctl::X_MIN_PLUS, S::xMin, -1, 1, ctl::X_MIN},
+      {"X Min -", ctl::X_MIN_MINUS, S::xMin, -1, -1, ctl::X_MIN},
+      {"X Max +", ctl::X_MAX_PLUS, S::xMax, -1, 1, ctl::X_MAX},
+      {"X Max -", ctl::X_MAX_MINUS, S::xMax, -1, -1, ctl::X_MAX},
+      {"Y Min +", ctl::Y_MIN_PLUS, S::yMin, -1, 1, ctl::Y_MIN},
+      {"Y Min -", ctl::Y_MIN_MINUS, S::yMin, -1, -1, ctl::Y_MIN},
+      {"Y Max +", ctl::Y_MAX_PLUS, S::yMax, -1, 1, ctl::Y_MAX},
+      {"Y Max -", ctl::Y_MAX_MINUS, S::yMax, -1, -1, ctl::Y_MAX},
   };
   static const char* const names[] = {"line 1 +", "line 1 -", "line 2 +", "line 2 -",
                                       "line 3 +", "line 3 -", "line 4 +", "line 4 -",
                                       "line 5 +", "line 5 -", "line 6 +", "line 6 -"};
   for (int i = 0; i < LINE_COUNT; ++i) {
-    rows.push_back({names[2 * i], ctl::LINE_PLUS[i], nullptr, nullptr, i, 1, ctl::LINE0 + i});
-    rows.push_back({names[2 * i + 1], ctl::LINE_MINUS[i], nullptr, nullptr, i, -1, ctl::LINE0 + i});
+    rows.push_back({names[2 * i], ctl::LINE_PLUS[i], nullptr, i, 1, ctl::LINE0 + i});
+    rows.push_back({names[2 * i + 1], ctl::LINE_MINUS[i], nullptr, i, -1, ctl::LINE0 + i});
   }
   return rows;
 }
@@ -142,7 +137,6 @@ TEST(Stepping, ZoomRuleGivesExactDoubles) {
         const bool plus = row.clicks[k] == '+';
         v.eq.stepButtonClicked(yAxis ? (plus ? ctl::Y_ZOOM_PLUS : ctl::Y_ZOOM_MINUS)
                                      : (plus ? ctl::X_ZOOM_PLUS : ctl::X_ZOOM_MINUS));
-        EXPECT_EQ(yAxis ? v.eq.yZoom : v.eq.xZoom, row.after[k]) << "click " << k;
         EXPECT_EQ(yAxis ? v.doc.model().yZoom : v.doc.model().xZoom, row.after[k]) << "click " << k;
       }
     }
@@ -157,12 +151,12 @@ TEST(Stepping, FieldShowsDecimalsWhileTheModelKeepsTheSum) {
   EditModel(v.doc)->lines[0].c = 0.26;
   v.Open();
   v.eq.stepButtonClicked(ctl::LINE_PLUS[0]);
-  EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
+  EXPECT_DOUBLE_EQ(v.doc.model().lines[0].c, 1.26);
   EXPECT_EQ(v.host.fields[ctl::LINE0], " 1.0 x +  0.0 y <=  1.3 ");
   // Two clicks, then Undo: back to the value before the second click.
   v.eq.stepButtonClicked(ctl::LINE_PLUS[0]);
   v.eq.run(FormCommand::Undo);
-  EXPECT_DOUBLE_EQ(v.eq.lineC[0], 1.26);
+  EXPECT_DOUBLE_EQ(v.doc.model().lines[0].c, 1.26);
 }
 
 TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
@@ -178,21 +172,23 @@ TEST(Stepping, PreviewPayoffRoutesConstraintButtonsToTheProbe) {
     SCOPED_TRACE(row.report);
     OpenView v;
     OpenModel(v);
-    v.eq.previewPayoff = 1;
-    v.eq.editUndoFlag = 1;
+    v.eq.run(FormCommand::TogglePreviewPayoff);
+    v.eq.run(FormCommand::Copy);
     ASSERT_TRUE(v.eq.stepButtonClicked(row.id));
-    EXPECT_EQ(v.eq.editUndoFlag, 0);
     ASSERT_FALSE(v.host.messages.empty());
     EXPECT_EQ(v.host.messages.back().text, row.report);
-    EXPECT_EQ(v.eq.lineC[0], 100.0);
-    EXPECT_EQ(v.eq.lineC[1], 5.0);
+    EXPECT_EQ(v.doc.model().lines[0].c, 100.0);
+    EXPECT_EQ(v.doc.model().lines[1].c, 5.0);
+    // The click took the next Undo back from the control.
+    v.eq.run(FormCommand::Undo);
+    EXPECT_EQ(v.host.editRequests, std::vector<EditRequest>{EditRequest::Copy});
   }
   // The PAYOFF buttons step as usual.
   OpenView v;
   OpenModel(v);
-  v.eq.previewPayoff = 1;
+  v.eq.run(FormCommand::TogglePreviewPayoff);
   v.eq.stepButtonClicked(ctl::PAYOFF_PLUS);
-  EXPECT_EQ(v.eq.payoffLevel, 1.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 1.0);
   EXPECT_TRUE(v.host.messages.empty());
 }
 

@@ -11,68 +11,70 @@
 namespace tessaro::test {
 
 // A form view on a fake window with its document. The setters write the
-// working model and the document alike, as a loaded model has them, since
-// taking a snapshot copies the document into the model.
+// document's model, as a loaded model has it.
 struct ViewHarness {
   FakeFormWindow host;
   Document doc;
   FormController eq{host, nullptr};
 
   ViewHarness() {
-    eq.doc = &doc;
+    eq.attach(doc);
     // A plot whose origin lies at view pixel (45, 420), where the tables'
     // pixels were taken.
-    eq.view = PlotViewOfSize(730, 332);
+    eq.setView(PlotViewOfSize(730, 332));
     host.offscreenCreated = true;
-    eq.xLabel = EditModel(doc)->xLabel = "X";
-    eq.yLabel = EditModel(doc)->yLabel = "Y";
+    EditModel(doc)->xLabel = "X";
+    EditModel(doc)->yLabel = "Y";
     SetScale(0.0, 0.0, 6.0, 6.0);
     SetDecimals(1);
   }
 
+  const Model& model() const { return doc.model(); }
+
   void SetScale(double xMin, double yMin, double xZoom, double yZoom) {
-    eq.xMin = EditModel(doc)->xMin = xMin;
-    eq.yMin = EditModel(doc)->yMin = yMin;
-    eq.xZoom = EditModel(doc)->xZoom = xZoom;
-    eq.yZoom = EditModel(doc)->yZoom = yZoom;
-    eq.xMax = EditModel(doc)->xMax = xMin + 1200.0 / xZoom;
-    eq.yMax = EditModel(doc)->yMax = yMin + 720.0 / yZoom;
+    ModelEdit m = EditModel(doc);
+    m->xMin = xMin;
+    m->yMin = yMin;
+    m->xZoom = xZoom;
+    m->yZoom = yZoom;
+    m->xMax = xMin + 1200.0 / xZoom;
+    m->yMax = yMin + 720.0 / yZoom;
   }
-  void SetDecimals(int decimals) { eq.decimals = EditModel(doc)->decimals = decimals; }
+  void SetDecimals(int decimals) { EditModel(doc)->decimals = decimals; }
 
   // Line i: a·x + sign·b·y (relation) c.
   void SetLine(int i, double a, int sign, double b, double relation, double c) {
-    eq.lineName[i] = EditModel(doc)->lines[i].name = "C" + std::to_string(i + 1);
-    eq.lineA[i] = eq.rowA[i] = EditModel(doc)->lines[i].a = a;
-    eq.lineB[i] = eq.rowB[i] = EditModel(doc)->lines[i].b = b;
-    eq.lineC[i] = eq.rowC[i] = EditModel(doc)->lines[i].c = c;
-    eq.rowSign[i] = sign;
-    EditModel(doc)->lines[i].sign = sign;
-    eq.rowRelation[i] = relation;
-    EditModel(doc)->lines[i].relation = RelationOfCode(relation);
+    ModelEdit m = EditModel(doc);
+    Line& line = m->lines[i];
+    line.name = "C" + std::to_string(i + 1);
+    line.a = a;
+    line.b = b;
+    line.c = c;
+    line.sign = sign;
+    line.relation = RelationOfCode(relation);
   }
   void SetPayoff(double a, int sign, double b, double level) {
-    eq.payoffA = EditModel(doc)->payoff.a = a;
-    eq.payoffSign = sign;
-    EditModel(doc)->payoff.sign = sign;
-    eq.payoffB = EditModel(doc)->payoff.b = b;
-    eq.payoffLevel = EditModel(doc)->payoff.level = level;
+    ModelEdit m = EditModel(doc);
+    m->payoff.a = a;
+    m->payoff.sign = sign;
+    m->payoff.b = b;
+    m->payoff.level = level;
   }
   void SetLabel(int j, double lx, double ly) {
-    eq.labelX[j] = EditModel(doc)->lines[j].label.x = lx;
-    eq.labelY[j] = EditModel(doc)->lines[j].label.y = ly;
+    EditModel(doc)->lines[j].label = LabelPosition{lx, ly};
   }
   void SetPayoffLabel(double lx, double ly) {
-    eq.payoffLabelX = EditModel(doc)->payoff.label.x = lx;
-    eq.payoffLabelY = EditModel(doc)->payoff.label.y = ly;
+    EditModel(doc)->payoff.label = LabelPosition{lx, ly};
   }
 
   // The view pixel of a model point (the inverse of the pointer mapping).
   int Px(double x) const {
-    return static_cast<int>(std::lround(eq.view.OriginViewX() + (x - eq.xMin) * eq.xZoom));
+    return static_cast<int>(
+        std::lround(eq.view().OriginViewX() + (x - model().xMin) * model().xZoom));
   }
   int Py(double y) const {
-    return static_cast<int>(std::lround(eq.view.OriginViewY() - (y - eq.yMin) * eq.yZoom));
+    return static_cast<int>(
+        std::lround(eq.view().OriginViewY() - (y - model().yMin) * model().yZoom));
   }
 
   void LeftPress(double x, double y) { eq.leftPressed(Px(x), Py(y)); }

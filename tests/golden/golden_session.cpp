@@ -76,7 +76,7 @@ struct Session {
   void Report(const char* step) {
     if (host.timerRunning) eq.refreshTimerFired();
     host.surface.Clear();
-    eq.RedrawGraph();
+    eq.redraw();
     Digest bytes;
     const std::vector<std::uint8_t> saved = tessaro::EncodeModel(doc.model());
     bytes.Add(saved.data(), saved.size());
@@ -96,8 +96,9 @@ struct Session {
 
   // The view pixel of the model point (x, y) at the plot's origin.
   void PixelOf(double x, double y, int& px, int& py) const {
-    px = static_cast<int>(eq.view.OriginViewX() + (x - eq.xMin) * eq.xZoom);
-    py = static_cast<int>(eq.view.OriginViewY() - (y - eq.yMin) * eq.yZoom);
+    const tessaro::Model& m = doc.model();
+    px = static_cast<int>(eq.view().OriginViewX() + (x - m.xMin) * m.xZoom);
+    py = static_cast<int>(eq.view().OriginViewY() - (y - m.yMin) * m.yZoom);
   }
 
   void Drag(int x0, int y0, int x1, int y1) {
@@ -110,11 +111,7 @@ struct Session {
 
   void Type(int field, const std::string& text) {
     host.fields[field] = text;
-    if (field == tessaro::ctl::PAYOFF) {
-      eq.payoffEdited();
-    } else {
-      eq.lineEdited(field - tessaro::ctl::LINE0);
-    }
+    eq.fieldEdited(field);
   }
 };
 
@@ -131,8 +128,8 @@ void Run(const char* path) {
   FormController& eq = s.eq;
   // The window of the recorded answers: a plot whose Auto Zoom box is 600 x
   // 250 pixels with its origin at view pixel (45, 420).
-  eq.view = tessaro::PlotViewOfSize(730, 332);
-  eq.attach(&s.doc);
+  eq.setView(tessaro::PlotViewOfSize(730, 332));
+  eq.attach(s.doc);
   eq.start();
   eq.refreshTimerFired();
   s.Report("open");
@@ -143,14 +140,18 @@ void Run(const char* path) {
   s.Report("line0plus");
   eq.stepButtonClicked(tessaro::ctl::PAYOFF_MINUS);
   s.Report("payoffminus");
-  s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " <= 40");
+  s.Type(tessaro::ctl::LINE0 + 5,
+         "Extra: 1 " + s.doc.model().xLabel + " + 2 " + s.doc.model().yLabel + " <= 40");
   s.Report("typeline5");
-  s.Type(tessaro::ctl::LINE0 + 5, "Extra: 1 " + eq.xLabel + " + 2 " + eq.yLabel + " >= ");
+  s.Type(tessaro::ctl::LINE0 + 5,
+         "Extra: 1 " + s.doc.model().xLabel + " + 2 " + s.doc.model().yLabel + " >= ");
   s.Report("typeline5half");
   // A drag of line 0 from a point a quarter along its range.
-  if (eq.lineB[0] != 0.0) {
-    const double x = eq.xMin + (eq.xMax - eq.xMin) / 4;
-    const double y = (eq.lineC[0] - eq.lineA[0] * x) / (eq.rowSign[0] * eq.lineB[0]);
+  const tessaro::Model& m = s.doc.model();
+  if (m.lines[0].b != 0.0) {
+    const tessaro::Line& line = m.lines[0];
+    const double x = m.xMin + (m.xMax - m.xMin) / 4;
+    const double y = (line.c - line.a * x) / (line.sign * line.b);
     int px = 0, py = 0;
     s.PixelOf(x, y, px, py);
     s.Drag(px, py, px + 17, py - 11);

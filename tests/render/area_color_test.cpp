@@ -78,9 +78,10 @@ TEST(configureColor, ChosenColourIsStoredAndReadByTheNextView) {
   MemorySettings settings;
   test::FakeFormWindow host;
   host.offscreenCreated = true;
+  Document document;
+  EditModel(document)->fill = FillMode::Color;
   FormController eq(host, &settings);
-  eq.xZoom = eq.yZoom = 6;
-  eq.fillMode = 1;
+  eq.attach(document);
   host.colorChosen = true;
   host.colorToChoose = Rgb{255, 0, 128};
   eq.run(FormCommand::ConfigureColor);

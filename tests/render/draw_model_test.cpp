@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,18 @@ std::vector<Segment> Segments(const RecordingSurface& s) {
   return out;
 }
 
+// The document's model drawn as the form draws it, with the pointer
+// gesture and the lattice points given.
+DrawnPlot Draw(RenderFixture& f, const PointerGesture& gesture = {},
+               std::span<const IntPoint> dots = {}) {
+  return DrawModel(PlotScene{f.document.model(), f.eq.farBounds(), gesture, dots, {}}, f.eq.view(),
+                   f.host.surface);
+}
+
+Rows RowsOfForm(const RenderFixture& f) {
+  return RowsOf(f.document.model(), f.eq.farBounds());
+}
+
 const Call* FindText(const RenderFixture& f, const std::string& prefix) {
   for (const Call& c : f.Calls()) {
     if (c.op == "text" && c.text.rfind(prefix, 0) == 0) return &c;
@@ -54,13 +67,14 @@ const Call* FindText(const RenderFixture& f, const std::string& prefix) {
 TEST(FeasiblePolygon, EmptyModelIsTheFarRectangle) {
   RenderFixture f;
   AreaColor() = kAreaColor;
-  f.eq.fillMode = 1;
-  f.eq.DrawModel(f.host.surface);
-  const double right = f.eq.rowC[ROW_FAR_X];
-  const double top = f.eq.rowC[ROW_FAR_Y];
-  const std::vector<IntPoint> expected{PlotPoint(f.eq, 0, 0), PlotPoint(f.eq, 0, top),
-                                       PlotPoint(f.eq, right, top), PlotPoint(f.eq, right, 0),
-                                       PlotPoint(f.eq, 0, 0)};
+  EditModel(f.document)->fill = FillMode::Color;
+  (void)Draw(f);
+  const double right = f.eq.farBounds().x;
+  const double top = f.eq.farBounds().y;
+  const Model& m = f.document.model();
+  const std::vector<IntPoint> expected{PlotPoint(m, 0, 0), PlotPoint(m, 0, top),
+                                       PlotPoint(m, right, top), PlotPoint(m, right, 0),
+                                       PlotPoint(m, 0, 0)};
   const auto polygons = Polygons(f);
   ASSERT_EQ(polygons.size(), 1u);
   EXPECT_EQ(polygons[0].points, expected);
@@ -72,17 +86,19 @@ TEST(FeasiblePolygon, EmptyModelIsTheFarRectangle) {
 
 TEST(FeasiblePolygon, CornerSharedByThreeRowsIsOneVertex) {
   RenderFixture f;
-  f.eq.fillMode = 2;
+  EditModel(f.document)->fill = FillMode::Grey;
   f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
   f.SetLine(1, "B", 1, -1, 1, REL_LE, 10);  // meets A and y = 0 at (10, 0)
-  f.eq.DrawModel(f.host.surface);
+  (void)Draw(f);
   const auto polygons = Polygons(f);
   ASSERT_EQ(polygons.size(), 1u);
-  const std::vector<IntPoint> expected{PlotPoint(f.eq, 10, 0), PlotPoint(f.eq, 0, 10),
-                                       PlotPoint(f.eq, 0, 0), PlotPoint(f.eq, 10, 0)};
+  const Model& m = f.document.model();
+  const std::vector<IntPoint> expected{PlotPoint(m, 10, 0), PlotPoint(m, 0, 10), PlotPoint(m, 0, 0),
+                                       PlotPoint(m, 10, 0)};
   EXPECT_EQ(polygons[0].points, expected);
   EXPECT_EQ(polygons[0].brush, kGrey);
-  EXPECT_EQ(BuildVertexList(f.eq).count, 15);  // one entry per pair of the six present rows
+  EXPECT_EQ(BuildVertexList(RowsOfForm(f)).count,
+            15);  // one entry per pair of the six present rows
 }
 
 TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
@@ -101,8 +117,9 @@ TEST(FeasiblePolygon, SharesLineNeedsOneCommonRow) {
       {"WithinOnLineTolerance", 10.00000001, 0, 0, 10, true},
       {"BeyondOnLineTolerance", 10.0000005, 0, 0, 10, false},
   };
+  const Rows formRows = RowsOfForm(f);
   for (const Row& r : rows) {
-    EXPECT_EQ(SharesLine(f.eq, r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
+    EXPECT_EQ(SharesLine(formRows, r.x1, r.y1, r.x2, r.y2), r.expected) << r.name;
   }
 }
 
@@ -129,12 +146,16 @@ TEST_P(FillModes, DrawTheAreaAsTheModeSays) {
   const FillCase& p = GetParam();
   RenderFixture f;
   AreaColor() = kAreaColor;
-  f.eq.trimOn = p.trimOn;
-  f.eq.fillMode = p.fillMode;
-  f.eq.dragLine = p.dragLine;
-  f.eq.rotatePayoff = p.rotatePayoff;
+  {
+    ModelEdit m = EditModel(f.document);
+    m->trim = p.trimOn != 0;
+    m->fill = static_cast<FillMode>(p.fillMode);
+  }
+  PointerGesture gesture;
+  gesture.line = p.dragLine;
+  gesture.rotate = p.rotatePayoff;
   f.SetLine(0, "A", 1, 1, 1, REL_LE, p.degenerate ? 0 : 10);
-  f.eq.DrawModel(f.host.surface);
+  (void)Draw(f, gesture);
   const auto polygons = Polygons(f);
   ASSERT_EQ(polygons.size(), p.polygonExpected ? 1u : 0u);
   if (p.polygonExpected) {
@@ -168,9 +189,10 @@ TEST(ConstraintLines, EndPointsAndPens) {
   f.SetLine(0, "A", 1, -1, 1, REL_LE, 2);  // x - y <= 2
   f.SetLine(1, "B", 1, 1, 0, REL_LE, 50);  // x <= 50
   f.SetLine(2, "C", 0, 1, 2, REL_GE, 40);  // y >= 20
-  f.eq.dragLine = 1;
-  f.eq.dragLabel = 2;
-  f.eq.DrawModel(f.host.surface);
+  PointerGesture gesture;
+  gesture.line = 1;
+  gesture.label = 2;
+  (void)Draw(f, gesture);
   const auto segments = Segments(f.host.surface);
   ASSERT_EQ(segments.size(), 3u);
   // From 150 pixels right of the range (225, 223) down to the X-axis crossing (2, 0).
@@ -188,7 +210,7 @@ TEST(ConstraintLines, LimitedTo32000FromAbove) {
   f.SetRange(0, 200, 0, 120, 600, 600);
   f.SetLine(0, "A", 1, 1, 0, REL_LE, 150);              // x <= 150 at 600 pixels per unit
   f.SetLine(1, "T", 0.000001, 1, 0.000001, REL_LE, 1);  // both coefficients tiny: not drawn
-  f.eq.DrawModel(f.host.surface);
+  (void)Draw(f);
   const auto segments = Segments(f.host.surface);
   ASSERT_EQ(segments.size(), 1u);
   EXPECT_EQ(segments[0].ends, (std::vector<int>{32000, 0, 32000, -72150}));
@@ -219,25 +241,25 @@ TEST(ConstraintLabels, DefaultsAndClamping) {
   for (const Row& r : rows) {
     RenderFixture f;
     // A plot whose label box is 600 pixels right of and 300 above the origin.
-    f.eq.view = PlotViewOfSize(730, 332);
+    f.eq.setView(PlotViewOfSize(730, 332));
     f.SetRange(0, 200, 0, 120, r.xZoom, r.yZoom);
     f.SetLine(r.line, "L", 1, 1, 1, REL_LE, 10);
-    f.eq.labelX[r.line] = r.labelX;
-    f.eq.labelY[r.line] = r.labelY;
-    f.eq.DrawModel(f.host.surface);
+    EditModel(f.document)->lines[r.line].label = LabelPosition{r.labelX, r.labelY};
+    const DrawnPlot drawn = Draw(f);
     // The drawing never writes the model: the offsets stay as they were.
+    const LabelPosition& kept = f.document.model().lines[r.line].label;
     if (std::isnan(r.labelX)) {
-      EXPECT_TRUE(std::isnan(f.eq.labelX[r.line])) << r.name;
+      EXPECT_TRUE(std::isnan(kept.x)) << r.name;
     } else {
-      EXPECT_EQ(f.eq.labelX[r.line], r.labelX) << r.name;
+      EXPECT_EQ(kept.x, r.labelX) << r.name;
     }
-    EXPECT_EQ(f.eq.labelY[r.line], r.labelY) << r.name;
+    EXPECT_EQ(kept.y, r.labelY) << r.name;
     const Call* text = FindText(f, "L:");
     ASSERT_NE(text, nullptr) << r.name;
     EXPECT_EQ(text->args, (std::vector<int>{r.drawnAt.x, r.drawnAt.y})) << r.name;
     // The pointer finds the label where it was drawn.
-    EXPECT_NEAR(f.eq.shownLabelX[r.line] * r.xZoom, r.drawnAt.x, 1e-9) << r.name;
-    EXPECT_NEAR(-f.eq.shownLabelY[r.line] * r.yZoom, r.drawnAt.y, 1e-9) << r.name;
+    EXPECT_NEAR(drawn.labels.lineX[r.line] * r.xZoom, r.drawnAt.x, 1e-9) << r.name;
+    EXPECT_NEAR(-drawn.labels.lineY[r.line] * r.yZoom, r.drawnAt.y, 1e-9) << r.name;
   }
 }
 
@@ -247,28 +269,32 @@ TEST(ConstraintLabels, LargerPlotWidensTheBox) {
   RenderFixture f;
   f.SetRange(0, 200, 0, 120, 6, 6);
   f.SetLine(1, "L", 1, 1, 1, REL_LE, 10);
-  f.eq.labelX[1] = 1000;
-  f.eq.labelY[1] = 1000;
-  f.eq.DrawModel(f.host.surface);
-  EXPECT_NEAR(f.eq.shownLabelX[1], 1130.0 / 6, 1e-12);
-  EXPECT_NEAR(f.eq.shownLabelY[1], 974.0 / 6, 1e-12);
+  EditModel(f.document)->lines[1].label = LabelPosition{1000, 1000};
+  const DrawnPlot drawn = Draw(f);
+  EXPECT_NEAR(drawn.labels.lineX[1], 1130.0 / 6, 1e-12);
+  EXPECT_NEAR(drawn.labels.lineY[1], 974.0 / 6, 1e-12);
 }
 
 TEST(ConstraintLabels, HiddenAndHighlighted) {
   RenderFixture f;
-  f.eq.labelsOn = 0;
   f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
   f.SetLine(1, "B", 1, 1, 2, REL_LE, 30);
-  f.eq.payoffA = 3;
-  f.eq.payoffB = 2;
-  f.eq.dragLine = 1;
-  f.eq.DrawModel(f.host.surface);
+  {
+    ModelEdit m = EditModel(f.document);
+    m->labels = false;
+    m->payoff.a = 3;
+    m->payoff.b = 2;
+  }
+  PointerGesture gesture;
+  gesture.line = 1;
+  const DrawnPlot drawn = Draw(f, gesture);
   EXPECT_EQ(FindText(f, "A:"), nullptr);
   const Call* b = FindText(f, "B:");
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->textColor, (Rgb{255, 0, 0}));
   EXPECT_TRUE(b->font.italic);
-  EXPECT_EQ(f.host.panes[1], b->text);
+  // The text of the dragged line, for the status strip.
+  EXPECT_EQ(drawn.draggedText, b->text);
   // The payoff label does not depend on the label switch.
   const Call* payoff = FindText(f, "Payoff:");
   ASSERT_NE(payoff, nullptr);
@@ -279,47 +305,53 @@ TEST(ConstraintLabels, HiddenAndHighlighted) {
 TEST(ConstraintLabels, DraggedLabelHighlightedWithoutStatusText) {
   RenderFixture f;
   f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
-  f.eq.dragLabel = 0;
-  f.host.panes[1] = "before";
-  f.eq.DrawModel(f.host.surface);
+  PointerGesture gesture;
+  gesture.label = 0;
+  const DrawnPlot drawn = Draw(f, gesture);
   const Call* a = FindText(f, "A:");
   ASSERT_NE(a, nullptr);
   EXPECT_TRUE(a->font.italic);
-  EXPECT_EQ(f.host.panes[1], "before");
+  EXPECT_EQ(drawn.draggedText, "");
 }
 
 TEST(Payoff, ZeroCoefficientsDrawNothing) {
   RenderFixture f;
-  f.eq.payoffLevel = 30;
-  f.eq.DrawModel(f.host.surface);
+  EditModel(f.document)->payoff.level = 30;
+  (void)Draw(f);
   EXPECT_EQ(FindText(f, "Payoff:"), nullptr);
   EXPECT_TRUE(Segments(f.host.surface).empty());
-  EXPECT_EQ(f.eq.payoffLabelX, NO_POINT);
+  EXPECT_EQ(f.document.model().payoff.label.x, NO_POINT);
 }
 
 TEST(Payoff, DashedLineAndLabelAtItsFirstEnd) {
   struct Row {
     const char* name;
-    int dragPayoff, rotatePayoff, dragPayoffLabel;
+    bool dragPayoff;
+    int rotatePayoff;
+    bool dragPayoffLabel;
     Rgb pen;
     bool highlighted;
     bool statusText;
   };
   const Row rows[] = {
-      {"AtRest", -1, -1, -1, {250, 0, 0}, false, false},
-      {"Dragged", 1, -1, -1, {0, 0, 250}, true, true},
-      {"Rotated", -1, 2, -1, {0, 0, 250}, true, false},
-      {"LabelDragged", -1, -1, 1, {0, 0, 250}, true, false},
+      {"AtRest", false, -1, false, {250, 0, 0}, false, false},
+      {"Dragged", true, -1, false, {0, 0, 250}, true, true},
+      {"Rotated", false, 2, false, {0, 0, 250}, true, false},
+      {"LabelDragged", false, -1, true, {0, 0, 250}, true, false},
   };
   for (const Row& r : rows) {
     RenderFixture f;
-    f.eq.payoffA = 3;
-    f.eq.payoffB = 2;
-    f.eq.payoffLevel = 36;  // 3x + 2y = 36: from (0, 18) to (12, 0)
-    f.eq.dragPayoff = r.dragPayoff;
-    f.eq.rotatePayoff = r.rotatePayoff;
-    f.eq.dragPayoffLabel = r.dragPayoffLabel;
-    f.eq.DrawModel(f.host.surface);
+    {
+      ModelEdit m = EditModel(f.document);
+      m->payoff.a = 3;
+      m->payoff.b = 2;
+      m->payoff.level = 36;  // 3x + 2y = 36: from (0, 18) to (12, 0)
+    }
+    PointerGesture gesture;
+    gesture.payoff = r.dragPayoff;
+    gesture.rotate = r.rotatePayoff;
+    gesture.payoffLabel = r.dragPayoffLabel;
+    const DrawnPlot drawn = Draw(f, gesture);
     const auto segments = Segments(f.host.surface);
     ASSERT_GT(segments.size(), 5u) << r.name;
     EXPECT_EQ(segments.front().ends[0], 0) << r.name;
@@ -329,32 +361,34 @@ TEST(Payoff, DashedLineAndLabelAtItsFirstEnd) {
     EXPECT_EQ(segments.front().pen, (Pen{PenStyle::Solid, 1, r.pen})) << r.name;
     // Drawn at the line's first end, where the pointer finds it; the
     // stored offsets stay unplaced.
-    EXPECT_EQ(f.eq.shownPayoffLabelX, 0) << r.name;
-    EXPECT_EQ(f.eq.shownPayoffLabelY, 18) << r.name;
-    EXPECT_EQ(f.eq.payoffLabelX, NO_POINT) << r.name;
-    EXPECT_EQ(f.eq.payoffLabelY, NO_POINT) << r.name;
+    EXPECT_EQ(drawn.labels.payoffX, 0) << r.name;
+    EXPECT_EQ(drawn.labels.payoffY, 18) << r.name;
+    EXPECT_EQ(f.document.model().payoff.label.x, NO_POINT) << r.name;
+    EXPECT_EQ(f.document.model().payoff.label.y, NO_POINT) << r.name;
     const Call* label = FindText(f, "Payoff:");
     ASSERT_NE(label, nullptr) << r.name;
     EXPECT_EQ(label->text, "Payoff:   3.0  +   2.0  =  36.0") << r.name;
     EXPECT_EQ(label->args, (std::vector<int>{0, -108})) << r.name;
     EXPECT_EQ(label->font.italic, r.highlighted) << r.name;
-    EXPECT_EQ(f.host.panes.count(1) == 1, r.statusText) << r.name;
+    EXPECT_EQ(!drawn.draggedText.empty(), r.statusText) << r.name;
   }
 }
 
 TEST(Payoff, MinusFamilyAndLabelClamped) {
   RenderFixture f;
-  f.eq.payoffA = 1;
-  f.eq.payoffB = 1;
-  f.eq.payoffSign = -1;
-  f.eq.payoffLevel = 0;
-  f.eq.view = PlotViewOfSize(730, 332);
-  f.eq.payoffLabelX = 500;  // beyond 600 pixels
-  f.eq.payoffLabelY = 2;
-  f.eq.decimals = 0;
-  f.eq.DrawModel(f.host.surface);
-  EXPECT_EQ(f.eq.shownPayoffLabelX, 100);  // drawn at the box edge
-  EXPECT_EQ(f.eq.payoffLabelX, 500);       // the model keeps its offsets
+  {
+    ModelEdit m = EditModel(f.document);
+    m->payoff.a = 1;
+    m->payoff.b = 1;
+    m->payoff.sign = -1;
+    m->payoff.level = 0;
+    m->payoff.label = LabelPosition{500, 2};  // beyond 600 pixels
+    m->decimals = 0;
+  }
+  f.eq.setView(PlotViewOfSize(730, 332));
+  const DrawnPlot drawn = Draw(f);
+  EXPECT_EQ(drawn.labels.payoffX, 100);               // drawn at the box edge
+  EXPECT_EQ(f.document.model().payoff.label.x, 500);  // the model keeps its offsets
   const Call* label = FindText(f, "Payoff:");
   ASSERT_NE(label, nullptr);
   EXPECT_EQ(label->text, "Payoff:     1  -     1  =     0");
@@ -362,13 +396,9 @@ TEST(Payoff, MinusFamilyAndLabelClamped) {
 
 TEST(LatticeDots, SmallBlueCircles) {
   RenderFixture f;
-  f.eq.integerDotsOn = 1;
-  f.eq.dotCount = 2;
-  f.eq.dotX[0] = 0;
-  f.eq.dotY[0] = 0;
-  f.eq.dotX[1] = 3;
-  f.eq.dotY[1] = 2;
-  f.eq.DrawModel(f.host.surface);
+  EditModel(f.document)->integerDots = true;
+  const std::vector<IntPoint> dots{{0, 0}, {3, 2}};
+  (void)Draw(f, {}, dots);
   const auto ellipses = f.host.surface.CallsOf("ellipse");
   ASSERT_EQ(ellipses.size(), 2u);
   EXPECT_EQ(ellipses[0].args, (std::vector<int>{-2, 2, 2, -2}));
@@ -393,20 +423,28 @@ TEST(DrawModelRobustness, ExtremeValuesFinish) {
     RenderFixture f;
     f.SetRange(-r.range, r.range, -r.range, r.range, r.zoom, r.zoom);
     f.SetLine(0, "A", r.coefficient, 1, 1, REL_LE, r.rhs);
-    f.eq.payoffA = r.coefficient;
-    f.eq.payoffB = 1;
-    f.eq.payoffLevel = r.rhs;
-    f.eq.fillMode = 1;
-    f.eq.integerDotsOn = 1;
-    f.eq.dotCount = 1;
-    f.eq.RedrawGraph();
-    EXPECT_EQ(f.host.presents, 1) << r.name;
+    {
+      ModelEdit m = EditModel(f.document);
+      m->payoff.a = r.coefficient;
+      m->payoff.b = 1;
+      m->payoff.level = r.rhs;
+      m->fill = FillMode::Color;
+      m->integerDots = true;
+    }
+    // The axes and the model with one lattice point at the origin, as the
+    // form's picture draws them.
+    const std::vector<IntPoint> dot{{0, 0}};
+    DrawAxes(f.document.model(), f.eq.view(), f.host.surface);
+    (void)Draw(f, {}, dot);
     // Dashes are bounded by the +-32000 limit of the payoff line.
     EXPECT_LT(f.host.surface.Calls().size(), 20000u) << r.name;
     for (const Segment& s : Segments(f.host.surface)) {
       EXPECT_LE(s.ends[0], 32000) << r.name;
       EXPECT_LE(s.ends[2], 32000) << r.name;
     }
+    // The form draws the same model and presents it.
+    f.eq.redraw();
+    EXPECT_EQ(f.host.presents, 1) << r.name;
   }
 }
 
@@ -447,8 +485,8 @@ TEST_P(ExampleLabels, NoneOverlap) {
       << message;
   doc.reset(model);
   FormController eq{host, &settings};
-  eq.view = PlotViewOfSize(c.width, c.height);
-  eq.attach(&doc);
+  eq.setView(PlotViewOfSize(c.width, c.height));
+  eq.attach(doc);
   eq.start();
   eq.refreshTimerFired();
   eq.run(FormCommand::AutoZoom);
@@ -456,16 +494,17 @@ TEST_P(ExampleLabels, NoneOverlap) {
   if (host.timerRunning) eq.refreshTimerFired();
 
   RecordingSurface labels;
-  eq.DrawModel(labels);
+  (void)DrawModel(PlotScene{doc.model(), eq.farBounds(), {}, eq.latticeDots(), eq.optimum()},
+                  eq.view(), labels);
   RecordingSurface axes;
-  eq.DrawAxes(axes);
+  DrawAxes(doc.model(), eq.view(), axes);
   const std::vector<TextBox> boxes = TextBoxes(labels);
   const std::vector<TextBox> axisBoxes = TextBoxes(axes);
   int lines = 0;
   for (const Line& line : model.lines) lines += line.isPresent() ? 1 : 0;
   ASSERT_EQ(static_cast<int>(boxes.size()), lines + 1) << "every line's label and the payoff's";
 
-  const PlotView& v = eq.view;
+  const PlotView& v = eq.view();
   const TextBox plot{-v.OriginX(), -v.OriginY(), v.width - v.OriginX(), v.height - v.OriginY()};
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     EXPECT_TRUE(plot.Contains(boxes[i])) << "label " << i;

@@ -41,7 +41,7 @@ void OpenSolved(SolverView& v) {
 std::vector<RecordingSurface::Call> RedDots(SolverView& v) {
   v.host.offscreenCreated = true;
   v.host.surface.Clear();
-  v.view.RedrawGraph();
+  v.view.redraw();
   std::vector<RecordingSurface::Call> dots;
   for (const auto& call : v.host.surface.CallsOf("ellipse")) {
     if (call.brush == COLOR_PAYOFF_RED && !call.defaultBrush) dots.push_back(call);
@@ -94,7 +94,7 @@ TEST(OptimumMark, EveryTiedCornerIsMarked) {
   v.SetLines({Le(1, 1, 10), Le(1, 0, 6)});
   v.SetPayoff(1, 1, 1);
   v.view.run(FormCommand::AutoMax);
-  ASSERT_GE(v.view.optimalCount, 2);
+  ASSERT_GE(v.view.optimum().size(), 2u);
   EXPECT_EQ(RedDots(v).size(), 2u);
 }
 

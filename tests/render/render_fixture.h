@@ -7,6 +7,7 @@
 #include "editor/form_controller.h"
 #include "render/recording_surface.h"
 #include "support/fake_form_window.h"
+#include "support/form_setup.h"
 #include "support/model_edit.h"
 
 namespace tessaro::test {
@@ -21,38 +22,41 @@ struct RenderFixture {
 
   RenderFixture() {
     host.offscreenCreated = true;
-    eq.doc = &document;
+    eq.attach(document);
     SetRange(0, 200, 0, 120, 6, 6);
   }
 
+  // The ranges and zooms, with the far bounds the deferred refresh sets
+  // from them.
   void SetRange(double xMin, double xMax, double yMin, double yMax, double xZoom, double yZoom) {
-    eq.xMin = xMin;
-    eq.xMax = xMax;
-    eq.yMin = yMin;
-    eq.yMax = yMax;
-    eq.xZoom = xZoom;
-    eq.yZoom = yZoom;
-    eq.rowC[ROW_FAR_X] = xMax + 500.0 / xZoom;
-    eq.rowC[ROW_FAR_Y] = yMax + 500.0 / yZoom;
+    EditModel(document)->xMin = xMin;
+    EditModel(document)->xMax = xMax;
+    EditModel(document)->yMin = yMin;
+    EditModel(document)->yMax = yMax;
+    EditModel(document)->xZoom = xZoom;
+    EditModel(document)->yZoom = yZoom;
+    ShowOnForm(eq, host);
   }
 
   // Line i: name: a x (sign) b y (relation) c, as the parser leaves it.
   void SetLine(int i, const std::string& name, double a, int sign, double b, double relation,
                double c) {
-    eq.lineName[i] = name;
-    eq.lineA[i] = eq.rowA[i] = a;
-    eq.lineB[i] = eq.rowB[i] = b;
-    eq.lineC[i] = eq.rowC[i] = c;
-    eq.rowSign[i] = sign;
-    eq.rowRelation[i] = relation;
+    ModelEdit edit = EditModel(document);
+    Line& line = edit->lines[i];
+    line.name = name;
+    line.a = a;
+    line.b = b;
+    line.c = c;
+    line.sign = sign;
+    line.relation = RelationOfCode(relation);
   }
 
   const std::vector<RecordingSurface::Call>& Calls() const { return host.surface.Calls(); }
 };
 
 // The point of a model coordinate on the plot, as the mapping truncates it.
-inline IntPoint PlotPoint(const FormController& eq, double x, double y) {
-  return {static_cast<int>((x - eq.xMin) * eq.xZoom), static_cast<int>(-(y - eq.yMin) * eq.yZoom)};
+inline IntPoint PlotPoint(const Model& m, double x, double y) {
+  return {static_cast<int>((x - m.xMin) * m.xZoom), static_cast<int>(-(y - m.yMin) * m.yZoom)};
 }
 
 }  // namespace tessaro::test

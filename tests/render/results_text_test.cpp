@@ -13,12 +13,18 @@ namespace {
 using test::RenderFixture;
 using Call = RecordingSurface::Call;
 
-void SetOptimum(FormController& eq, std::vector<std::pair<double, double>> points) {
-  eq.optimalCount = static_cast<int>(points.size());
-  for (std::size_t k = 0; k < points.size(); ++k) {
-    eq.optimalX[k] = points[k].first;
-    eq.optimalY[k] = points[k].second;
-  }
+std::vector<PlanePoint> Optimum(const std::vector<std::pair<double, double>>& points) {
+  std::vector<PlanePoint> out;
+  for (const auto& [x, y] : points) out.push_back({x, y});
+  return out;
+}
+
+// A model with axes named X and Y, shown with these decimals.
+void NameAxes(RenderFixture& f, int decimals) {
+  ModelEdit m = EditModel(f.document);
+  m->xLabel = "X";
+  m->yLabel = "Y";
+  m->decimals = decimals;
 }
 
 struct StatusCase {
@@ -35,22 +41,11 @@ void PrintTo(const StatusCase& row, std::ostream* os) {
 
 class StatusPane : public ::testing::TestWithParam<StatusCase> {};
 
-TEST_P(StatusPane, WrittenByEveryRedraw) {
+TEST_P(StatusPane, TextOfTheOptimum) {
   const StatusCase& p = GetParam();
   RenderFixture f;
-  f.eq.xLabel = "X";
-  f.eq.yLabel = "Y";
-  f.eq.decimals = p.decimals;
-  SetOptimum(f.eq, p.points);
-  f.eq.optimumMark = MarkOptimum(f.eq);
-  f.eq.RedrawGraph();
-  EXPECT_EQ(f.host.panes[2], p.expected);
-  EXPECT_EQ(f.eq.StatusResultsText(), p.expected);
-  // A changed line makes the optimum stale: the next redraw clears it.
-  f.eq.lineC[0] += 1;
-  f.eq.RedrawGraph();
-  EXPECT_EQ(f.host.panes[2], "");
-  EXPECT_EQ(f.eq.optimalCount, 0);
+  NameAxes(f, p.decimals);
+  EXPECT_EQ(StatusResultsText(f.document.model(), Optimum(p.points)), p.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,24 +62,44 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Optimal Decisions(X, Y):  ( 1.0,  1.0) ( 2.5,  0.0)"}),
     [](const auto& info) { return info.param.name; });
 
+// x + y <= 10, x <= 6 and payoff 2x + y: Auto Max finds the corner (6, 4).
+TEST(StatusPane, WrittenByEveryRedraw) {
+  RenderFixture f;
+  NameAxes(f, 2);
+  f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
+  f.SetLine(1, "B", 1, 1, 0, REL_LE, 6);
+  {
+    ModelEdit m = EditModel(f.document);
+    m->payoff.a = 2;
+    m->payoff.b = 1;
+  }
+  f.eq.run(FormCommand::AutoMax);
+  ASSERT_FALSE(f.eq.optimum().empty());
+  f.host.panes.clear();
+  f.eq.redraw();
+  EXPECT_EQ(f.host.panes[2], "Optimal Decisions(X, Y):  (6.00, 4.00)");
+  EXPECT_EQ(StatusResultsText(f.document.model(), f.eq.optimum()), f.host.panes[2]);
+  // A changed line makes the optimum stale: the next redraw clears it.
+  EditModel(f.document)->lines[0].c += 1;
+  f.eq.redraw();
+  EXPECT_EQ(f.host.panes[2], "");
+  EXPECT_TRUE(f.eq.optimum().empty());
+}
+
 TEST(StatusPane, LeftAloneWithoutOptimum) {
   RenderFixture f;
   f.host.panes[2] = "earlier result";
-  f.eq.RedrawGraph();
+  f.eq.redraw();
   EXPECT_EQ(f.host.panes[2], "earlier result");
-  EXPECT_EQ(f.eq.StatusResultsText(), "");
+  EXPECT_EQ(StatusResultsText(f.document.model(), f.eq.optimum()), "");
 }
 
 TEST(StatusPane, TwentyPointsWithManyDecimalsAreWhole) {
   RenderFixture f;
-  f.eq.xLabel = "X";
-  f.eq.yLabel = "Y";
-  f.eq.decimals = 12;
-  std::vector<std::pair<double, double>> points;
+  NameAxes(f, 12);
+  std::vector<PlanePoint> points;
   for (int k = 0; k < MAX_OPTIMAL; ++k) points.push_back({k * 1.5, 100.0 - k});
-  SetOptimum(f.eq, points);
-  f.eq.RefreshResultsPane();
-  const std::string& text = f.host.panes[2];
+  const std::string text = StatusResultsText(f.document.model(), points);
   EXPECT_GT(text.size(), 200u);
   const std::string last = " (28.500000000000, 81.000000000000)";
   ASSERT_GT(text.size(), last.size());
@@ -92,20 +107,18 @@ TEST(StatusPane, TwentyPointsWithManyDecimalsAreWhole) {
   EXPECT_EQ(text.substr(0, 27), "Optimal Decisions(X, Y):  (");
 }
 
-// Texts drawn by DrawResultsText, each with its place.
-std::vector<Call> ResultsTexts(FormController& eq, RecordingSurface& s) {
+// Texts of the printed results of the form, each with its place.
+std::vector<Call> ResultsTexts(const FormController& eq, RecordingSurface& s) {
   s.Clear();
-  eq.DrawResultsText(s);
+  eq.drawResults(s);
   return s.CallsOf("text");
 }
 
 TEST(PrintedResults, HeadAndPieces) {
   RenderFixture f;
-  f.eq.xLabel = "X";
-  f.eq.yLabel = "Y";
-  f.eq.decimals = 2;
-  SetOptimum(f.eq, {{4, 2}, {6, 0}});
-  const auto texts = ResultsTexts(f.eq, f.host.surface);
+  NameAxes(f, 2);
+  DrawResultsText(f.document.model(), Optimum({{4, 2}, {6, 0}}), f.host.surface);
+  const auto texts = f.host.surface.CallsOf("text");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_EQ(texts[0].text, "Optimal Decisions(X,Y): (4.00, 2.00) (6.00, 0.00)");
   EXPECT_EQ(texts[0].args, (std::vector<int>{0, 40}));
@@ -129,9 +142,7 @@ class PrintedConstraint : public ::testing::TestWithParam<PrintedLineCase> {};
 TEST_P(PrintedConstraint, FullTextWithRelation) {
   const PrintedLineCase& p = GetParam();
   RenderFixture f;
-  f.eq.xLabel = "X";
-  f.eq.yLabel = "Y";
-  f.eq.decimals = p.decimals;
+  NameAxes(f, p.decimals);
   f.SetLine(0, "C1", 1, p.sign, 3, p.relation, 12);
   const auto texts = ResultsTexts(f.eq, f.host.surface);
   ASSERT_EQ(texts.size(), 1u);
@@ -164,14 +175,16 @@ TEST(PrintedResults, RowsKeepTheirPlaces) {
 
 TEST(DrawPicture, AxesModelAndResultsWithoutOptimum) {
   RenderFixture f;
-  f.eq.payoffA = 1;
-  f.eq.payoffB = 1;
-  f.eq.payoffLevel = 10;
+  {
+    ModelEdit m = EditModel(f.document);
+    m->payoff.a = 1;
+    m->payoff.b = 1;
+    m->payoff.level = 10;
+  }
   f.SetLine(0, "A", 1, 1, 1, REL_LE, 10);
   // The picture of Copy Picture and the page: axes, model, results.
-  DrawAxes(f.eq, f.eq.view, f.host.surface);
-  (void)DrawModel(f.eq, f.eq.view, f.eq.optimumMark, f.host.surface);
-  DrawResultsText(f.eq, f.host.surface);
+  f.eq.drawPlot(f.host.surface, f.eq.view());
+  f.eq.drawResults(f.host.surface);
   const auto texts = f.host.surface.Texts();
   for (const std::string& t : texts) EXPECT_EQ(t.find("Optimal Decisions"), std::string::npos);
   ASSERT_FALSE(texts.empty());

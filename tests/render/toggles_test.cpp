@@ -31,7 +31,6 @@ TEST(FillToggles, ColourGreyGreyColour) {
       f.eq.run(FormCommand::ToggleGrey);
     }
     ++redraws;
-    EXPECT_EQ(f.eq.fillMode, s.fillMode) << s.command;
     EXPECT_EQ(static_cast<int>(f.document.model().fill), s.fillMode) << s.command;
     EXPECT_TRUE(f.document.isModified()) << s.command;
     EXPECT_EQ(f.host.presents, redraws) << s.command;
@@ -50,24 +49,21 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
   struct Row {
     const char* name;
     FormCommand command;
-    std::function<int(const FormController&)> value;
     std::function<int(const Document&)> stored;
     int initial;
   };
   const Row rows[] = {
-      {"Trim", FormCommand::ToggleTrim, [](const FormController& e) { return e.trimOn; },
-       [](const Document& d) { return int{d.model().trim}; }, 0},
-      {"Label", FormCommand::ToggleLabels, [](const FormController& e) { return e.labelsOn; },
-       [](const Document& d) { return int{d.model().labels}; }, 1},
+      {"Trim", FormCommand::ToggleTrim, [](const Document& d) { return int{d.model().trim}; }, 0},
+      {"Label", FormCommand::ToggleLabels, [](const Document& d) { return int{d.model().labels}; },
+       1},
   };
   for (const Row& r : rows) {
     RenderFixture f;
-    ASSERT_EQ(r.value(f.eq), r.initial) << r.name;
+    ASSERT_EQ(r.stored(f.document), r.initial) << r.name;
     for (int press = 1; press <= 2; ++press) {
       f.document.markSaved();
       f.eq.run(r.command);
       const int expected = press == 1 ? 1 - r.initial : r.initial;
-      EXPECT_EQ(r.value(f.eq), expected) << r.name << " press " << press;
       EXPECT_EQ(r.stored(f.document), expected) << r.name << " press " << press;
       EXPECT_TRUE(f.document.isModified()) << r.name;
       EXPECT_EQ(f.host.presents, press) << r.name;
@@ -75,30 +71,33 @@ TEST(DisplayToggles, FlipStoreMarkAndRedraw) {
   }
 }
 
+// A form never given a document switches the options of its own model.
 TEST(DisplayToggles, WithoutDocumentStillSwitch) {
-  RenderFixture f;
-  f.eq.doc = nullptr;
-  f.eq.run(FormCommand::ToggleTrim);
-  f.eq.run(FormCommand::ToggleColor);
-  f.eq.decimalsSpinLeft();
-  EXPECT_EQ(f.eq.trimOn, 1);
-  EXPECT_EQ(f.eq.fillMode, 1);
-  EXPECT_FALSE(f.document.isModified());
+  test::FakeFormWindow host;
+  host.offscreenCreated = true;
+  FormController eq(host, nullptr);
+  host.fields[ctl::DECIMALS] = "3";
+  eq.run(FormCommand::ToggleTrim);
+  eq.run(FormCommand::ToggleColor);
+  eq.decimalsSpinLeft();
+  EXPECT_TRUE(eq.document().model().trim);
+  EXPECT_EQ(eq.document().model().fill, FillMode::Color);
+  EXPECT_EQ(eq.document().model().decimals, 3);
 }
 
 TEST(PreviewPayoff, OnlyFlips) {
   RenderFixture f;
   f.eq.run(FormCommand::TogglePreviewPayoff);
-  EXPECT_EQ(f.eq.previewPayoff, 1);
+  EXPECT_TRUE(f.eq.previewsPayoff());
   f.eq.run(FormCommand::TogglePreviewPayoff);
-  EXPECT_EQ(f.eq.previewPayoff, 0);
+  EXPECT_FALSE(f.eq.previewsPayoff());
   EXPECT_FALSE(f.document.isModified());
   EXPECT_EQ(f.host.presents, 0);
 }
 
-TEST(DecimalsSpin, KillFocusStoresDecimals) {
+TEST(DecimalsSpin, KillFocusStoresTheDecimalsShown) {
   RenderFixture f;
-  f.eq.decimals = 4;
+  f.host.fields[ctl::DECIMALS] = "4";
   f.eq.decimalsSpinLeft();
   EXPECT_EQ(f.document.model().decimals, 4);
   EXPECT_EQ(f.host.presents, 0);

@@ -34,31 +34,28 @@ TEST_P(AutoZoomTest, FitsRangesAndZooms) {
   const ZoomCase& c = GetParam();
   test::SolverView v;
   v.SetRanges(2000, 6, 2000, 6);  // far bounds beyond every corner below
-  EditModel(v.doc)->xMin = c.xMin;
-  EditModel(v.doc)->yMin = c.yMin;
-  EditModel(v.doc)->decimals = c.decimals;
-  v.view.LoadModelFromDoc();
-  for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    EditModel(v.doc)->lines[i].a = c.lines[i].a;
-    EditModel(v.doc)->lines[i].b = c.lines[i].b;
-    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
-    EditModel(v.doc)->lines[i].c = c.lines[i].c;
+  {
+    ModelEdit m = EditModel(v.doc);
+    m->xMin = c.xMin;
+    m->yMin = c.yMin;
+    m->decimals = c.decimals;
+    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+      m->lines[i].a = c.lines[i].a;
+      m->lines[i].b = c.lines[i].b;
+      m->lines[i].relation = RelationOfCode(c.lines[i].relation);
+      m->lines[i].c = c.lines[i].c;
+    }
   }
-  v.view.LoadModelFromDoc();
   // A plot whose Auto Zoom box is 600 x 250 pixels.
-  v.view.view = PlotViewOfSize(730, 332);
+  v.view.setView(PlotViewOfSize(730, 332));
   v.view.run(FormCommand::AutoZoom);
   EXPECT_TRUE(v.host.messages.empty());
-  EXPECT_EQ(v.view.xMax, c.xMax);
-  EXPECT_EQ(v.view.xZoom, c.xZoom);
-  EXPECT_EQ(v.view.yMax, c.yMax);
-  EXPECT_EQ(v.view.yZoom, c.yZoom);
   EXPECT_EQ(v.doc.model().xMax, c.xMax);
   EXPECT_EQ(v.doc.model().xZoom, c.xZoom);
   EXPECT_EQ(v.doc.model().yMax, c.yMax);
   EXPECT_EQ(v.doc.model().yZoom, c.yZoom);
-  EXPECT_EQ(v.view.xMin, c.xMin);
-  EXPECT_EQ(v.view.yMin, c.yMin);
+  EXPECT_EQ(v.doc.model().xMin, c.xMin);
+  EXPECT_EQ(v.doc.model().yMin, c.yMin);
   // The new ranges are stored: one step of the history.
   EXPECT_TRUE(v.doc.isModified());
   EXPECT_EQ(v.doc.undoName(), "Auto Zoom");
@@ -114,15 +111,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AutoZoomTest, NoCornerShowsMessageAndKeepsRanges) {
   test::SolverView v;
   v.SetLines({Ge(1, 1, 1000)});
+  // After Copy, Undo would go to the field with the focus.
+  v.view.run(FormCommand::Copy);
   v.view.run(FormCommand::AutoZoom);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_NO_ZOOM_AREA);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
-  EXPECT_EQ(v.view.xMax, 20.0);
-  EXPECT_EQ(v.view.xZoom, 6.0);
-  // The snapshot was taken before the message.
-  EXPECT_FALSE(v.view.ChangeName().empty());
+  EXPECT_EQ(v.doc.model().xMax, 20.0);
+  EXPECT_EQ(v.doc.model().xZoom, 6.0);
+  EXPECT_FALSE(v.doc.isModified());
+  // The change began before the message: Undo goes to the history again.
+  v.view.run(FormCommand::Undo);
+  ASSERT_EQ(v.host.editRequests.size(), 1u);
+  EXPECT_EQ(v.host.editRequests[0], EditRequest::Copy);
 }
 
 TEST(AutoZoomTest, HugeLowerEndLeavesAxisAlone) {
@@ -160,15 +162,16 @@ TEST_P(AutoZoomPlotTest, FitsThePlotAsItIsNow) {
   test::SolverView v;
   v.SetRanges(2000, 6, 2000, 6);
   v.SetLines({Le(1, 0, 10), Le(0, 1, 20)});
-  v.view.view = PlotViewOfSize(c.width, c.height);
+  v.view.setView(PlotViewOfSize(c.width, c.height));
   v.view.run(FormCommand::AutoZoom);
-  EXPECT_EQ(v.view.xMax, 10.0);
-  EXPECT_EQ(v.view.yMax, 20.0);
-  EXPECT_EQ(v.view.xZoom, c.xZoom);
-  EXPECT_EQ(v.view.yZoom, c.yZoom);
+  const Model& m = v.doc.model();
+  EXPECT_EQ(m.xMax, 10.0);
+  EXPECT_EQ(m.yMax, 20.0);
+  EXPECT_EQ(m.xZoom, c.xZoom);
+  EXPECT_EQ(m.yZoom, c.yZoom);
   // The fitted ranges lie inside the plot, right of and above the origin.
-  EXPECT_LE(10.0 * v.view.xZoom, c.width - v.view.view.OriginX());
-  EXPECT_LE(20.0 * v.view.yZoom, v.view.view.OriginY());
+  EXPECT_LE(10.0 * m.xZoom, c.width - v.view.view().OriginX());
+  EXPECT_LE(20.0 * m.yZoom, v.view.view().OriginY());
 }
 
 INSTANTIATE_TEST_SUITE_P(Plots, AutoZoomPlotTest,

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/solve_commands.h"
 #include "glpk_reference.h"
 #include "random_model.h"
 #include "solver/lattice_points.h"
 #include "solver/probe.h"
+#include "solver/solution.h"
 
 namespace tessaro {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/solve_commands.h"
+#include "solver/solution.h"
 #include "solver_fixture.h"
 
 namespace tessaro {
@@ -31,28 +31,38 @@ class SolveFailureTest : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(SolveFailureTest, ShowsMessageAndKeepsPayoffLevel) {
   const FailureCase& c = GetParam();
   test::SolverView v;
-  EditModel(v.doc)->payoff.level = 7.5;
+  // An optimum left over from an earlier solve of another model.
+  v.SetLines({Le(1, 1, 4)});
+  v.SetPayoff(1, 1, 1);
+  v.view.run(FormCommand::AutoMax);
+  ASSERT_FALSE(v.view.optimum().empty());
+
+  {
+    ModelEdit m = EditModel(v.doc);
+    m->payoff.level = 7.5;
+  }
   v.SetPayoff(c.px, 1, c.py);
   v.SetLines({});
-  for (std::size_t i = 0; i < c.lines.size(); ++i) {
-    EditModel(v.doc)->lines[i].a = c.lines[i].a;
-    EditModel(v.doc)->lines[i].b = c.lines[i].b;
-    EditModel(v.doc)->lines[i].relation = RelationOfCode(c.lines[i].relation);
-    EditModel(v.doc)->lines[i].c = c.lines[i].c;
+  {
+    ModelEdit m = EditModel(v.doc);
+    for (std::size_t i = 0; i < c.lines.size(); ++i) {
+      m->lines[i].a = c.lines[i].a;
+      m->lines[i].b = c.lines[i].b;
+      m->lines[i].relation = RelationOfCode(c.lines[i].relation);
+      m->lines[i].c = c.lines[i].c;
+    }
   }
-  v.view.LoadModelFromDoc();
-  v.view.optimalCount = 3;  // left over from an earlier run
+  v.host.messages.clear();
 
-  EXPECT_FALSE(SolveAndReport(v.view, c.maximize).isOptimal());
+  v.view.run(c.maximize ? FormCommand::AutoMax : FormCommand::AutoMin);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, c.message);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(v.host.messages[0].icon, c.icon);
-  EXPECT_EQ(v.view.payoffLevel, 7.5);
   EXPECT_EQ(v.doc.model().payoff.level, 7.5);
   // A solve that finds no optimum changes nothing.
   EXPECT_FALSE(v.doc.isModified());
-  EXPECT_EQ(v.view.optimalCount > 0, c.keepsList);
+  EXPECT_EQ(!v.view.optimum().empty(), c.keepsList);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,39 +102,48 @@ TEST(SolveReportTest, WritesTruncatedLevelEverywhere) {
   test::SolverView v;
   v.SetLines({Le(3, 3, 10)});
   v.SetPayoff(1, 1, 1);
-  ASSERT_TRUE(SolveAndReport(v.view, true).isOptimal());
+  v.view.run(FormCommand::AutoMax);
+  ASSERT_FALSE(v.view.optimum().empty());
   EXPECT_TRUE(v.host.messages.empty());
-  EXPECT_EQ(v.view.payoffLevel, 3.33);
   EXPECT_EQ(v.doc.model().payoff.level, 3.33);
   EXPECT_TRUE(v.doc.isModified());
-  EXPECT_NE(v.view.payoffText.find(" = "), std::string::npos) << v.view.payoffText;
-  EXPECT_NE(v.view.payoffText.find("3.33"), std::string::npos) << v.view.payoffText;
+  const std::string& payoffText = v.host.fields[ctl::PAYOFF];
+  EXPECT_NE(payoffText.find(" = "), std::string::npos) << payoffText;
+  EXPECT_NE(payoffText.find("3.33"), std::string::npos) << payoffText;
   EXPECT_NE(v.host.panes[2].find("(3.33, 0.00)"), std::string::npos) << v.host.panes[2];
 
   // The minimum of -x - y is cut toward zero as well.
   v.SetPayoff(-1, 1, 1);
-  ASSERT_TRUE(SolveAndReport(v.view, false).isOptimal());
-  EXPECT_EQ(v.view.payoffLevel, -3.33);
+  v.view.run(FormCommand::AutoMin);
+  ASSERT_FALSE(v.view.optimum().empty());
+  EXPECT_EQ(v.doc.model().payoff.level, -3.33);
 }
 
 TEST(SolveReportTest, AutoCommandsSetDirectionAndTakeSnapshot) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4), Le(1, 0, 3)});
   v.SetPayoff(3, 1, 2);
-  v.view.editUndoFlag = 1;
+  // After Copy, Undo would go to the field with the focus.
+  v.view.run(FormCommand::Copy);
+  ASSERT_EQ(v.host.editRequests.size(), 1u);
   v.view.run(FormCommand::AutoMax);
-  EXPECT_EQ(v.view.solveDirection, 1);
-  EXPECT_EQ(v.view.editUndoFlag, 0);
-  EXPECT_FALSE(v.view.ChangeName().empty());
-  EXPECT_EQ(v.view.payoffLevel, 11.0);
+  EXPECT_EQ(v.view.solveDirection(), 1);
+  EXPECT_EQ(v.doc.undoName(), "Auto Max");
+  EXPECT_EQ(v.doc.model().payoff.level, 11.0);
   EXPECT_EQ(v.host.spinPosition, 2);
+  // Auto Max began a change of the model: Undo goes to the history again.
+  v.view.run(FormCommand::Undo);
+  EXPECT_EQ(v.host.editRequests.size(), 1u);
+  EXPECT_EQ(v.doc.model().payoff.level, 0.0);
+  v.view.run(FormCommand::Redo);
+  ASSERT_EQ(v.doc.model().payoff.level, 11.0);
   v.view.run(FormCommand::AutoMin);
-  EXPECT_EQ(v.view.solveDirection, -1);
-  EXPECT_EQ(v.view.payoffLevel, 0.0);
+  EXPECT_EQ(v.view.solveDirection(), -1);
+  EXPECT_EQ(v.doc.model().payoff.level, 0.0);
   // Undoing Auto Min brings back the level Auto Max had reached.
   EXPECT_EQ(v.doc.undoName(), "Auto Min");
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.payoffLevel, 11.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 11.0);
 }
 
 struct LineCase {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/solve_commands.h"
 #include "solver_fixture.h"
 
 namespace tessaro {
@@ -20,7 +19,25 @@ using test::Line;
 void ExampleModel(test::SolverView& v) {
   v.SetLines({Le(1, 1, 4), Le(1, 0, 3), Le(0, 1, 10)});
   v.SetPayoff(3, 1, 2);
-  v.view.solveDirection = 1;
+}
+
+// The form probes a right-hand side through the line's "+" or "-" button
+// while Preview Payoff is on.
+void Probe(test::SolverView& v, int row, int step) {
+  if (!v.view.previewsPayoff()) v.view.run(FormCommand::TogglePreviewPayoff);
+  ASSERT_TRUE(v.view.stepButtonClicked(step > 0 ? ctl::LINE_PLUS[row] : ctl::LINE_MINUS[row]));
+}
+
+// The first probe of a form that has not solved yet asks whether the model
+// maximizes: this one answers Yes and takes the question off the list of
+// boxes shown, so that the list holds what the probe itself says.
+void ProbeMaximizing(test::SolverView& v, int row, int step) {
+  v.host.answers = {MsgResult::Yes};
+  Probe(v, row, step);
+  ASSERT_FALSE(v.host.messages.empty());
+  ASSERT_EQ(v.host.messages[0].text, MSG_ASK_MAXIMIZATION);
+  v.host.messages.erase(v.host.messages.begin());
+  EXPECT_EQ(v.view.solveDirection(), 1);
 }
 
 struct ProbeCase {
@@ -37,20 +54,18 @@ TEST_P(ProbeReportTest, ReportsChangeAndRestores) {
   const ProbeCase& c = GetParam();
   test::SolverView v;
   ExampleModel(v);
-  const double c0 = v.view.lineC[c.row];
-  v.view.ProbeRightHandSide(c.row, c.step);
+  const double c0 = v.doc.model().lines[c.row].c;
+  ProbeMaximizing(v, c.row, c.step);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, c.report);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
   // The model describes the restored constraint again.
-  EXPECT_EQ(v.view.lineC[c.row], c0);
-  EXPECT_EQ(v.view.rowC[c.row], c0);
   EXPECT_EQ(v.doc.model().lines[c.row].c, c0);
-  EXPECT_EQ(v.view.payoffLevel, 11.0);
-  ASSERT_GE(v.view.optimalCount, 1);
-  EXPECT_EQ(v.view.optimalX[0], 3.0);
-  EXPECT_EQ(v.view.optimalY[0], 1.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 11.0);
+  ASSERT_GE(v.view.optimum().size(), 1u);
+  EXPECT_EQ(v.view.optimum()[0].x, 3.0);
+  EXPECT_EQ(v.view.optimum()[0].y, 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,16 +86,16 @@ TEST(ProbeTest, AsksDirectionOnceAndRemembersNo) {
   v.SetLines({Ge(1, 1, 4), Le(1, 0, 3)});
   v.SetPayoff(3, 1, 2);
   v.host.answers = {MsgResult::No};
-  v.view.ProbeRightHandSide(0, 1);
+  Probe(v, 0, 1);
   ASSERT_EQ(v.host.messages.size(), 2u);
   EXPECT_EQ(v.host.messages[0].text, MSG_ASK_MAXIMIZATION);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::YesNoCancel);
   EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
   EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  2.00 per increased RHS unit.");
-  EXPECT_EQ(v.view.solveDirection, -1);
-  EXPECT_EQ(v.view.payoffLevel, 8.0);
+  EXPECT_EQ(v.view.solveDirection(), -1);
+  EXPECT_EQ(v.doc.model().payoff.level, 8.0);
 
-  v.view.ProbeRightHandSide(0, -1);
+  Probe(v, 0, -1);
   ASSERT_EQ(v.host.messages.size(), 3u);
   EXPECT_EQ(v.host.messages[2].text, "Optimal Payoff will change by -2.00 per decreased RHS unit.");
 }
@@ -88,12 +103,13 @@ TEST(ProbeTest, AsksDirectionOnceAndRemembersNo) {
 TEST(ProbeTest, CancelChangesNothing) {
   test::SolverView v;
   ExampleModel(v);
-  v.view.solveDirection = 0;
+  ASSERT_EQ(v.view.solveDirection(), 0);
   v.host.answers = {MsgResult::Cancel};
-  v.view.ProbeRightHandSide(0, 1);
+  Probe(v, 0, 1);
   EXPECT_EQ(v.host.messages.size(), 1u);
-  EXPECT_EQ(v.view.solveDirection, 0);
-  EXPECT_EQ(v.view.payoffLevel, 0.0);
+  EXPECT_EQ(v.view.solveDirection(), 0);
+  EXPECT_EQ(v.doc.model().payoff.level, 0.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
   EXPECT_FALSE(v.doc.isModified());
 }
 
@@ -102,17 +118,16 @@ TEST(ProbeTest, FailedFirstSolveStopsBeforeStepping) {
   v.SetLines({Ge(1, 1, 10), Le(1, 1, 5)});
   v.SetPayoff(1, 1, 1);
   EditModel(v.doc)->payoff.level = 4.0;
-  v.view.LoadModelFromDoc();
-  v.view.solveDirection = 1;
-  const std::string textBefore = v.view.lineText[1];
+  test::ShowOnForm(v.view, v.host);
+  const std::string textBefore = v.host.fields[ctl::LINE0 + 1];
+  ASSERT_FALSE(textBefore.empty());
   EXPECT_FALSE(ProbeRightHandSide(v.doc.model(), v.Far(), 1, 1, Goal::Maximize).reported);
-  v.view.ProbeRightHandSide(1, 1);
+  ProbeMaximizing(v, 1, 1);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
-  EXPECT_EQ(v.view.lineC[1], 5.0);
   EXPECT_EQ(v.doc.model().lines[1].c, 5.0);
-  EXPECT_EQ(v.view.lineText[1], textBefore);
-  EXPECT_EQ(v.view.payoffLevel, 4.0);
+  EXPECT_EQ(v.host.fields[ctl::LINE0 + 1], textBefore);
+  EXPECT_EQ(v.doc.model().payoff.level, 4.0);
 }
 
 TEST(ProbeTest, FailedSteppedSolveReportsZero) {
@@ -120,16 +135,15 @@ TEST(ProbeTest, FailedSteppedSolveReportsZero) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4), Ge(1, 1, 4)});
   v.SetPayoff(1, 1, 2);
-  v.view.solveDirection = 1;
   const ProbeResult probe = ProbeRightHandSide(v.doc.model(), v.Far(), 0, -1, Goal::Maximize);
   EXPECT_TRUE(probe.reported);
   EXPECT_EQ(probe.stepped.status, SolveStatus::Infeasible);
   EXPECT_EQ(probe.change, 0.0);
-  v.view.ProbeRightHandSide(0, -1);
+  ProbeMaximizing(v, 0, -1);
   ASSERT_EQ(v.host.messages.size(), 2u);
   EXPECT_EQ(v.host.messages[0].text, MSG_INFEASIBLE);
   EXPECT_EQ(v.host.messages[1].text, "Optimal Payoff will change by  0.00 per decreased RHS unit.");
-  EXPECT_EQ(v.view.payoffLevel, 8.0);
+  EXPECT_EQ(v.doc.model().payoff.level, 8.0);
 }
 
 TEST(ProbeTest, RestoresRightHandSideExactly) {
@@ -137,13 +151,10 @@ TEST(ProbeTest, RestoresRightHandSideExactly) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 0.1)});
   v.SetPayoff(1, 1, 1);
-  v.view.solveDirection = 1;
-  v.view.ProbeRightHandSide(0, 1);
-  EXPECT_EQ(v.view.lineC[0], 0.1);
-  EXPECT_EQ(v.view.rowC[0], 0.1);
+  ProbeMaximizing(v, 0, 1);
   EXPECT_EQ(v.doc.model().lines[0].c, 0.1);
-  EXPECT_NE(v.view.lineText[0].find("0.10"), std::string::npos) << v.view.lineText[0];
-  EXPECT_EQ(v.host.FieldText(ctl::LINE0), v.view.lineText[0]);
+  // The line's field is written anew from the restored line.
+  EXPECT_NE(v.host.fields[ctl::LINE0].find("0.10"), std::string::npos) << v.host.fields[ctl::LINE0];
 }
 
 TEST(ProbeTest, ProbeOfModelLeavesDocumentAlone) {

@@ -15,62 +15,61 @@ const std::string kRevertText =
     "currently active version.\n\nClick OK to revert to the saved version of the model losing all "
     "your changes. \n\nClick Cancel to keep the current version of the model. ";
 
-TEST(LoadModelFromDocTest, FillsLinesAndRows) {
+TEST(ShowOnFormTest, FieldsShowTheDocumentsLines) {
   test::SolverView v;
-  EditModel(v.doc)->lines[2].a = 1.5;
-  EditModel(v.doc)->lines[2].b = 2.5;
-  EditModel(v.doc)->lines[2].c = 3.5;
-  EditModel(v.doc)->lines[2].relation = Relation::Equal;
-  EditModel(v.doc)->lines[2].name = "cap";
-  EditModel(v.doc)->lines[2].label.x = 4;
-  EditModel(v.doc)->payoff.label.y = 6;
-  EditModel(v.doc)->integerDots = true;
-  v.view.LoadModelFromDoc();
-  EXPECT_EQ(v.view.lineA[2], 1.5);
-  EXPECT_EQ(v.view.rowA[2], 1.5);
-  EXPECT_EQ(v.view.lineB[2], 2.5);
-  EXPECT_EQ(v.view.rowB[2], 2.5);
-  EXPECT_EQ(v.view.lineC[2], 3.5);
-  EXPECT_EQ(v.view.rowC[2], 3.5);
-  EXPECT_EQ(v.view.rowRelation[2], REL_EQ);
-  EXPECT_EQ(v.view.lineName[2], "cap");
-  EXPECT_EQ(v.view.labelX[2], 4.0);
-  EXPECT_EQ(v.view.payoffLabelY, 6.0);
-  EXPECT_EQ(v.view.integerDotsOn, 1);
-  // The fixed rows keep their meaning.
-  EXPECT_EQ(v.view.rowA[ROW_X_AXIS], 1.0);
-  EXPECT_EQ(v.view.rowRelation[ROW_Y_AXIS], REL_GE);
+  {
+    ModelEdit m = EditModel(v.doc);
+    m->lines[2].a = 1.5;
+    m->lines[2].b = 2.5;
+    m->lines[2].c = 3.5;
+    m->lines[2].relation = Relation::Equal;
+    m->lines[2].name = "cap";
+    m->payoff.a = 2;
+    m->payoff.b = 1;
+    m->payoff.level = 6;
+  }
+  test::ShowOnForm(v.view, v.host);
+  EXPECT_EQ(v.host.fields[ctl::LINE0 + 2], "cap: 1.50 X + 2.50 Y = 3.50 ");
+  EXPECT_EQ(v.host.fields[ctl::PAYOFF], "2.00 X + 1.00 Y = 6.00 ");
+  // An empty line shows its zeros.
+  EXPECT_EQ(v.host.fields[ctl::LINE0], "0.00 X + 0.00 Y <= 0.00 ");
 }
 
-// Changes the document as a command would: one history entry.
-void Act(test::SolverView& v, double c) {
-  v.view.BeginModelChange("Act");
-  v.view.StoreInDoc([c](Model& m) { m.lines[0].c = c; });
-  v.view.LoadModelFromDoc();
+// Changes the document as a command does, one history entry each time:
+// the "+" of the first line raises its right-hand side by one.
+void Act(test::SolverView& v) {
+  ASSERT_TRUE(v.view.stepButtonClicked(ctl::LINE_PLUS[0]));
+}
+
+// Types a whole new text into the first line's field.
+void TypeLine(test::SolverView& v, const std::string& text) {
+  v.host.fields[ctl::LINE0] = text;
+  v.view.fieldEdited(ctl::LINE0);
 }
 
 TEST(UndoTest, GoesBackOneActionAndAgain) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4)});
-  Act(v, 5);
-  Act(v, 6);
+  Act(v);
+  Act(v);
+  ASSERT_EQ(v.doc.model().lines[0].c, 6.0);
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.lineC[0], 5.0);
-  EXPECT_EQ(v.view.rowC[0], 5.0);
   EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
+  EXPECT_NE(v.host.fields[ctl::LINE0].find("<= 5.00"), std::string::npos)
+      << v.host.fields[ctl::LINE0];
   // A run of typing is an entry of its own: Undo takes back just that.
-  v.view.ContinueModelChange("Edit c1", "typing");
-  v.view.StoreInDoc([](Model& m) { m.lines[0].c = 9; });
-  v.view.StoreInDoc([](Model& m) { m.lines[0].c = 95; });
+  TypeLine(v, "c1: X + Y <= 9");
+  TypeLine(v, "c1: X + Y <= 95");
+  ASSERT_EQ(v.doc.model().lines[0].c, 95.0);
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.lineC[0], 5.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 5.0);
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.lineC[0], 4.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 4.0);
   EXPECT_FALSE(v.doc.isModified());
   // Redo walks forward again, typing run included.
   v.view.run(FormCommand::Redo);
   v.view.run(FormCommand::Redo);
-  EXPECT_EQ(v.view.lineC[0], 95.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 95.0);
   EXPECT_TRUE(v.doc.isModified());
 }
 
@@ -79,37 +78,39 @@ TEST(UndoTest, RestoresPayoffLevelAfterAutoMax) {
   v.SetLines({Le(1, 1, 4), Le(1, 0, 3)});
   v.SetPayoff(3, 1, 2);
   v.view.run(FormCommand::AutoMax);
-  ASSERT_EQ(v.view.payoffLevel, 11.0);
+  ASSERT_EQ(v.doc.model().payoff.level, 11.0);
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.payoffLevel, 0.0);
   EXPECT_EQ(v.doc.model().payoff.level, 0.0);
   // Undo keeps the direction; the optimum goes with the model it was found
   // for, and so does its text.
-  EXPECT_EQ(v.view.solveDirection, 1);
-  EXPECT_EQ(v.view.optimalCount, 0);
+  EXPECT_EQ(v.view.solveDirection(), 1);
+  EXPECT_TRUE(v.view.optimum().empty());
   EXPECT_EQ(v.host.panes[2], "");
 }
 
 TEST(UndoTest, BeforeFirstSnapshotDoesNothing) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4)});
-  EditModel(v.doc)->lines[0].c = 8;  // never loaded into the model
+  EditModel(v.doc)->lines[0].c = 8;  // outside the history
   const int writes = v.host.fieldWrites;
   v.view.run(FormCommand::Undo);
-  EXPECT_EQ(v.view.lineC[0], 4.0);
   EXPECT_EQ(v.doc.model().lines[0].c, 8.0);
   EXPECT_EQ(v.host.fieldWrites, writes);
 }
 
 TEST(UndoTest, AfterClipboardCommandGoesToFocusedField) {
   test::SolverView v;
-  Act(v, 5);
-  v.view.editUndoFlag = 1;
+  Act(v);
+  v.view.run(FormCommand::Copy);
   v.view.run(FormCommand::Undo);
-  ASSERT_EQ(v.host.editRequests.size(), 1u);
-  EXPECT_EQ(v.host.editRequests[0], EditRequest::Undo);
-  EXPECT_EQ(v.view.lineC[0], 5.0);
-  EXPECT_EQ(v.view.editUndoFlag, 1);
+  ASSERT_EQ(v.host.editRequests.size(), 2u);
+  EXPECT_EQ(v.host.editRequests[1], EditRequest::Undo);
+  EXPECT_EQ(v.doc.model().lines[0].c, 1.0);
+  // Undo keeps going to the field until the model changes.
+  v.view.run(FormCommand::Undo);
+  ASSERT_EQ(v.host.editRequests.size(), 3u);
+  EXPECT_EQ(v.host.editRequests[2], EditRequest::Undo);
+  EXPECT_EQ(v.doc.model().lines[0].c, 1.0);
 }
 
 struct RevertCase {
@@ -117,6 +118,7 @@ struct RevertCase {
   friend void PrintTo(const RevertCase& c, std::ostream* os) { *os << c.name; }
   MsgResult answer;
   double expected;
+  std::string expectedText;
 };
 
 class RevertTest : public ::testing::TestWithParam<RevertCase> {};
@@ -126,16 +128,17 @@ TEST_P(RevertTest, PutsBackHeldVersionOnOk) {
   test::SolverView v;
   v.SetLines({Le(1, 1, 4)});
   v.view.run(FormCommand::Hold);
-  Act(v, 5);
-  Act(v, 6);
+  Act(v);
+  Act(v);
   v.host.answers = {c.answer};
   v.view.run(FormCommand::ResetEquations);
   ASSERT_EQ(v.host.messages.size(), 1u);
   EXPECT_EQ(v.host.messages[0].text, kRevertText);
   EXPECT_EQ(v.host.messages[0].buttons, MsgButtons::OkCancel);
   EXPECT_EQ(v.host.messages[0].icon, MsgIcon::None);
-  EXPECT_EQ(v.view.lineC[0], c.expected);
   EXPECT_EQ(v.doc.model().lines[0].c, c.expected);
+  EXPECT_NE(v.host.fields[ctl::LINE0].find(c.expectedText), std::string::npos)
+      << v.host.fields[ctl::LINE0];
   // The reset is itself one step back: Undo returns to 6; after Cancel
   // Undo takes back the last change instead.
   v.view.run(FormCommand::Undo);
@@ -143,21 +146,27 @@ TEST_P(RevertTest, PutsBackHeldVersionOnOk) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, RevertTest,
-                         ::testing::Values(RevertCase{"Ok", MsgResult::Ok, 4.0},
-                                           RevertCase{"Cancel", MsgResult::Cancel, 6.0}),
+                         ::testing::Values(RevertCase{"Ok", MsgResult::Ok, 4.0, "<= 4.00"},
+                                           RevertCase{"Cancel", MsgResult::Cancel, 6.0, "<= 6.00"}),
                          [](const ::testing::TestParamInfo<RevertCase>& info) {
                            return info.param.name;
                          });
 
-TEST(HoldTest, LoadsDocumentAndLeavesUndoCopy) {
+TEST(HoldTest, HoldsDocumentAndLeavesUndoCopy) {
   test::SolverView v;
-  Act(v, 5);
+  Act(v);
   EditModel(v.doc)->lines[0].c = 7;
   v.view.run(FormCommand::Hold);
-  EXPECT_EQ(v.view.lineC[0], 7.0);
+  EXPECT_EQ(v.doc.model().lines[0].c, 7.0);
   EXPECT_EQ(v.doc.held().lines[0].c, 7.0);
   EXPECT_FALSE(v.doc.canUndo());
   EXPECT_TRUE(v.host.messages.empty());
+  // Hold takes the model as it is now and is no step of the history.
+  Act(v);
+  v.view.run(FormCommand::Hold);
+  EXPECT_EQ(v.doc.held().lines[0].c, 8.0);
+  EXPECT_TRUE(v.doc.canUndo());
+  EXPECT_EQ(v.doc.undoName(), "Line 1 +1");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "model/constants.h"
 #include "solver/rows.h"
 #include "support/fake_form_window.h"
+#include "support/form_setup.h"
 #include "support/model_edit.h"
 
 namespace tessaro::test {
@@ -39,7 +40,7 @@ struct SolverView {
   FormController view{host, nullptr};
 
   SolverView() {
-    view.attach(&doc);
+    view.attach(doc);
     EditModel(doc)->xLabel = "X";
     EditModel(doc)->yLabel = "Y";
     EditModel(doc)->decimals = 2;
@@ -61,14 +62,12 @@ struct SolverView {
     for (; i < LINE_COUNT; ++i) {
       EditModel(doc)->lines[i] = tessaro::Line{};
     }
-    view.LoadModelFromDoc();
   }
 
   void SetPayoff(double a, int sign, double b) {
     EditModel(doc)->payoff.a = a;
     EditModel(doc)->payoff.sign = sign;
     EditModel(doc)->payoff.b = b;
-    view.LoadModelFromDoc();
   }
 
   // Ranges, zooms and the far bounds that the deferred refresh derives.
@@ -77,18 +76,13 @@ struct SolverView {
     EditModel(doc)->xZoom = xZoom;
     EditModel(doc)->yMax = yMax;
     EditModel(doc)->yZoom = yZoom;
-    view.LoadModelFromDoc();
-    view.rowC[ROW_FAR_X] = xMax + FAR_BOUND_PIXELS / xZoom;
-    view.rowC[ROW_FAR_Y] = yMax + FAR_BOUND_PIXELS / yZoom;
+    ShowOnForm(view, host);
   }
 
-  // The far bounds the form's rows hold, as the solver is given them.
-  FarBounds Far() const { return FarBounds{view.rowC[ROW_FAR_X], view.rowC[ROW_FAR_Y]}; }
+  // The far bounds the form solves with, as the solver is given them.
+  FarBounds Far() const { return view.farBounds(); }
 
-  void SetDecimals(int decimals) {
-    EditModel(doc)->decimals = decimals;
-    view.LoadModelFromDoc();
-  }
+  void SetDecimals(int decimals) { EditModel(doc)->decimals = decimals; }
 };
 
 }  // namespace tessaro::test

@@ -18,7 +18,7 @@ struct OpenView {
   FormController eq{host, nullptr};
 
   void Open() {
-    eq.attach(&doc);
+    eq.attach(doc);
     eq.start();
   }
 
@@ -26,17 +26,7 @@ struct OpenView {
   // field's change handler.
   void Type(int id, const std::string& text) {
     host.fields[id] = text;
-    if (id == ctl::X_LABEL) {
-      eq.xLabelEdited();
-    } else if (id == ctl::Y_LABEL) {
-      eq.yLabelEdited();
-    } else if (id == ctl::PAYOFF) {
-      eq.payoffEdited();
-    } else if (id >= ctl::LINE0 && id < ctl::LINE0 + LINE_COUNT) {
-      eq.lineEdited(id - ctl::LINE0);
-    } else {
-      eq.rangeFieldEdited();
-    }
+    eq.fieldEdited(id);
   }
 };
 
