@@ -1,5 +1,6 @@
 #include "render/axis_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -28,9 +29,13 @@ std::vector<AxisTick> Ticks(double low, double high, PixelOf pixel) {
   if (std::isnan(low) || std::isnan(high)) return ticks;
   std::int64_t step = SaturateToInt((high - low) * TICK_STEP_FRACTION);
   if (step < 1) step = 1;
+  const std::int64_t first = SaturateToInt(low);
   const std::int64_t last = SaturateToInt(high);
+  if (first <= last) {
+    ticks.reserve(static_cast<std::size_t>(std::min<std::int64_t>((last - first) / step + 1, 64)));
+  }
   const int limit = static_cast<int>(COORD_LIMIT);
-  for (std::int64_t t = SaturateToInt(low); t <= last; t += step) {
+  for (std::int64_t t = first; t <= last; t += step) {
     const int value = static_cast<int>(t);
     const int px = SaturateToInt(pixel(value));
     if (px > limit || px < -limit) continue;
@@ -60,18 +65,26 @@ IntPoint XAxisNameAt(const PlotFrame& f) {
   return {SaturateToRange((f.xMax - f.xMin) * f.xZoom + X_NAME_RIGHT, -limit, limit), X_NAME_BELOW};
 }
 
-std::vector<PlacedText> AxisTexts(const PlotFrame& frame, const std::string& xName,
-                                  const std::string& yName) {
-  std::vector<PlacedText> texts;
-  for (const AxisTick& t : XAxisTicks(frame)) {
-    texts.push_back({{t.pixel, X_TICK_TEXT_Y}, std::to_string(t.value)});
-  }
-  for (const AxisTick& t : YAxisTicks(frame)) {
-    texts.push_back({{Y_TICK_TEXT_X, t.pixel}, std::to_string(t.value)});
-  }
-  texts.push_back({YAxisNameAt(frame), yName});
-  texts.push_back({XAxisNameAt(frame), xName});
-  return texts;
+std::vector<TextBox> AxisTextBoxes(const PlotFrame& frame, const std::string& xName,
+                                   const std::string& yName) {
+  // A tick number is written in digits and a minus sign, all of full width.
+  const auto numberBox = [](IntPoint at, int value) {
+    int characters = value < 0 ? 2 : 1;
+    for (long long v = value < 0 ? -static_cast<long long>(value) : value; v >= 10; v /= 10) {
+      ++characters;
+    }
+    return TextBoxAt(at, TextSize{characters * TEXT_CHAR_WIDTH, TEXT_LINE_HEIGHT});
+  };
+  const std::vector<AxisTick> xTicks = XAxisTicks(frame);
+  const std::vector<AxisTick> yTicks = YAxisTicks(frame);
+  std::vector<TextBox> boxes;
+  // Room for the axis line and the payoff label that the caller adds.
+  boxes.reserve(xTicks.size() + yTicks.size() + 4);
+  for (const AxisTick& t : xTicks) boxes.push_back(numberBox({t.pixel, X_TICK_TEXT_Y}, t.value));
+  for (const AxisTick& t : yTicks) boxes.push_back(numberBox({Y_TICK_TEXT_X, t.pixel}, t.value));
+  boxes.push_back(TextBoxAt(YAxisNameAt(frame), EstimatedTextSize(yName)));
+  boxes.push_back(TextBoxAt(XAxisNameAt(frame), EstimatedTextSize(xName)));
+  return boxes;
 }
 
 }  // namespace tessaro

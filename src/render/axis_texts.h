@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "render/label_layout.h"
 #include "render/line_ends.h"
 #include "render/surface.h"
 
@@ -29,14 +30,10 @@ std::vector<AxisTick> YAxisTicks(const PlotFrame& frame);
 IntPoint YAxisNameAt(const PlotFrame& frame);
 IntPoint XAxisNameAt(const PlotFrame& frame);
 
-// A text written on the plot with its top-left corner at a point.
-struct PlacedText {
-  IntPoint at;
-  std::string text;
-};
-
-// Every text the axes write: the tick numbers and the two names.
-std::vector<PlacedText> AxisTexts(const PlotFrame& frame, const std::string& xName,
-                                  const std::string& yName);
+// The boxes of every text the axes write, the tick numbers and the two
+// names, as EstimatedTextSize measures them; the numbers are measured
+// without being written out.
+std::vector<TextBox> AxisTextBoxes(const PlotFrame& frame, const std::string& xName,
+                                   const std::string& yName);
 
 }  // namespace tessaro

@@ -163,11 +163,7 @@ std::string PayoffText(const Scene& eq) {
 // The plot's texts that line labels keep off: the tick numbers and the
 // axes' names.
 std::vector<TextBox> AxisTextBoxes(const Scene& eq) {
-  std::vector<TextBox> boxes;
-  for (const PlacedText& t : AxisTexts(FrameOf(eq.m), eq.m.xLabel, eq.m.yLabel)) {
-    boxes.push_back(TextBoxAt(t.at, EstimatedTextSize(t.text)));
-  }
-  return boxes;
+  return AxisTextBoxes(FrameOf(eq.m), eq.m.xLabel, eq.m.yLabel);
 }
 
 // Where each present line's label is drawn. A label the user placed stays
@@ -181,6 +177,8 @@ std::array<IntPoint, LINE_COUNT> PlaceConstraintLabels(
   const LabelBox box = LabelBoxOf(v);
   std::vector<LabelRequest> requests;
   std::vector<int> rows;
+  requests.reserve(LINE_COUNT);
+  rows.reserve(LINE_COUNT);
   for (int i = 0; i < LINE_COUNT; ++i) {
     if (!RowIsPresent(eq.rows, i)) continue;
     LabelRequest r;
@@ -236,11 +234,19 @@ void DrawConstraintLabel(const Scene& eq, Surface& s, int i, IntPoint at, const 
 
 void DrawLatticeDots(const Scene& eq, Surface& s) {
   s.SelectPen(SolidPen(3, COLOR_ACTIVE_BLUE));
+  // Both coordinates are at most COORD_LIMIT; a dot whose corners all
+  // lie within the int range (nearly every one) is converted directly.
+  constexpr double kSafe = -2.0e9;
   for (const IntPoint& dot : eq.dots) {
     const double px = std::min((dot.x - eq.m.xMin) * eq.m.xZoom, COORD_LIMIT);
     const double py = std::min(-(dot.y - eq.m.yMin) * eq.m.yZoom, COORD_LIMIT);
-    s.Ellipse(SaturateToInt(px - DOT_RADIUS), SaturateToInt(py + DOT_RADIUS),
-              SaturateToInt(px + DOT_RADIUS), SaturateToInt(py - DOT_RADIUS));
+    if (px > kSafe && py > kSafe) {
+      s.Ellipse(static_cast<int>(px - DOT_RADIUS), static_cast<int>(py + DOT_RADIUS),
+                static_cast<int>(px + DOT_RADIUS), static_cast<int>(py - DOT_RADIUS));
+    } else {
+      s.Ellipse(SaturateToInt(px - DOT_RADIUS), SaturateToInt(py + DOT_RADIUS),
+                SaturateToInt(px + DOT_RADIUS), SaturateToInt(py - DOT_RADIUS));
+    }
   }
   s.SelectPen(BlackPen());
 }

@@ -54,6 +54,7 @@ bool SharesLine(const Rows& rows, double x1, double y1, double x2, double y2) {
 PolygonWalk WalkFeasiblePolygon(const Rows& rows, const Model& eq, VertexList v) {
   PolygonWalk walk;
   const int count = v.count;
+  walk.points.reserve(static_cast<std::size_t>(count) + 1);
   int i = 0;
   int steps = 0;
   for (;;) {

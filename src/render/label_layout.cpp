@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/saturate.h"
 
@@ -66,7 +67,8 @@ std::optional<PixelSegment> LabelStretch(PixelSegment s, const TextBox& bounds) 
 // below it where the line rises to the right, so that the text stays clear
 // of its own line. The other side is the mirror image through the point
 // (below and left, or above and left), also clear of the line.
-IntPoint CornerOnLine(const PixelSegment& s, double x, double y, TextSize size, bool otherSide) {
+inline IntPoint CornerOnLine(const PixelSegment& s, double x, double y, TextSize size,
+                             bool otherSide) {
   const bool rising = s.x2 > s.x1 && s.y2 < s.y1;
   const bool below = rising != otherSide;
   const double left = otherSide ? x - LABEL_GAP - size.width : x + LABEL_GAP;
@@ -78,20 +80,37 @@ TextBox Widened(const TextBox& b) {
   return {b.left - LABEL_GAP, b.top - LABEL_GAP, b.right + LABEL_GAP, b.bottom + LABEL_GAP};
 }
 
-// An empty text (an axis without a name) is in nobody's way.
-bool IsClear(const TextBox& box, const std::vector<TextBox>& taken) {
+// The first text in the way of a label at box, or none. An empty text (an
+// axis without a name) is in nobody's way.
+const TextBox* FirstInTheWay(const TextBox& box, const std::vector<TextBox>& taken) {
   const TextBox wide = Widened(box);
-  return std::none_of(taken.begin(), taken.end(), [&](const TextBox& other) {
+  const auto it = std::find_if(taken.begin(), taken.end(), [&](const TextBox& other) {
     return other.right > other.left && other.bottom > other.top && wide.Overlaps(other);
   });
+  return it == taken.end() ? nullptr : &*it;
+}
+
+// How many of the next steps along the stretch surely leave the label at box
+// in the way of other, the label moving (dx, dy) pixels a step. Its corner
+// is rounded down, so it moves at most one pixel more than that: a step is
+// skipped only when even then it could not clear other.
+int StepsStillInTheWay(const TextBox& box, const TextBox& other, double dx, double dy) {
+  const TextBox wide = Widened(box);
+  double steps = std::numeric_limits<double>::infinity();
+  if (dx > 0.0) steps = std::min(steps, (other.right - wide.left - 2.0) / dx);
+  if (dy > 0.0) steps = std::min(steps, (other.bottom - wide.top - 2.0) / dy);
+  if (dy < 0.0) steps = std::min(steps, (wide.bottom - other.top - 2.0) / -dy);
+  if (!(steps >= 1.0)) return 0;
+  return steps >= 1e6 ? 1000000 : static_cast<int>(std::floor(steps));
 }
 
 // The first place along the stretch on the label's own side of the line,
 // or else on the other side, where the label lies in bounds and clear of
 // everything taken. With none, the first place in bounds; with none of
-// those either, the stretch's start.
+// those either, the stretch's start. near is room for the texts near the
+// stretch, kept by the caller from one label to the next.
 IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<TextBox>& allTaken,
-                    const TextBox& bounds) {
+                    const TextBox& bounds, std::vector<TextBox>& near) {
   // Only the texts near the stretch can be in the way: every place tried
   // lies within a label's size and two gaps of the stretch (one more pixel
   // for the rounding down of a corner).
@@ -101,16 +120,18 @@ IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<Text
   const double sweepRight = std::max(s.x1, s.x2) + reachX;
   const double sweepTop = std::min(s.y1, s.y2) - reachY;
   const double sweepBottom = std::max(s.y1, s.y2) + reachY;
-  std::vector<TextBox> taken;
+  near.clear();
   for (const TextBox& t : allTaken) {
     if (t.right >= sweepLeft && t.left <= sweepRight && t.bottom >= sweepTop &&
         t.top <= sweepBottom) {
-      taken.push_back(t);
+      near.push_back(t);
     }
   }
   const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
   const int steps = static_cast<int>(length / SLIDE_STEP);
   std::optional<IntPoint> firstInBounds;
+  const double dx = length > 0.0 ? SLIDE_STEP * (s.x2 - s.x1) / length : 0.0;
+  const double dy = length > 0.0 ? SLIDE_STEP * (s.y2 - s.y1) / length : 0.0;
   for (const bool otherSide : {false, true}) {
     for (int k = 0; k <= steps + 1; ++k) {
       const double t = length > 0.0 ? std::min(k * SLIDE_STEP / length, 1.0) : 0.0;
@@ -118,8 +139,12 @@ IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<Text
           CornerOnLine(s, s.x1 + t * (s.x2 - s.x1), s.y1 + t * (s.y2 - s.y1), size, otherSide);
       const TextBox box = TextBoxAt(at, size);
       if (!bounds.Contains(box)) continue;
-      if (IsClear(box, taken)) return at;
+      const TextBox* blocker = FirstInTheWay(box, near);
+      if (blocker == nullptr) return at;
       if (!firstInBounds) firstInBounds = at;
+      // The places the label would surely still share with that text are
+      // not tried one by one.
+      k += std::min(StepsStillInTheWay(box, *blocker, dx, dy), steps + 1 - k);
     }
   }
   return firstInBounds.value_or(CornerOnLine(s, s.x1, s.y1, size, false));
@@ -140,18 +165,12 @@ TextSize EstimatedTextSize(const std::string& text) {
   return {width, TEXT_LINE_HEIGHT};
 }
 
-TextBox TextBoxAt(IntPoint topLeft, TextSize size) {
-  // Saturated in double: a label may be clamped far out at the coordinate limit.
-  const auto add = [](int a, int b) {
-    return SaturateToInt(static_cast<double>(a) + static_cast<double>(b));
-  };
-  return {topLeft.x, topLeft.y, add(topLeft.x, size.width), add(topLeft.y, size.height)};
-}
-
 std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
                                    const std::vector<TextBox>& fixed, const TextBox& bounds) {
   std::vector<IntPoint> places(labels.size());
-  std::vector<TextBox> taken = fixed;
+  std::vector<TextBox> taken;
+  taken.reserve(fixed.size() + labels.size());
+  taken.insert(taken.end(), fixed.begin(), fixed.end());
   std::vector<std::optional<PixelSegment>> stretches(labels.size());
   for (std::size_t i = 0; i < labels.size(); ++i) {
     const LabelRequest& label = labels[i];
@@ -160,9 +179,11 @@ std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
     // A label that will not move is in the way of those that will.
     if (!stretches[i]) taken.push_back(TextBoxAt(label.at, label.size));
   }
+  std::vector<TextBox> near;
+  near.reserve(taken.capacity());
   for (std::size_t i = 0; i < labels.size(); ++i) {
     if (!stretches[i]) continue;
-    places[i] = SlideAlong(*stretches[i], labels[i].size, taken, bounds);
+    places[i] = SlideAlong(*stretches[i], labels[i].size, taken, bounds, near);
     taken.push_back(TextBoxAt(places[i], labels[i].size));
   }
   return places;

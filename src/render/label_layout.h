@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,7 +44,17 @@ struct TextSize {
   int height = 0;
 };
 TextSize EstimatedTextSize(const std::string& text);
-TextBox TextBoxAt(IntPoint topLeft, TextSize size);
+
+// The box of a text of the given size at topLeft. The sums saturate at the
+// int range: a label may be clamped far out at the coordinate limit.
+inline TextBox TextBoxAt(IntPoint topLeft, TextSize size) {
+  const auto add = [](int a, int b) {
+    const long long sum = static_cast<long long>(a) + b;
+    return static_cast<int>(std::clamp<long long>(sum, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+  };
+  return {topLeft.x, topLeft.y, add(topLeft.x, size.width), add(topLeft.y, size.height)};
+}
 
 // A stretch of a drawn line in pixels from the origin, Y growing downwards.
 struct PixelSegment {
