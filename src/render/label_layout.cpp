@@ -108,9 +108,10 @@ int StepsStillInTheWay(const TextBox& box, const TextBox& other, double dx, doub
 // or else on the other side, where the label lies in bounds and clear of
 // everything taken. With none, the first place in bounds; with none of
 // those either, the stretch's start. near is room for the texts near the
-// stretch, kept by the caller from one label to the next.
+// stretch, kept by the caller from one label to the next. With skip, the
+// places surely still in the way of the text met are not tried.
 IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<TextBox>& allTaken,
-                    const TextBox& bounds, std::vector<TextBox>& near) {
+                    const TextBox& bounds, std::vector<TextBox>& near, bool skip) {
   // Only the texts near the stretch can be in the way: every place tried
   // lies within a label's size and two gaps of the stretch (one more pixel
   // for the rounding down of a corner).
@@ -144,7 +145,7 @@ IntPoint SlideAlong(const PixelSegment& s, TextSize size, const std::vector<Text
       if (!firstInBounds) firstInBounds = at;
       // The places the label would surely still share with that text are
       // not tried one by one.
-      k += std::min(StepsStillInTheWay(box, *blocker, dx, dy), steps + 1 - k);
+      if (skip) k += std::min(StepsStillInTheWay(box, *blocker, dx, dy), steps + 1 - k);
     }
   }
   return firstInBounds.value_or(CornerOnLine(s, s.x1, s.y1, size, false));
@@ -165,8 +166,10 @@ TextSize EstimatedTextSize(const std::string& text) {
   return {width, TEXT_LINE_HEIGHT};
 }
 
-std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
-                                   const std::vector<TextBox>& fixed, const TextBox& bounds) {
+namespace {
+
+std::vector<IntPoint> LayOut(const std::vector<LabelRequest>& labels,
+                             const std::vector<TextBox>& fixed, const TextBox& bounds, bool skip) {
   std::vector<IntPoint> places(labels.size());
   std::vector<TextBox> taken;
   taken.reserve(fixed.size() + labels.size());
@@ -183,10 +186,23 @@ std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
   near.reserve(taken.capacity());
   for (std::size_t i = 0; i < labels.size(); ++i) {
     if (!stretches[i]) continue;
-    places[i] = SlideAlong(*stretches[i], labels[i].size, taken, bounds, near);
+    places[i] = SlideAlong(*stretches[i], labels[i].size, taken, bounds, near, skip);
     taken.push_back(TextBoxAt(places[i], labels[i].size));
   }
   return places;
+}
+
+}  // namespace
+
+std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
+                                   const std::vector<TextBox>& fixed, const TextBox& bounds) {
+  return LayOut(labels, fixed, bounds, true);
+}
+
+std::vector<IntPoint> LayOutLabelsStepByStep(const std::vector<LabelRequest>& labels,
+                                             const std::vector<TextBox>& fixed,
+                                             const TextBox& bounds) {
+  return LayOut(labels, fixed, bounds, false);
 }
 
 }  // namespace tessaro

@@ -88,4 +88,10 @@ struct LabelRequest {
 std::vector<IntPoint> LayOutLabels(const std::vector<LabelRequest>& labels,
                                    const std::vector<TextBox>& fixed, const TextBox& bounds);
 
+// The same places found by trying every place along each line in turn,
+// without skipping those still in another text's way; for checking only.
+std::vector<IntPoint> LayOutLabelsStepByStep(const std::vector<LabelRequest>& labels,
+                                             const std::vector<TextBox>& fixed,
+                                             const TextBox& bounds);
+
 }  // namespace tessaro

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,33 @@ INSTANTIATE_TEST_SUITE_P(
                    kPlot,
                    {{26, -26}}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Skipping the places still in a text's way must find the very places that
+// trying every place finds: crowded random plots, lines of every slope (a
+// vertical one too), labels of every width, texts near every line.
+TEST(LabelLayout, SkippingFindsThePlacesOfTryingEveryOne) {
+  std::mt19937 rng(20261207);
+  std::uniform_int_distribution<int> coord(-60, 720);
+  std::uniform_int_distribution<int> height(-320, 40);
+  std::uniform_int_distribution<int> width(1, 40);
+  std::uniform_int_distribution<int> count(1, 6);
+  for (int trial = 0; trial < 3000; ++trial) {
+    std::vector<LabelRequest> labels(static_cast<std::size_t>(count(rng)));
+    for (LabelRequest& label : labels) {
+      label.size = {width(rng) * TEXT_CHAR_WIDTH, TEXT_LINE_HEIGHT};
+      label.userPlaced = coord(rng) < 0;
+      label.at = {coord(rng), height(rng)};
+      const double x1 = coord(rng);
+      const double x2 = trial % 7 == 0 ? x1 : coord(rng);
+      label.line =
+          PixelSegment{x1, static_cast<double>(height(rng)), x2, static_cast<double>(height(rng))};
+    }
+    std::vector<TextBox> fixed(static_cast<std::size_t>(count(rng) * 4));
+    for (TextBox& box : fixed) box = TextBoxAt({coord(rng), height(rng)}, {width(rng) * 6, 14});
+    ASSERT_EQ(LayOutLabels(labels, fixed, kPlot), LayOutLabelsStepByStep(labels, fixed, kPlot))
+        << "trial " << trial;
+  }
+}
 
 }  // namespace
 }  // namespace tessaro
