@@ -11,6 +11,8 @@ namespace {
 // The deferred refresh reads at most this many characters of a range or
 // zoom field.
 constexpr std::size_t kNumberChars = 19;
+// And of the decimals field.
+constexpr std::size_t kIntegerChars = 9;
 
 // A range or zoom field read like the C library reads a number; a value
 // beyond the largest double keeps the previous one, so that no infinity
@@ -22,6 +24,10 @@ double ReadNumberField(const FormWindow& window, int id, double previous) {
 }
 
 }  // namespace
+
+int FormController::DecimalsShown() const {
+  return ConvertInteger(window_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
+}
 
 // Painting only arms the refresh; refreshTimerFired draws.
 void FormController::painted() {
@@ -60,7 +66,7 @@ void FormController::refreshTimerFired() {
     window_.FocusField(xWrong ? ctl::X_MIN : ctl::Y_MIN, true);
     return;
   }
-  const int newDecimals = ConvertInteger(window_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
+  const int newDecimals = DecimalsShown();
   Change([&](Model& m) {
     m.decimals = newDecimals;
     m.yZoom = newYZoom;

@@ -62,8 +62,7 @@ void FormController::lineEdited(int i) {
   // Only a line that was read reaches the document, and then the picture:
   // a refused text leaves the stored line and the plot as they were.
   if (read.outcome != ParseOutcome::Read) return;
-  ContinueModelChange("Edit " + (read.name.empty() ? "Line " + std::to_string(i + 1) : read.name),
-                      "Edit line " + std::to_string(i));
+  ContinueModelChange("Edit " + LineChangeName(read.name, i), "Edit line " + std::to_string(i));
   Change([&](Model& m) {
     Line& line = m.lines[i];
     line.name = read.name;

@@ -99,10 +99,11 @@ void FormController::FinishModelChange(bool recomputeDots) {
 }
 
 std::string FormController::LineChangeName(int i) const {
-  if (i >= 0 && i < LINE_COUNT && !doc_->model().lines[i].name.empty()) {
-    return doc_->model().lines[i].name;
-  }
-  return "Line " + std::to_string(i + 1);
+  return LineChangeName(i >= 0 && i < LINE_COUNT ? doc_->model().lines[i].name : "", i);
+}
+
+std::string FormController::LineChangeName(const std::string& name, int i) {
+  return name.empty() ? "Line " + std::to_string(i + 1) : name;
 }
 
 }  // namespace tessaro

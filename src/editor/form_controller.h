@@ -17,9 +17,6 @@ namespace tessaro {
 class SettingsStore;
 class Surface;
 
-// The decimals field is read up to this many characters.
-inline constexpr std::size_t kIntegerChars = 9;
-
 // The commands of the menus, the toolbar and the keys that a form answers.
 enum class FormCommand {
   AutoMax,
@@ -108,7 +105,10 @@ class FormController {
   // The model as the form shows it: the document's, with the payoff level
   // of a right-button preview while one lasts.
   const Model& Shown() const;
-  PlotScene SceneOf(const Model& model) const;
+  // The scene of the model; the optimum is marked only when marked says so.
+  PlotScene SceneOf(const Model& model, bool marked) const;
+  // Whether the optimum on screen was found for this model's problem.
+  bool OptimumHolds(const Model& model) const;
 
   // --- The one road of a change -------------------------------------------
   // BeginModelChange ends the field's own undo and starts a new history
@@ -130,8 +130,9 @@ class FormController {
   // Shows the fields, recomputes the lattice points when they are shown
   // (if asked) and redraws.
   void FinishModelChange(bool recomputeDots);
-  // The name a line goes by in the history: its own, or "Line n".
+  // The name line i goes by in the history: its own, or "Line n".
   std::string LineChangeName(int i) const;
+  static std::string LineChangeName(const std::string& name, int i);
 
   // --- The fields ---------------------------------------------------------
   // Checks every number field in the form's order; false at the first
@@ -146,6 +147,9 @@ class FormController {
   // Writes every line text from the model, except those still refused.
   void ShowLineTexts();
   void SyncDecimalsSpin();
+  // The decimals the DECIMALS field shows, read as the deferred refresh
+  // reads them.
+  int DecimalsShown() const;
   void labelEdited(int fieldId);
   void payoffEdited();
   void lineEdited(int i);
@@ -184,6 +188,9 @@ class FormController {
   void configureColor();
 
   // --- The pointer -----------------------------------------------------------
+  // The offsets from (xMin, yMin) of a label whose corner is at (x, y);
+  // none when they cannot be stored.
+  std::optional<LabelPosition> LabelAt(double x, double y) const;
   void DragLineTo(int i, double x, double y);
   void DragLabelTo(int j, double x, double y);
   void DragPayoffTo(double x, double y);

@@ -45,11 +45,16 @@ void FormController::DragLineTo(int i, double x, double y) {
 
 // The label's top-left corner follows the pointer; offsets that cannot be
 // stored leave it where it was.
+std::optional<LabelPosition> FormController::LabelAt(double x, double y) const {
+  const LabelPosition at{x - doc_->model().xMin, y - doc_->model().yMin};
+  if (!UsableDragValue(at.x) || !UsableDragValue(at.y)) return std::nullopt;
+  return at;
+}
+
 void FormController::DragLabelTo(int j, double x, double y) {
-  const double lx = x - doc_->model().xMin;
-  const double ly = y - doc_->model().yMin;
-  if (!UsableDragValue(lx) || !UsableDragValue(ly)) return;
-  Change([&](Model& m) { m.lines[j].label = LabelPosition{lx, ly}; });
+  const std::optional<LabelPosition> at = LabelAt(x, y);
+  if (!at) return;
+  Change([&](Model& m) { m.lines[j].label = *at; });
   ShowFields();
   SyncDecimalsSpin();
   redraw();
@@ -101,10 +106,9 @@ void FormController::RotatePayoffTo(double x, double y) {
 }
 
 void FormController::DragPayoffLabelTo(double x, double y) {
-  const double lx = x - doc_->model().xMin;
-  const double ly = y - doc_->model().yMin;
-  if (!UsableDragValue(lx) || !UsableDragValue(ly)) return;
-  Change([&](Model& m) { m.payoff.label = LabelPosition{lx, ly}; });
+  const std::optional<LabelPosition> at = LabelAt(x, y);
+  if (!at) return;
+  Change([&](Model& m) { m.payoff.label = *at; });
   redraw();
 }
 

@@ -25,9 +25,11 @@ bool SameProblem(const Model& a, const Model& b) {
 
 }  // namespace
 
-PlotScene FormController::SceneOf(const Model& model) const {
-  // An optimum is marked only while the model is the one it was found for.
-  const bool marked = optimumModel_ && SameProblem(*optimumModel_, model);
+bool FormController::OptimumHolds(const Model& model) const {
+  return optimumModel_ && SameProblem(*optimumModel_, model);
+}
+
+PlotScene FormController::SceneOf(const Model& model, bool marked) const {
   return PlotScene{model, far_, gesture_, dots_,
                    marked ? std::span<const PlanePoint>(optimum_) : std::span<const PlanePoint>()};
 }
@@ -43,7 +45,8 @@ void FormController::redraw() {
   // What a solve found holds only for the model it was found for: once a
   // line, the payoff or the lattice mode changed, the optimum on screen and
   // its text go at once.
-  if (!optimum_.empty() && !(optimumModel_ && SameProblem(*optimumModel_, model))) {
+  const bool marked = OptimumHolds(model);
+  if (!optimum_.empty() && !marked) {
     optimum_.clear();
     optimumModel_.reset();
     window_.SetStatusPane(2, std::string());
@@ -51,7 +54,7 @@ void FormController::redraw() {
   Surface* surface = window_.OffscreenSurface();
   if (surface == nullptr) return;
   DrawAxes(model, view_, *surface);
-  const DrawnPlot drawn = DrawModel(SceneOf(model), view_, *surface);
+  const DrawnPlot drawn = DrawModel(SceneOf(model, marked), view_, *surface);
   shownLabels_ = drawn.labels;
   if (!drawn.draggedText.empty()) window_.SetStatusPane(1, drawn.draggedText);
   window_.PresentPicture();
@@ -61,7 +64,7 @@ void FormController::redraw() {
 void FormController::drawPlot(Surface& surface, const PlotView& view) const {
   const Model& model = Shown();
   DrawAxes(model, view, surface);
-  (void)DrawModel(SceneOf(model), view, surface);
+  (void)DrawModel(SceneOf(model, OptimumHolds(model)), view, surface);
 }
 
 void FormController::drawResults(Surface& surface) const {

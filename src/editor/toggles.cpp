@@ -1,5 +1,4 @@
 #include "editor/form_controller.h"
-#include "model/number_text.h"
 #include "model/settings_store.h"
 #include "render/area_color.h"
 
@@ -53,7 +52,7 @@ void FormController::ComputeIntegerDots() {
 // the deferred refresh reads them; the picture follows at that refresh.
 void FormController::decimalsSpinLeft() {
   if (!window_.FormReady()) return;
-  const int decimals = ConvertInteger(window_.FieldText(ctl::DECIMALS).substr(0, kIntegerChars));
+  const int decimals = DecimalsShown();
   ContinueModelChange("Decimals");
   Change([&](Model& m) { m.decimals = decimals; });
 }

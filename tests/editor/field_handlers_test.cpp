@@ -96,9 +96,7 @@ TEST(FieldHandlers, LabelsRelabelEveryLineAtOnce) {
 
 TEST(FieldHandlers, TypedLineIsParsedMirroredAndDrawnButNotRewritten) {
   OpenView v;
-  v.Open();
-  v.Type(ctl::X_LABEL, "x");
-  v.Type(ctl::Y_LABEL, "y");
+  v.OpenLabelled();
   v.doc.markSaved();
   const int presents = v.host.presents;
   v.Type(ctl::LINE0 + 2, "c3: 2x - 3y >= 12");
@@ -139,9 +137,7 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
     OpenView v;
-    v.Open();
-    v.Type(ctl::X_LABEL, "x");
-    v.Type(ctl::Y_LABEL, "y");
+    v.OpenLabelled();
     v.Type(row.field, "x <= 4");
     v.doc.markSaved();
     const Model before = v.doc.model();
@@ -172,9 +168,7 @@ TEST(FieldHandlers, ARefusedLineIsMarkedAndLeavesTheStoredLineAsItWas) {
 // field: the field no longer holds the refused text, so its notice goes.
 TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
   OpenView v;
-  v.Open();
-  v.Type(ctl::X_LABEL, "x");
-  v.Type(ctl::Y_LABEL, "y");
+  v.OpenLabelled();
   v.Type(ctl::LINE0, "x <= 4");
   v.Type(ctl::LINE0, "x <= 4 apples");
   ASSERT_EQ(v.host.notices.count(ctl::LINE0), 1u);
@@ -186,9 +180,7 @@ TEST(FieldHandlers, AButtonOnARefusedLineShowsTheModelAgain) {
 
 TEST(FieldHandlers, FailedPullInsideALineHandlerStopsAtTheBadField) {
   OpenView v;
-  v.Open();
-  v.Type(ctl::X_LABEL, "x");
-  v.Type(ctl::Y_LABEL, "y");
+  v.OpenLabelled();
   v.Type(ctl::LINE0, "x <= 4");
   v.Type(ctl::X_MAX, "12a");  // only arms the deferred refresh
   EXPECT_TRUE(v.host.messages.empty());

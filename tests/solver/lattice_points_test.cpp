@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "solver/lattice_rows.h"
+
 namespace tessaro {
 namespace {
 
@@ -16,24 +18,8 @@ constexpr double LE = 0.0;
 constexpr double EQ = 1.0;
 constexpr double GE = 2.0;
 
-struct Constraint {
-  double a;
-  double b;  // with its sign
-  double relation;
-  double c;
-};
-
-// Constraints in rows 0..5, x >= 0 and y >= 0 in rows 6 and 7.
-LatticeRows MakeRows(const std::vector<Constraint>& constraints) {
-  LatticeRows rows;
-  for (std::size_t i = 0; i < constraints.size() && i < 6; ++i) {
-    const Constraint& k = constraints[i];
-    rows[i] = LatticeRow{k.a, k.b, k.c, k.relation, k.a != 0.0 || k.b != 0.0};
-  }
-  rows[6] = LatticeRow{1, 0, 0, GE, true};
-  rows[7] = LatticeRow{0, 1, 0, GE, true};
-  return rows;
-}
+using test::Constraint;
+using test::MakeRows;
 
 std::string Describe(const std::vector<IntPoint>& points) {
   std::string out;

@@ -11,6 +11,7 @@
 
 #include "solver/lattice_cache.h"
 #include "solver/lattice_points.h"
+#include "solver/lattice_rows.h"
 
 namespace tessaro {
 namespace {
@@ -19,24 +20,8 @@ constexpr double LE = 0.0;
 constexpr double EQ = 1.0;
 constexpr double GE = 2.0;
 
-struct Row {
-  double a;
-  double b;
-  double relation;
-  double c;
-};
-
-// Rows 0..5 from the list, x >= 0 and y >= 0 in rows 6 and 7.
-LatticeRows Rows(const std::vector<Row>& list) {
-  LatticeRows rows;
-  for (std::size_t i = 0; i < list.size() && i < 6; ++i) {
-    const Row& r = list[i];
-    rows[i] = LatticeRow{r.a, r.b, r.c, r.relation, r.a != 0.0 || r.b != 0.0};
-  }
-  rows[6] = LatticeRow{1, 0, 0, GE, true};
-  rows[7] = LatticeRow{0, 1, 0, GE, true};
-  return rows;
-}
+using test::Constraint;
+using test::MakeRows;
 
 std::string Describe(const LatticeResult& r) {
   std::string out = r.limitReached ? "limit:" : "";
@@ -48,7 +33,7 @@ std::string Describe(const LatticeResult& r) {
 
 struct StripCase {
   const char* name;
-  std::vector<Row> rows;
+  std::vector<Constraint> rows;
   PlotFrame frame;
   bool expectPoints;  // guards against a table row that tests nothing
 };
@@ -62,7 +47,7 @@ class LatticeStripTest : public testing::TestWithParam<StripCase> {};
 
 TEST_P(LatticeStripTest, MatchesThePlainEnumeration) {
   const StripCase& c = GetParam();
-  const LatticeRows rows = Rows(c.rows);
+  const LatticeRows rows = MakeRows(c.rows);
   const LatticeResult bounded = EnumerateLatticePoints(rows, c.frame, 1000);
   const LatticeResult plain = EnumerateLatticePointsPlain(rows, c.frame, 1000);
   EXPECT_EQ(Describe(bounded), Describe(plain));
@@ -110,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A strip of no points over a huge range ends quickly within the budget.
 TEST(LatticeStrip, PointlessHugeStripEndsAtTheBudgetWithoutPoints) {
-  const LatticeRows rows = Rows({{2, 6442450941.0, EQ, 1}});
+  const LatticeRows rows = MakeRows({{2, 6442450941.0, EQ, 1}});
   const LatticeResult r =
       EnumerateLatticePoints(rows, PlotFrame{0, 2147483647.0, 0, 10, 1e-9, 1e-9}, 1000);
   EXPECT_TRUE(r.points.empty());
@@ -126,14 +111,14 @@ TEST(LatticeCache, AnswersEachQuestionWithItsOwnPoints) {
     int limit;
   };
   const std::vector<Question> questions = {
-      {"Triangle", Rows({{1, 1, LE, 4}}), kSmall, 1000},
-      {"TriangleOtherFrame", Rows({{1, 1, LE, 4}}), PlotFrame{0, 2, 0, 2, 5, 5}, 1000},
-      {"TriangleLowLimit", Rows({{1, 1, LE, 4}}), kSmall, 3},
-      {"BiggerTriangle", Rows({{1, 1, LE, 5}}), kSmall, 1000},
-      {"GreaterThan", Rows({{1, 1, GE, 4}, {1, 0, LE, 3}, {0, 1, LE, 3}}), kSmall, 1000},
-      {"NegativeZeroRhs", Rows({{1, -1, LE, -0.0}, {1, 0, LE, 3}}), kSmall, 1000},
-      {"ZeroRhs", Rows({{1, -1, GE, 0.0}, {0, 1, LE, 3}}), kSmall, 1000},
-      {"NaNRow", Rows({{nan, 1, LE, 2}, {1, 0, LE, 2}}), kSmall, 1000},
+      {"Triangle", MakeRows({{1, 1, LE, 4}}), kSmall, 1000},
+      {"TriangleOtherFrame", MakeRows({{1, 1, LE, 4}}), PlotFrame{0, 2, 0, 2, 5, 5}, 1000},
+      {"TriangleLowLimit", MakeRows({{1, 1, LE, 4}}), kSmall, 3},
+      {"BiggerTriangle", MakeRows({{1, 1, LE, 5}}), kSmall, 1000},
+      {"GreaterThan", MakeRows({{1, 1, GE, 4}, {1, 0, LE, 3}, {0, 1, LE, 3}}), kSmall, 1000},
+      {"NegativeZeroRhs", MakeRows({{1, -1, LE, -0.0}, {1, 0, LE, 3}}), kSmall, 1000},
+      {"ZeroRhs", MakeRows({{1, -1, GE, 0.0}, {0, 1, LE, 3}}), kSmall, 1000},
+      {"NaNRow", MakeRows({{nan, 1, LE, 2}, {1, 0, LE, 2}}), kSmall, 1000},
   };
   // Twice round, more questions than the memory holds, then each again
   // right after itself.

@@ -22,6 +22,13 @@ struct OpenView {
     eq.start();
   }
 
+  // Opens the form and names the variables x and y, as a user starts.
+  void OpenLabelled() {
+    Open();
+    Type(ctl::X_LABEL, "x");
+    Type(ctl::Y_LABEL, "y");
+  }
+
   // Types a whole new text into a field, as the user would, and runs the
   // field's change handler.
   void Type(int id, const std::string& text) {
